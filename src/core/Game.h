@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "Dice.h"
+#include "GameDatabase.h"
+#include "GameState.h"
+#include "LineLog.h"
+#include "View.h"
+
+namespace halvard {
+
+// One game: the mission state and the services every chart uses (dice, roll window, message
+// list, game database, wave panel). No globals, so any number of games can run side by side.
+class Game : public GameState {
+public:
+    explicit Game(const GameDatabase& database, std::uint64_t seed = 0);
+
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Rolls "1d6", "2d6" or "d66" (tens, then units) and logs "<result padded or cut to 2>:<label>"
+    // in the roll window. Any other die text rolls nothing and returns -1 (still logged).
+    int RollDice(std::string_view die, std::string_view label = {});
+
+    // Appends one line to the message list.
+    void AddMessage(std::string_view text) { Messages.Append(text); }
+
+    // From now on every die takes the next face of the script instead of the generator.
+    void UseDiceScript(FaceScript script);
+
+    const GameDatabase& Database;
+    SeededGenerator Random; // the one generator: dice unless scripted, and the mission-number draw
+    RollLog Rolls;          // the roll window's list
+    MessageLog Messages;    // the mission screen's message list
+    WavePanel Waves;        // the mission screen's wave panel, filled by ShowWave
+
+private:
+    std::unique_ptr<FaceScript> script_;
+    RandomSource* dice_ = &Random;
+};
+
+} // namespace halvard

@@ -1,0 +1,209 @@
+#include "GameDatabase.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <map>
+#include <set>
+#include <system_error>
+
+namespace halvard {
+namespace {
+
+constexpr int MinZoneModifier = -6;
+constexpr int MaxZoneModifier = 6;
+constexpr int MaxRowsPerRoll = 5; // the sixth panel row is kept for the extra lead/tail fighter
+
+// 16, 26, 36, 46 and 56 bring no attackers and 66 rolls again: none of them is looked up.
+bool IsNoAttackerRoll(int roll) { return roll % 10 == 6; }
+bool IsD66(int roll) { return roll / 10 >= 1 && roll / 10 <= 6 && roll % 10 >= 1 && roll % 10 <= 6; }
+
+// Reads the rows of one table by column name, turning every defect into a GameDataError.
+class TableReader {
+public:
+    TableReader(SQLite::Database& db, const std::filesystem::path& file, std::string table)
+        : file_(file), table_(std::move(table)),
+          query_(db, "SELECT * FROM \"" + table_ + "\"") {
+        for (int i = 0; i < query_.getColumnCount(); ++i) columns_[query_.getColumnName(i)] = i;
+    }
+
+    void Require(std::initializer_list<std::string> names) const {
+        for (const auto& name : names) Index(name);
+    }
+
+    bool Next() {
+        if (!query_.executeStep()) return false;
+        ++row_;
+        return true;
+    }
+
+    [[noreturn]] void Fail(const std::string& problem) const {
+        throw GameDataError(file_, "table " + table_ + ", row " + std::to_string(row_) + ": " + problem);
+    }
+
+    bool IsNull(const std::string& column) { return query_.getColumn(Index(column)).isNull(); }
+
+    int Integer(const std::string& column, int low, int high) {
+        const SQLite::Column value = query_.getColumn(Index(column));
+        if (value.isNull()) Fail(column + " is empty");
+        if (!value.isInteger()) Fail(column + " is not a whole number");
+        const long long number = value.getInt64();
+        if (number < low || number > high)
+            Fail(column + " is " + std::to_string(number) + ", outside " + std::to_string(low) + " to " +
+                 std::to_string(high));
+        return static_cast<int>(number);
+    }
+
+    std::string Text(const std::string& column) {
+        const SQLite::Column value = query_.getColumn(Index(column));
+        if (value.isNull()) Fail(column + " is empty");
+        if (!value.isText()) Fail(column + " is not a text");
+        return value.getString();
+    }
+
+private:
+    int Index(const std::string& column) const {
+        const auto found = columns_.find(column);
+        if (found == columns_.end()) throw GameDataError(file_, "table " + table_ + " has no column " + column);
+        return found->second;
+    }
+
+    const std::filesystem::path& file_;
+    std::string table_;
+    SQLite::Statement query_;
+    std::map<std::string, int> columns_;
+    int row_ = 0;
+};
+
+void RequireTables(SQLite::Database& db, const std::filesystem::path& file) {
+    for (const char* table : {"Targets", "WaveSelection", "Gunnery"})
+        if (!db.tableExists(table)) throw GameDataError(file, std::string("no table ") + table);
+}
+
+std::vector<TargetRow> ReadTargets(SQLite::Database& db, const std::filesystem::path& file,
+                                   std::span<const std::string_view> requiredTargets) {
+    TableReader reader(db, file, "Targets");
+    reader.Require({"TargetName", "ZoneCount", "TargetType", "HeavyFlak"});
+    for (int z = 2; z <= 8; ++z) reader.Require({std::to_string(z) + "Mod", std::to_string(z) + "Ter"});
+
+    std::vector<TargetRow> targets;
+    std::set<std::string, std::less<>> names;
+    while (reader.Next()) {
+        TargetRow& target = targets.emplace_back();
+        target.TargetName = reader.Text("TargetName");
+        if (target.TargetName.empty()) reader.Fail("TargetName is an empty text");
+        if (!names.insert(target.TargetName).second) reader.Fail("target " + target.TargetName + " appears twice");
+        target.ZoneCount = reader.Integer("ZoneCount", 2, 8);
+        target.TargetType = reader.Text("TargetType");
+        target.HeavyFlak = reader.Integer("HeavyFlak", -1, 1) != 0;
+        for (int z = 2; z <= target.ZoneCount; ++z) {
+            target.Mod[z] = reader.Integer(std::to_string(z) + "Mod", MinZoneModifier, MaxZoneModifier);
+            target.Ter[z] = reader.Text(std::to_string(z) + "Ter");
+        }
+    }
+    if (targets.empty()) throw GameDataError(file, "table Targets has no rows");
+    for (std::string_view name : requiredTargets)
+        if (!names.contains(name)) throw GameDataError(file, "table Targets has no target " + std::string(name));
+    return targets;
+}
+
+void ReadWaveSelection(SQLite::Database& db, const std::filesystem::path& file,
+                       std::array<std::vector<WaveSelectionRow>, 67>& waves) {
+    TableReader reader(db, file, "WaveSelection");
+    reader.Require({"Roll", "Type", "Position", "Special"});
+    while (reader.Next()) {
+        const int roll = reader.Integer("Roll", 11, 66);
+        if (!IsD66(roll)) reader.Fail("Roll " + std::to_string(roll) + " is not a d66 roll");
+        if (IsNoAttackerRoll(roll)) reader.Fail("Roll " + std::to_string(roll) + " is never looked up (no attackers or roll again) and must have no rows");
+        WaveSelectionRow row;
+        row.Type = reader.Text("Type");
+        if (row.Type != "Me109" && row.Type != "Me110" && row.Type != "FW190")
+            reader.Fail("Type " + row.Type + " is not Me109, Me110 or FW190");
+        row.Position = reader.Integer("Position", 1, 20);
+        if (!reader.IsNull("Special")) {
+            row.Special = reader.Text("Special");
+            if (*row.Special != "B" && *row.Special != "D" && *row.Special != "E")
+                reader.Fail("Special " + *row.Special + " is not B, D or E");
+        }
+        auto& rows = waves[static_cast<std::size_t>(roll)];
+        if (rows.size() == MaxRowsPerRoll)
+            reader.Fail("Roll " + std::to_string(roll) + " has more than " + std::to_string(MaxRowsPerRoll) +
+                        " fighters");
+        rows.push_back(std::move(row));
+    }
+    for (int roll = 11; roll <= 65; ++roll)
+        if (IsD66(roll) && !IsNoAttackerRoll(roll) && waves[static_cast<std::size_t>(roll)].empty())
+            throw GameDataError(file, "table WaveSelection has no fighters for roll " + std::to_string(roll));
+}
+
+std::size_t GunnerySlot(int gun, int position) { return static_cast<std::size_t>((gun - 2) * 20 + position - 1); }
+
+void ReadGunnery(SQLite::Database& db, const std::filesystem::path& file,
+                 std::array<std::optional<GunneryRow>, 9 * 20>& gunnery) {
+    TableReader reader(db, file, "Gunnery");
+    reader.Require({"Gun", "Position", "Me109", "Me110", "FW190"});
+    while (reader.Next()) {
+        const int gun = reader.Integer("Gun", 2, 10);
+        const int position = reader.Integer("Position", 1, 20);
+        GunneryRow row;
+        row.Me109 = reader.Integer("Me109", 0, 6);
+        row.Me110 = reader.Integer("Me110", 0, 6);
+        row.FW190 = reader.Integer("FW190", 0, 6);
+        gunnery[GunnerySlot(gun, position)] = row; // a later row for the same gun and position wins
+    }
+}
+
+} // namespace
+
+GameDatabase GameDatabase::Open(const std::filesystem::path& file, std::span<const std::string_view> requiredTargets) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) throw GameDataError(file, "file not found");
+    if (!std::filesystem::is_regular_file(file, error)) throw GameDataError(file, "not a regular file");
+
+    GameDatabase database;
+    database.file_ = file;
+    try {
+        SQLite::Database db(file.string(), SQLite::OPEN_READONLY);
+        RequireTables(db, file);
+        database.targets_ = ReadTargets(db, file, requiredTargets);
+        ReadWaveSelection(db, file, database.waves_);
+        ReadGunnery(db, file, database.gunnery_);
+    } catch (const SQLite::Exception& e) {
+        throw GameDataError(file, std::string("cannot be read as a game database (") + e.what() + ")");
+    }
+    return database;
+}
+
+std::vector<std::string> GameDatabase::TargetNames() const {
+    std::vector<std::string> names;
+    names.reserve(targets_.size());
+    for (const auto& target : targets_) names.push_back(target.TargetName);
+    return names;
+}
+
+const TargetRow* GameDatabase::FindTarget(std::string_view name) const {
+    for (const auto& target : targets_)
+        if (target.TargetName == name) return &target;
+    return nullptr;
+}
+
+std::span<const WaveSelectionRow> GameDatabase::WaveRows(int roll) const {
+    if (roll < 0 || roll >= static_cast<int>(waves_.size())) return {};
+    return waves_[static_cast<std::size_t>(roll)];
+}
+
+const GunneryRow* GameDatabase::Gunnery(int gun, int position) const {
+    if (gun < 2 || gun > 10 || position < 1 || position > 20) return nullptr;
+    const auto& row = gunnery_[GunnerySlot(gun, position)];
+    return row ? &*row : nullptr;
+}
+
+int GameDatabase::ToHit(int gun, int position, std::string_view fighterType) const {
+    const GunneryRow* row = Gunnery(gun, position);
+    if (!row) return 0;
+    if (fighterType == "Me109") return row->Me109;
+    if (fighterType == "Me110") return row->Me110;
+    if (fighterType == "FW190") return row->FW190;
+    return 0;
+}
+
+} // namespace halvard

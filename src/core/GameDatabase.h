@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "IndexedArray.h"
+
+namespace halvard {
+
+// The one error a game database can raise: the file and what is wrong with it.
+class GameDataError : public std::runtime_error {
+public:
+    GameDataError(const std::filesystem::path& file, const std::string& problem)
+        : std::runtime_error(file.string() + ": " + problem) {}
+};
+
+struct TargetRow {
+    std::string TargetName;
+    int ZoneCount = 0;
+    std::string TargetType;
+    bool HeavyFlak = false;
+    IndexedArray<int, 2, 8> Mod;         // waves-appearing modifier of zones 2..ZoneCount
+    IndexedArray<std::string, 2, 8> Ter; // terrain of zones 2..ZoneCount
+};
+
+struct WaveSelectionRow {
+    std::string Type; // "Me109", "Me110" or "FW190"
+    int Position = 0; // 1..20
+    std::optional<std::string> Special;
+};
+
+struct GunneryRow {
+    int Me109 = 0;
+    int Me110 = 0;
+    int FW190 = 0;
+};
+
+// The game database, read once when it opens: three tables validated and kept in memory, so
+// that no query and no I/O failure can happen in the middle of a mission.
+class GameDatabase {
+public:
+    // The file's name in the data directory.
+    static constexpr std::string_view FileName = "Corvane.db";
+
+    // Opens the file read-only, reads and validates the tables; every name of
+    // requiredTargets must be a target of the table. Throws GameDataError.
+    static GameDatabase Open(const std::filesystem::path& file,
+                             std::span<const std::string_view> requiredTargets = {});
+
+    const std::filesystem::path& File() const { return file_; }
+
+    // Targets in table order.
+    const std::vector<TargetRow>& Targets() const { return targets_; }
+    std::vector<std::string> TargetNames() const;
+    // The target of that exact name, or nullptr.
+    const TargetRow* FindTarget(std::string_view name) const;
+
+    // The fighters of a wave roll (d66) in table order; empty for a roll without rows.
+    std::span<const WaveSelectionRow> WaveRows(int roll) const;
+
+    // The row for a gun and attack position (the last one when the table repeats it), or
+    // nullptr when the gun cannot bear on that position.
+    const GunneryRow* Gunnery(int gun, int position) const;
+    // The to-hit number of a gun at a position against a fighter type; 0 when there is no row
+    // or the type is none of the table's columns.
+    int ToHit(int gun, int position, std::string_view fighterType) const;
+
+private:
+    GameDatabase() = default;
+
+    std::filesystem::path file_;
+    std::vector<TargetRow> targets_;
+    std::array<std::vector<WaveSelectionRow>, 67> waves_; // by roll 11..66
+    std::array<std::optional<GunneryRow>, 9 * 20> gunnery_; // by gun 2..10, position 1..20
+};
+
+} // namespace halvard

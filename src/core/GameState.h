@@ -1,0 +1,174 @@
+#pragma once
+
+// The mission state: every record of the game under the names the charts and screens use.
+// Start values are those of a fresh run: zeros, False, empty texts, NUL-filled fixed texts.
+
+#include <string>
+#include <vector>
+
+#include "FixedText.h"
+#include "IndexedArray.h"
+
+namespace halvard {
+
+constexpr int CrewCount = 10;
+constexpr int FirstGun = 2;
+constexpr int LastGun = 10;
+constexpr int AttackPositions = 20;
+constexpr int WaveRows = 6;
+
+struct FighterRecord {
+    FixedText<5> FighterType;
+    int AttackPos = 0;
+    int DamageLevel = 0;   // 0 none, 1 "FCA", 2 "FBOA", 3 or more destroyed
+    std::string Special;   // " " for an unmarked fighter, "" for the extra lead/tail fighter
+
+    friend bool operator==(const FighterRecord&, const FighterRecord&) = default;
+};
+
+// The current wave: fighters 1..UpperBound(); an upper bound of 0 is an empty wave.
+class FighterList {
+public:
+    int UpperBound() const { return static_cast<int>(fighters_.size()); }
+    bool Empty() const { return fighters_.empty(); }
+
+    FighterRecord& operator[](int index) { return fighters_.at(Slot(index)); }
+    const FighterRecord& operator[](int index) const { return fighters_.at(Slot(index)); }
+
+    void Clear() { fighters_.clear(); }
+    FighterRecord& Add() { return fighters_.emplace_back(); }
+    // Keeps fighters 1..upperBound, dropping the rest.
+    void Truncate(int upperBound) { fighters_.resize(static_cast<std::size_t>(upperBound)); }
+
+    auto begin() { return fighters_.begin(); }
+    auto end() { return fighters_.end(); }
+    auto begin() const { return fighters_.begin(); }
+    auto end() const { return fighters_.end(); }
+
+    friend bool operator==(const FighterList&, const FighterList&) = default;
+
+private:
+    static std::size_t Slot(int index) { return static_cast<std::size_t>(index - 1); }
+    std::vector<FighterRecord> fighters_;
+};
+
+struct ZoneRecord {
+    int Modifier = 0;
+    std::string Terrain;
+    FixedText<4> CoverBack;
+    FixedText<4> CoverOut;
+
+    friend bool operator==(const ZoneRecord&, const ZoneRecord&) = default;
+};
+
+struct TargetRecord {
+    std::string Name;
+    std::string TargetType;
+    bool HeavyFlak = false;
+    IndexedArray<ZoneRecord, 1, 8> Zone;
+    std::string WeatherTarget;
+    std::string WeatherBase;
+    std::string Direction; // "Out" or "Back"
+
+    friend bool operator==(const TargetRecord&, const TargetRecord&) = default;
+};
+
+struct MissionRecord {
+    int MissionNo = 0;
+    TargetRecord Target;
+    std::string SquadronPos;
+    std::string FormationPos;
+    int CurrentZone = 0;
+    int TargetZone = 0;
+    int SuccessiveAttacks = 0;
+
+    friend bool operator==(const MissionRecord&, const MissionRecord&) = default;
+};
+
+struct CrewRecord {
+    int Wound = 0; // 0 unhurt, 1 LW, 2 LW2, 3 SW, 4 KIA
+
+    friend bool operator==(const CrewRecord&, const CrewRecord&) = default;
+};
+
+struct GunRecord {
+    std::string Status; // "OK" or "Out"
+    int Ammo = 0;
+    int Gunner = 0; // crew member manning the gun; 0 = unmanned
+
+    friend bool operator==(const GunRecord&, const GunRecord&) = default;
+};
+
+struct CrewPosRecord {
+    int Occupant = 0; // crew member at the position; 0 = empty
+    bool HeatOut = false;
+    int OxygenHits = 0;
+
+    friend bool operator==(const CrewPosRecord&, const CrewPosRecord&) = default;
+};
+
+// The bomber's damage. It carries over from one mission of a run to the next.
+struct DamageRecord {
+    bool NordenSightOut = false;
+    bool NavEquipmentOut = false;
+    bool BombControlsOut = false;
+    int WindowHits = 0;
+    int ControlCableHits = 0;
+    bool RaftsDamaged = false;
+    bool BombReleaseOut = false;
+    bool BombBayDoorsOut = false;
+    bool IntercomOut = false;
+    bool RadioOut = false;
+    bool BallTurretMechanismOut = false;
+    bool TailwheelDamaged = false;
+    bool AutopilotOut = false;
+    int RudderHits = 0;
+    bool PortElevatorOut = false;
+    bool StarboardElevatorOut = false;
+    int PortTailplaneRootHits = 0;
+    int StarboardTailplaneRootHits = 0;
+    int PortWingRootHits = 0;
+    int StarboardWingRootHits = 0;
+    bool PortFlapOut = false;
+    bool StarboardFlapOut = false;
+    bool PortAileronOut = false;
+    bool StarboardAileronOut = false;
+    std::string Engine1Status;
+    std::string Engine2Status;
+    std::string Engine3Status;
+    std::string Engine4Status;
+    int Engine1LeakZones = 0;
+    int Engine2LeakZones = 0;
+    int Engine3LeakZones = 0;
+    int Engine4LeakZones = 0;
+    bool FuelLeak = false;
+    int FuelLeakZones = 0;
+    int FuelLeakHits = 0;
+    bool BrakeOut = false;
+    bool LandingGearOut = false;
+    bool PropFeatheringOut = false;
+    bool FireExtinguishersOut = false;
+    // The bombs are still in the bay: set when a mission starts, cleared by the bomb run.
+    // A hit on the bombs or a crash landing can then set them off.
+    bool BombsAboard = false;
+
+    friend bool operator==(const DamageRecord&, const DamageRecord&) = default;
+};
+
+// The records of the mission state, as one value so that a whole state can be compared.
+struct GameState {
+    std::string SelectedTarget;
+    FighterList Fighters;
+    MissionRecord Mission;
+    IndexedArray<CrewRecord, 1, CrewCount> Crew;
+    IndexedArray<GunRecord, FirstGun, LastGun> Guns;
+    IndexedArray<CrewPosRecord, 1, CrewCount> CrewPos;
+    DamageRecord Damage;
+
+    // True when the bomber is in the target zone.
+    bool AtTarget() const { return Mission.CurrentZone == Mission.TargetZone; }
+
+    friend bool operator==(const GameState&, const GameState&) = default;
+};
+
+} // namespace halvard

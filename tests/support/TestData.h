@@ -1,0 +1,55 @@
+#pragma once
+
+// Databases and games for tests: a database made by the test itself, the shipped one, and a
+// game whose dice are a script of faces.
+
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "Game.h"
+#include "GameDatabase.h"
+
+namespace halvard::test {
+
+// A small but complete game database as SQL: every target of the mission chart (ZoneCount
+// growing from 2 to 8 along the list, modifier 0 everywhere, "Land"), one Me109 at 12 High for
+// every wave roll, and one gunnery row (nose gun at 12 High: 4, 3, 5).
+std::string ValidSql();
+
+// A database file built from SQL in a fresh temporary directory, removed with the object.
+class TempDatabase {
+public:
+    explicit TempDatabase(std::string_view sql);
+    // A file holding exactly these bytes, whatever they are.
+    static TempDatabase WithBytes(std::string_view bytes);
+    ~TempDatabase();
+    TempDatabase(TempDatabase&& other) noexcept
+        : directory_(std::exchange(other.directory_, {})), path_(std::move(other.path_)) {}
+    TempDatabase& operator=(TempDatabase&&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    GameDatabase Open() const;
+
+private:
+    TempDatabase() = default;
+    std::filesystem::path directory_;
+    std::filesystem::path path_;
+};
+
+// The database the build makes from data/corvane.sql, opened once.
+const GameDatabase& ShippedDatabase();
+std::filesystem::path DataDirectory();
+
+// A game on a database whose dice come from the given faces.
+std::unique_ptr<Game> ScriptedGame(const GameDatabase& database, std::vector<int> faces);
+
+// The roll window's lines, oldest first.
+std::vector<std::string> RollLines(const Game& game);
+std::vector<std::string> MessageLines(const Game& game);
+
+} // namespace halvard::test
