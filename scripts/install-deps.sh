@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++
     libsqlite3-dev libsqlitecpp-dev
     libgtest-dev libbenchmark-dev
     nlohmann-json3-dev libcli11-dev
@@ -20,4 +20,4 @@ sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"

@@ -1,6 +1,5 @@
 // makedb SQL_FILE DATABASE_FILE: builds a fresh SQLite database from SQL text.
 #include <SQLiteCpp/SQLiteCpp.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iostream>

@@ -5,9 +5,10 @@
 namespace halvard {
 
 const std::array<std::string_view, 22> MissionChartTargets = {
-    "St. Omer",     "Cherbourg",     "Amiens", "Meaulte",  "Abbeville", "Lille",       "Rotterdam", "Antwerp",
-    "Rouen",        "Paris",         "Romilly-S.S.", "Rennes", "Brest", "Lorient",   "St. Nazaire",
-    "Wilhelmshaven", "Emden",        "Vegesack", "Bremen", "Hamm",      "La Rochelle", "Kiel",
+    "St. Omer",  "Cherbourg", "Amiens",      "Meaulte",       "Abbeville",    "Lille",
+    "Rotterdam", "Antwerp",   "Rouen",       "Paris",         "Romilly-S.S.", "Rennes",
+    "Brest",     "Lorient",   "St. Nazaire", "Wilhelmshaven", "Emden",        "Vegesack",
+    "Bremen",    "Hamm",      "La Rochelle", "Kiel",
 };
 
 namespace {
@@ -32,6 +33,7 @@ struct D66Row {
     std::string_view Target;
 };
 
+// clang-format off
 constexpr std::array<D66Row, 22> LaterMissions = {{
     {11, 11, "St. Omer"},
     {12, 12, "Cherbourg"},
@@ -56,6 +58,24 @@ constexpr std::array<D66Row, 22> LaterMissions = {{
     {63, 64, "La Rochelle"},
     {65, 66, "Kiel"},
 }};
+// clang-format on
+
+// Each of the 36 d66 results falls in exactly one range: the ranges ascend without overlap and
+// every result between them is one a d66 cannot show.
+constexpr bool CoversEveryD66Once(const std::array<D66Row, 22>& rows) {
+    int covered = 0;
+    int previousHigh = 10;
+    for (const D66Row& row : rows) {
+        if (row.Low <= previousHigh || row.High < row.Low) return false;
+        for (int roll = previousHigh + 1; roll < row.Low; ++roll)
+            if (roll % 10 >= 1 && roll % 10 <= 6) return false; // a gap a d66 can roll
+        for (int roll = row.Low; roll <= row.High; ++roll)
+            covered += (roll % 10 >= 1 && roll % 10 <= 6);
+        previousHigh = row.High;
+    }
+    return covered == 36 && previousHigh == 66;
+}
+static_assert(CoversEveryD66Once(LaterMissions));
 
 } // namespace
 

@@ -1,13 +1,15 @@
 #include "ZoneCharts.h"
 
+#include "Game.h"
+
 #include <algorithm>
 #include <array>
 
-#include "Game.h"
-
 namespace halvard {
 
-bool IsBadOrPoor(std::string_view weather) { return std::string_view("Bad/Poor").find(weather) != std::string_view::npos; }
+bool IsBadOrPoor(std::string_view weather) {
+    return std::string_view("Bad/Poor").find(weather) != std::string_view::npos;
+}
 
 int ChartWavesAppearing(Game& game) {
     int modifier = game.Mission.Target.Zone[game.Mission.CurrentZone].Modifier;

@@ -11,7 +11,7 @@ namespace halvard {
 
 // Where die faces come from: the seeded generator in play, a script of faces in tests and replays.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual int NextFace() = 0; // 1..6
 };
@@ -20,7 +20,7 @@ public:
 // not by the standard distributions (whose algorithms differ between libraries), so one seed
 // gives the same game on every build.
 class SeededGenerator final : public RandomSource {
-public:
+  public:
     explicit SeededGenerator(std::uint64_t seed = 0) : engine_(seed) {}
 
     void Seed(std::uint64_t seed) { engine_.seed(seed); }
@@ -33,19 +33,19 @@ public:
     // The target dialog's random mission number, 11..25.
     int MissionNumber() { return static_cast<int>(Uniform() * 15.0) + 11; }
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 
 // Thrown when a script of die faces has no face left for the next die.
 class DiceExhausted : public std::runtime_error {
-public:
+  public:
     DiceExhausted() : std::runtime_error("dice script exhausted") {}
 };
 
 // Die faces given in advance, one per die: "2d6" takes two, "d66" two (tens, then units).
 class FaceScript final : public RandomSource {
-public:
+  public:
     explicit FaceScript(std::vector<int> faces);
 
     // Parses whitespace- or comma-separated faces 1..6; throws std::invalid_argument naming
@@ -55,7 +55,7 @@ public:
     int NextFace() override;
     std::size_t Remaining() const { return faces_.size() - next_; }
 
-private:
+  private:
     std::vector<int> faces_;
     std::size_t next_ = 0;
 };

@@ -11,9 +11,8 @@ namespace halvard {
 // A text of exactly N characters, as the game stores fighter types (5) and fighter cover (4):
 // an assignment pads with blanks on the right or cuts to N; before the first assignment it
 // holds N NUL characters, which is how "never assigned" can still be told apart.
-template <std::size_t N>
-class FixedText {
-public:
+template <std::size_t N> class FixedText {
+  public:
     FixedText() = default;
     FixedText(std::string_view text) { Assign(text); } // NOLINT: assignment from text is the point
 
@@ -37,7 +36,7 @@ public:
     friend bool operator==(const FixedText& a, const FixedText& b) = default;
     friend bool operator==(const FixedText& a, std::string_view b) { return a.View() == b; }
 
-private:
+  private:
     void Assign(std::string_view text) {
         const std::size_t n = std::min(text.size(), N);
         std::copy_n(text.data(), n, chars_.data());

@@ -1,21 +1,21 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-#include <string_view>
-
 #include "Dice.h"
 #include "GameDatabase.h"
 #include "GameState.h"
 #include "LineLog.h"
 #include "View.h"
 
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
 namespace halvard {
 
 // One game: the mission state and the services every chart uses (dice, roll window, message
 // list, game database, wave panel). No globals, so any number of games can run side by side.
 class Game : public GameState {
-public:
+  public:
     explicit Game(const GameDatabase& database, std::uint64_t seed = 0);
 
     Game(const Game&) = delete;
@@ -37,7 +37,7 @@ public:
     MessageLog Messages;    // the mission screen's message list
     WavePanel Waves;        // the mission screen's wave panel, filled by ShowWave
 
-private:
+  private:
     std::unique_ptr<FaceScript> script_;
     RandomSource* dice_ = &Random;
 };

@@ -1,7 +1,6 @@
 #include "GameDatabase.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
-
 #include <map>
 #include <set>
 #include <system_error>
@@ -14,20 +13,25 @@ constexpr int MaxZoneModifier = 6;
 constexpr int MaxRowsPerRoll = 5; // the sixth panel row is kept for the extra lead/tail fighter
 
 // 16, 26, 36, 46 and 56 bring no attackers and 66 rolls again: none of them is looked up.
-bool IsNoAttackerRoll(int roll) { return roll % 10 == 6; }
-bool IsD66(int roll) { return roll / 10 >= 1 && roll / 10 <= 6 && roll % 10 >= 1 && roll % 10 <= 6; }
+bool IsNoAttackerRoll(int roll) {
+    return roll % 10 == 6;
+}
+bool IsD66(int roll) {
+    return roll / 10 >= 1 && roll / 10 <= 6 && roll % 10 >= 1 && roll % 10 <= 6;
+}
 
 // Reads the rows of one table by column name, turning every defect into a GameDataError.
 class TableReader {
-public:
+  public:
     TableReader(SQLite::Database& db, const std::filesystem::path& file, std::string table)
-        : file_(file), table_(std::move(table)),
-          query_(db, "SELECT * FROM \"" + table_ + "\"") {
-        for (int i = 0; i < query_.getColumnCount(); ++i) columns_[query_.getColumnName(i)] = i;
+        : file_(file), table_(std::move(table)), query_(db, "SELECT * FROM \"" + table_ + "\"") {
+        for (int i = 0; i < query_.getColumnCount(); ++i)
+            columns_[query_.getColumnName(i)] = i;
     }
 
     void Require(std::initializer_list<std::string> names) const {
-        for (const auto& name : names) Index(name);
+        for (const auto& name : names)
+            Index(name);
     }
 
     bool Next() {
@@ -60,10 +64,11 @@ public:
         return value.getString();
     }
 
-private:
+  private:
     int Index(const std::string& column) const {
         const auto found = columns_.find(column);
-        if (found == columns_.end()) throw GameDataError(file_, "table " + table_ + " has no column " + column);
+        if (found == columns_.end())
+            throw GameDataError(file_, "table " + table_ + " has no column " + column);
         return found->second;
     }
 
@@ -83,7 +88,8 @@ std::vector<TargetRow> ReadTargets(SQLite::Database& db, const std::filesystem::
                                    std::span<const std::string_view> requiredTargets) {
     TableReader reader(db, file, "Targets");
     reader.Require({"TargetName", "ZoneCount", "TargetType", "HeavyFlak"});
-    for (int z = 2; z <= 8; ++z) reader.Require({std::to_string(z) + "Mod", std::to_string(z) + "Ter"});
+    for (int z = 2; z <= 8; ++z)
+        reader.Require({std::to_string(z) + "Mod", std::to_string(z) + "Ter"});
 
     std::vector<TargetRow> targets;
     std::set<std::string, std::less<>> names;
@@ -91,7 +97,8 @@ std::vector<TargetRow> ReadTargets(SQLite::Database& db, const std::filesystem::
         TargetRow& target = targets.emplace_back();
         target.TargetName = reader.Text("TargetName");
         if (target.TargetName.empty()) reader.Fail("TargetName is an empty text");
-        if (!names.insert(target.TargetName).second) reader.Fail("target " + target.TargetName + " appears twice");
+        if (!names.insert(target.TargetName).second)
+            reader.Fail("target " + target.TargetName + " appears twice");
         target.ZoneCount = reader.Integer("ZoneCount", 2, 8);
         target.TargetType = reader.Text("TargetType");
         target.HeavyFlak = reader.Integer("HeavyFlak", -1, 1) != 0;
@@ -102,7 +109,8 @@ std::vector<TargetRow> ReadTargets(SQLite::Database& db, const std::filesystem::
     }
     if (targets.empty()) throw GameDataError(file, "table Targets has no rows");
     for (std::string_view name : requiredTargets)
-        if (!names.contains(name)) throw GameDataError(file, "table Targets has no target " + std::string(name));
+        if (!names.contains(name))
+            throw GameDataError(file, "table Targets has no target " + std::string(name));
     return targets;
 }
 
@@ -113,7 +121,9 @@ void ReadWaveSelection(SQLite::Database& db, const std::filesystem::path& file,
     while (reader.Next()) {
         const int roll = reader.Integer("Roll", 11, 66);
         if (!IsD66(roll)) reader.Fail("Roll " + std::to_string(roll) + " is not a d66 roll");
-        if (IsNoAttackerRoll(roll)) reader.Fail("Roll " + std::to_string(roll) + " is never looked up (no attackers or roll again) and must have no rows");
+        if (IsNoAttackerRoll(roll))
+            reader.Fail("Roll " + std::to_string(roll) +
+                        " is never looked up (no attackers or roll again) and must have no rows");
         WaveSelectionRow row;
         row.Type = reader.Text("Type");
         if (row.Type != "Me109" && row.Type != "Me110" && row.Type != "FW190")
@@ -135,7 +145,9 @@ void ReadWaveSelection(SQLite::Database& db, const std::filesystem::path& file,
             throw GameDataError(file, "table WaveSelection has no fighters for roll " + std::to_string(roll));
 }
 
-std::size_t GunnerySlot(int gun, int position) { return static_cast<std::size_t>((gun - 2) * 20 + position - 1); }
+std::size_t GunnerySlot(int gun, int position) {
+    return static_cast<std::size_t>((gun - 2) * 20 + position - 1);
+}
 
 void ReadGunnery(SQLite::Database& db, const std::filesystem::path& file,
                  std::array<std::optional<GunneryRow>, 9 * 20>& gunnery) {
@@ -154,7 +166,8 @@ void ReadGunnery(SQLite::Database& db, const std::filesystem::path& file,
 
 } // namespace
 
-GameDatabase GameDatabase::Open(const std::filesystem::path& file, std::span<const std::string_view> requiredTargets) {
+GameDatabase GameDatabase::Open(const std::filesystem::path& file,
+                                std::span<const std::string_view> requiredTargets) {
     std::error_code error;
     if (!std::filesystem::exists(file, error)) throw GameDataError(file, "file not found");
     if (!std::filesystem::is_regular_file(file, error)) throw GameDataError(file, "not a regular file");
@@ -176,7 +189,8 @@ GameDatabase GameDatabase::Open(const std::filesystem::path& file, std::span<con
 std::vector<std::string> GameDatabase::TargetNames() const {
     std::vector<std::string> names;
     names.reserve(targets_.size());
-    for (const auto& target : targets_) names.push_back(target.TargetName);
+    for (const auto& target : targets_)
+        names.push_back(target.TargetName);
     return names;
 }
 

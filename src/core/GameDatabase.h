@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IndexedArray.h"
+
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -9,13 +11,11 @@
 #include <string_view>
 #include <vector>
 
-#include "IndexedArray.h"
-
 namespace halvard {
 
 // The one error a game database can raise: the file and what is wrong with it.
 class GameDataError : public std::runtime_error {
-public:
+  public:
     GameDataError(const std::filesystem::path& file, const std::string& problem)
         : std::runtime_error(file.string() + ": " + problem) {}
 };
@@ -44,7 +44,7 @@ struct GunneryRow {
 // The game database, read once when it opens: three tables validated and kept in memory, so
 // that no query and no I/O failure can happen in the middle of a mission.
 class GameDatabase {
-public:
+  public:
     // The file's name in the data directory.
     static constexpr std::string_view FileName = "Corvane.db";
 
@@ -71,12 +71,12 @@ public:
     // or the type is none of the table's columns.
     int ToHit(int gun, int position, std::string_view fighterType) const;
 
-private:
+  private:
     GameDatabase() = default;
 
     std::filesystem::path file_;
     std::vector<TargetRow> targets_;
-    std::array<std::vector<WaveSelectionRow>, 67> waves_; // by roll 11..66
+    std::array<std::vector<WaveSelectionRow>, 67> waves_;   // by roll 11..66
     std::array<std::optional<GunneryRow>, 9 * 20> gunnery_; // by gun 2..10, position 1..20
 };
 

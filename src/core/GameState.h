@@ -3,11 +3,11 @@
 // The mission state: every record of the game under the names the charts and screens use.
 // Start values are those of a fresh run: zeros, False, empty texts, NUL-filled fixed texts.
 
-#include <string>
-#include <vector>
-
 #include "FixedText.h"
 #include "IndexedArray.h"
+
+#include <string>
+#include <vector>
 
 namespace halvard {
 
@@ -20,15 +20,15 @@ constexpr int WaveRows = 6;
 struct FighterRecord {
     FixedText<5> FighterType;
     int AttackPos = 0;
-    int DamageLevel = 0;   // 0 none, 1 "FCA", 2 "FBOA", 3 or more destroyed
-    std::string Special;   // " " for an unmarked fighter, "" for the extra lead/tail fighter
+    int DamageLevel = 0; // 0 none, 1 "FCA", 2 "FBOA", 3 or more destroyed
+    std::string Special; // " " for an unmarked fighter, "" for the extra lead/tail fighter
 
     friend bool operator==(const FighterRecord&, const FighterRecord&) = default;
 };
 
 // The current wave: fighters 1..UpperBound(); an upper bound of 0 is an empty wave.
 class FighterList {
-public:
+  public:
     int UpperBound() const { return static_cast<int>(fighters_.size()); }
     bool Empty() const { return fighters_.empty(); }
 
@@ -47,7 +47,7 @@ public:
 
     friend bool operator==(const FighterList&, const FighterList&) = default;
 
-private:
+  private:
     static std::size_t Slot(int index) { return static_cast<std::size_t>(index - 1); }
     std::vector<FighterRecord> fighters_;
 };

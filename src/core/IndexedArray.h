@@ -10,11 +10,10 @@ namespace halvard {
 // An array indexed by the game's own numbers: crew 1..10, guns 2..10, wave rows 1..6.
 // Touching an index outside the range is a programming error, so it throws instead of
 // silently reading the neighbouring record.
-template <typename T, int Low, int High>
-class IndexedArray {
+template <typename T, int Low, int High> class IndexedArray {
     static_assert(Low <= High);
 
-public:
+  public:
     static constexpr int First = Low;
     static constexpr int Last = High;
     static constexpr std::size_t Size = std::size_t(High - Low + 1);
@@ -29,7 +28,7 @@ public:
 
     friend bool operator==(const IndexedArray&, const IndexedArray&) = default;
 
-private:
+  private:
     static std::size_t Offset(int index) {
         if (index < Low || index > High)
             throw std::out_of_range("index " + std::to_string(index) + " outside " + std::to_string(Low) +

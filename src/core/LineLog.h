@@ -12,9 +12,8 @@ namespace halvard {
 // A list of at most Capacity lines, oldest first, that drops its oldest line to make room:
 // the roll window (38) and the message list (45). The slots are reused, so a long run
 // allocates nothing once every slot has held a line of its length.
-template <std::size_t Capacity>
-class LineLog {
-public:
+template <std::size_t Capacity> class LineLog {
+  public:
     static constexpr std::size_t MaxLines = Capacity;
     using Listener = std::function<void(std::string_view line)>;
 
@@ -42,7 +41,8 @@ public:
     std::vector<std::string> Lines() const {
         std::vector<std::string> lines;
         lines.reserve(count_);
-        for (std::size_t i = 0; i < count_; ++i) lines.push_back(Line(i));
+        for (std::size_t i = 0; i < count_; ++i)
+            lines.push_back(Line(i));
         return lines;
     }
     // Lines ever appended, including those dropped since.
@@ -56,7 +56,7 @@ public:
     // Called with each line as it is appended, so a window or a terminal can follow the log.
     void SetListener(Listener listener) { listener_ = std::move(listener); }
 
-private:
+  private:
     std::array<std::string, Capacity> slots_;
     std::size_t first_ = 0;
     std::size_t count_ = 0;

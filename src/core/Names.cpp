@@ -1,9 +1,9 @@
 #include "Names.h"
 
+#include "Game.h"
+
 #include <algorithm>
 #include <array>
-
-#include "Game.h"
 
 namespace halvard {
 namespace {
@@ -33,7 +33,8 @@ constexpr std::array<std::string_view, 21> PositionNames = {
 };
 
 constexpr std::array<std::string_view, 11> GunNames = {
-    "", "",                //
+    "",                    //
+    "",                    //
     "Nose Gun",            // 2
     "Port Cheek Gun",      // 3
     "Starboard Cheek Gun", // 4
@@ -48,8 +49,10 @@ constexpr std::array<std::string_view, 11> GunNames = {
 } // namespace
 
 std::string_view NoToString(int number, std::string_view mode) {
-    if (mode == "PosNoToString" && number >= 1 && number <= 20) return PositionNames[static_cast<std::size_t>(number)];
-    if (mode == "GunNoToString" && number >= 2 && number <= 10) return GunNames[static_cast<std::size_t>(number)];
+    if (mode == "PosNoToString" && number >= 1 && number <= 20)
+        return PositionNames[static_cast<std::size_t>(number)];
+    if (mode == "GunNoToString" && number >= 2 && number <= 10)
+        return GunNames[static_cast<std::size_t>(number)];
     return {};
 }
 

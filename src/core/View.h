@@ -3,10 +3,10 @@
 // What a label of the screens shows, as plain data: the engine decides, a window or a
 // terminal only draws it.
 
+#include "IndexedArray.h"
+
 #include <string>
 #include <string_view>
-
-#include "IndexedArray.h"
 
 namespace halvard {
 

@@ -1,9 +1,9 @@
 #include "Wounds.h"
 
+#include "Game.h"
+
 #include <algorithm>
 #include <array>
-
-#include "Game.h"
 
 namespace halvard {
 namespace {

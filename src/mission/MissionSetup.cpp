@@ -1,10 +1,10 @@
 #include "MissionSetup.h"
 
-#include <array>
-
 #include "Game.h"
 #include "MissionCharts.h"
 #include "ZoneCharts.h"
+
+#include <array>
 
 namespace halvard {
 namespace {
@@ -56,7 +56,8 @@ void InitMission(Game& game) {
         game.Guns[gun].Gunner = gun;
         game.Guns[gun].Ammo = StartingAmmo[static_cast<std::size_t>(gun)];
     }
-    for (int member = 1; member <= CrewCount; ++member) game.Crew[member].Wound = 0;
+    for (int member = 1; member <= CrewCount; ++member)
+        game.Crew[member].Wound = 0;
     for (int position = 1; position <= CrewCount; ++position) {
         game.CrewPos[position].Occupant = position;
         game.CrewPos[position].HeatOut = false;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "GameDatabase.h"
+
 #include <filesystem>
 #include <stdexcept>
 #include <string>
-
-#include "GameDatabase.h"
 
 namespace halvard {
 
@@ -12,7 +12,7 @@ class Game;
 
 // Raised by LoadTarget when the selected target is not in the game database.
 class UnknownTargetError : public std::runtime_error {
-public:
+  public:
     explicit UnknownTargetError(const std::string& name)
         : std::runtime_error("no target named \"" + name + "\" in the game database") {}
 };
@@ -21,7 +21,9 @@ public:
 GameDatabase OpenGameDatabase(const std::filesystem::path& dataDirectory);
 
 // True when low <= value <= high.
-constexpr bool Between(int value, int low, int high) { return low <= value && value <= high; }
+constexpr bool Between(int value, int low, int high) {
+    return low <= value && value <= high;
+}
 
 // Copies the selected target's row into the mission: name, type, heavy flak, target zone and
 // the modifier and terrain of zones 2..target zone. Zones beyond keep what they held.

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
+#include "MissionCharts.h"
 
+#include "TestData.h"
+
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
-
-#include "MissionCharts.h"
-#include "TestData.h"
 
 namespace halvard {
 namespace {
@@ -37,9 +37,10 @@ TEST(ChartMissionTarget, EarlyMissionsRollOneDieOnTheirOwnColumn) {
 
 TEST(ChartMissionTarget, EveryD66ResultNamesOneTargetOfTheChart) {
     const std::map<int, std::string> spotChecks = {
-        {11, "St. Omer"}, {16, "Lille"},        {21, "Rotterdam"},     {24, "Paris"},   {25, "Paris"},
-        {26, "Romilly-S.S."}, {31, "Romilly-S.S."}, {36, "Lorient"}, {41, "Lorient"}, {44, "St. Nazaire"},
-        {46, "Wilhelmshaven"}, {56, "Bremen"},  {64, "La Rochelle"},   {66, "Kiel"},
+        {11, "St. Omer"},    {16, "Lille"},        {21, "Rotterdam"},     {24, "Paris"},
+        {25, "Paris"},       {26, "Romilly-S.S."}, {31, "Romilly-S.S."},  {36, "Lorient"},
+        {41, "Lorient"},     {44, "St. Nazaire"},  {46, "Wilhelmshaven"}, {56, "Bremen"},
+        {64, "La Rochelle"}, {66, "Kiel"},
     };
     const std::set<std::string_view> chartTargets(MissionChartTargets.begin(), MissionChartTargets.end());
     std::set<std::string> named;
@@ -73,7 +74,8 @@ TEST(ChartFormation, FormationRollGivesLeadTailOrMiddle) {
     const struct {
         int first, second;
         const char* position;
-    } cases[] = {{1, 1, "Lead Bomber"}, {6, 6, "Tail Bomber"}, {1, 2, "Middle"}, {5, 6, "Middle"}, {3, 4, "Middle"}};
+    } cases[] = {
+        {1, 1, "Lead Bomber"}, {6, 6, "Tail Bomber"}, {1, 2, "Middle"}, {5, 6, "Middle"}, {3, 4, "Middle"}};
     for (const auto& c : cases) {
         auto game = ScriptedGame(ShippedDatabase(), {c.first, c.second});
         game->Mission.MissionNo = 3; // the formation is rolled whatever the mission number

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <functional>
+#include "ZoneCharts.h"
 
 #include "TestData.h"
-#include "ZoneCharts.h"
+
+#include <functional>
+#include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
@@ -96,7 +96,8 @@ class FighterCoverResult : public ::testing::TestWithParam<CoverResultCase> {};
 TEST_P(FighterCoverResult, ReadsTheRollLessCoverAndRepeatsCappedByTheWave) {
     const CoverResultCase& c = GetParam();
     auto game = ScriptedGame(ShippedDatabase(), {c.face});
-    for (int i = 0; i < c.fighters; ++i) game->Fighters.Add();
+    for (int i = 0; i < c.fighters; ++i)
+        game->Fighters.Add();
     game->Mission.SuccessiveAttacks = c.successiveAttacks;
     game->Mission.TargetZone = 4;
     game->Mission.CurrentZone = c.badWeatherAtTarget ? 4 : 2;
@@ -105,26 +106,22 @@ TEST_P(FighterCoverResult, ReadsTheRollLessCoverAndRepeatsCappedByTheWave) {
     EXPECT_EQ(RollLines(*game), Lines{std::to_string(c.face) + " :Fighter Cover"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, FighterCoverResult,
-                         ::testing::Values(CoverResultCase{"Good", 1, 6, 0, false, 1},
-                                           CoverResultCase{"Good", 3, 6, 0, false, 2},
-                                           CoverResultCase{"Good", 4, 6, 0, false, 2},
-                                           CoverResultCase{"Good", 6, 3, 0, false, 3},
-                                           CoverResultCase{"Good", 6, 2, 0, false, 2},
-                                           CoverResultCase{"Good", 5, 6, 0, true, 2},
-                                           CoverResultCase{"Good", 3, 6, 0, true, 1},
-                                           CoverResultCase{"Fair", 6, 6, 0, false, 2},
-                                           CoverResultCase{"Poor", 6, 6, 0, false, 1},
-                                           CoverResultCase{"Poor", 1, 6, 1, false, 0},
-                                           CoverResultCase{"Good", 6, 6, 2, false, 2},
-                                           CoverResultCase{"good", 6, 6, 0, false, 3},
-                                           CoverResultCase{"Good", 6, 0, 0, false, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, FighterCoverResult,
+    ::testing::Values(CoverResultCase{"Good", 1, 6, 0, false, 1}, CoverResultCase{"Good", 3, 6, 0, false, 2},
+                      CoverResultCase{"Good", 4, 6, 0, false, 2}, CoverResultCase{"Good", 6, 3, 0, false, 3},
+                      CoverResultCase{"Good", 6, 2, 0, false, 2}, CoverResultCase{"Good", 5, 6, 0, true, 2},
+                      CoverResultCase{"Good", 3, 6, 0, true, 1}, CoverResultCase{"Fair", 6, 6, 0, false, 2},
+                      CoverResultCase{"Poor", 6, 6, 0, false, 1}, CoverResultCase{"Poor", 1, 6, 1, false, 0},
+                      CoverResultCase{"Good", 6, 6, 2, false, 2}, CoverResultCase{"good", 6, 6, 0, false, 3},
+                      CoverResultCase{"Good", 6, 0, 0, false, 0}));
 
 TEST(ChartWeather, StoresAndReportsTargetOrBaseWeather) {
     const struct {
         int first, second;
         const char* weather;
-    } cases[] = {{1, 1, "Bad"}, {6, 6, "Bad"}, {1, 2, "Poor"}, {5, 6, "Poor"}, {1, 3, "Good"}, {4, 6, "Good"}};
+    } cases[] = {{1, 1, "Bad"},  {6, 6, "Bad"},  {1, 2, "Poor"},
+                 {5, 6, "Poor"}, {1, 3, "Good"}, {4, 6, "Good"}};
     for (const auto& c : cases) {
         auto game = ScriptedGame(ShippedDatabase(), {c.first, c.second, c.first, c.second});
         ChartWeather(*game, 4);
@@ -132,8 +129,8 @@ TEST(ChartWeather, StoresAndReportsTargetOrBaseWeather) {
         EXPECT_EQ(game->Mission.Target.WeatherBase, "");
         ChartWeather(*game, 1);
         EXPECT_EQ(game->Mission.Target.WeatherBase, c.weather);
-        EXPECT_EQ(MessageLines(*game),
-                  (Lines{std::string("Weather over Target: ") + c.weather, std::string("Weather over Base: ") + c.weather}));
+        EXPECT_EQ(MessageLines(*game), (Lines{std::string("Weather over Target: ") + c.weather,
+                                              std::string("Weather over Base: ") + c.weather}));
         EXPECT_EQ(RollLines(*game).size(), 2u);
         EXPECT_EQ(RollLines(*game)[0].substr(2), ":Weather");
     }
@@ -172,15 +169,6 @@ const auto GearOutBadWeather = [](Game& g) {
     g.Damage.LandingGearOut = true;
     g.Mission.Target.WeatherBase = "Bad";
 };
-const auto EveryDamage = [](Game& g) {
-    DamageRecord& d = g.Damage;
-    d.WindowHits = 2;
-    d.ControlCableHits = 2;
-    d.TailwheelDamaged = d.PortElevatorOut = d.BrakeOut = true;
-    d.PortFlapOut = d.StarboardFlapOut = d.PortAileronOut = d.StarboardAileronOut = true;
-    d.RudderHits = 3;
-    g.Mission.Target.WeatherBase = "Poor"; // nine conditions of -1 each
-};
 const auto BombsAboard = [](Game& g) {
     g.Damage.BombsAboard = true;
     g.Damage.LandingGearOut = true;
@@ -191,26 +179,94 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LandingCase{"Natural12", {6, 6}, GearOutBadWeather, "Crew and Corvane safe.", 1},
         LandingCase{"Safe", {1, 1, 1}, nullptr, "Crew and Corvane safe.", 2},
-        LandingCase{"GearOutBadWeather5", {2, 3, 1}, GearOutBadWeather, "Crew safe and Corvane irrepairably damaged.", 2},
-        LandingCase{"GearOut3", {1, 3, 1}, [](Game& g) { g.Damage.LandingGearOut = true; },
-                    "Crew safe and Corvane repairable by next mission.", 2},
+        LandingCase{"GearOutBadWeather5",
+                    {2, 3, 1},
+                    GearOutBadWeather,
+                    "Crew safe and Corvane irrepairably damaged.",
+                    2},
+        LandingCase{"GearOut3",
+                    {1, 3, 1},
+                    [](Game& g) { g.Damage.LandingGearOut = true; },
+                    "Crew safe and Corvane repairable by next mission.",
+                    2},
         LandingCase{"PilotsDown12", {6, 6}, PilotsDown, "Crew and Corvane safe.", 1},
         LandingCase{"PilotsDown11", {5, 6, 1}, PilotsDown, "Crew safe and Corvane irrepairably damaged.", 2},
         LandingCase{"PilotsDown10", {4, 6, 1}, PilotsDown, "Corvane wrecked", 2},
         LandingCase{"PilotsDown9", {3, 6, 1}, PilotsDown, "Corvane wrecked", 2},
         LandingCase{"PilotsDown8", {2, 6, 1}, PilotsDown, "Crew KIA and Corvane wrecked.", 2},
-        LandingCase{"OnePilotDown", {1, 1, 1}, [](Game& g) { g.Crew[1].Wound = 4; }, "Crew and Corvane safe.", 2},
-        LandingCase{"EveryDamage10", {4, 6, 1}, EveryDamage, "Crew safe and Corvane repairable by next mission.", 2},
-        LandingCase{"EveryDamage9", {3, 6, 1}, EveryDamage, "Crew safe and Corvane irrepairably damaged.", 2},
-        LandingCase{"OneFlapOnly", {1, 1, 1}, [](Game& g) { g.Damage.PortFlapOut = true; g.Damage.StarboardElevatorOut = true; },
-                    "Crew and Corvane safe.", 2},
-        LandingCase{"OneCableHit", {1, 2, 1}, [](Game& g) { g.Damage.ControlCableHits = 1; g.Damage.RudderHits = 2; g.Damage.WindowHits = 1; },
-                    "Crew and Corvane safe.", 2},
-        LandingCase{"ExplosionWithBombs", {1, 2, 6}, BombsAboard, "Explosion.  Corvane and all remaining crewmen destroyed.", 2},
-        LandingCase{"NoExplosionOnFive", {1, 2, 5}, BombsAboard, "Crew safe and Corvane irrepairably damaged.", 2},
-        LandingCase{"NoExplosionAboveZero", {2, 2, 6}, BombsAboard, "Crew safe and Corvane repairable by next mission.", 2},
-        LandingCase{"NoExplosionWithoutBombs", {1, 1, 6}, [](Game& g) { g.Damage.LandingGearOut = true; },
-                    "Corvane wrecked", 2}),
+        LandingCase{
+            "OnePilotDown", {1, 1, 1}, [](Game& g) { g.Crew[1].Wound = 4; }, "Crew and Corvane safe.", 2},
+        LandingCase{"ExplosionWithBombs",
+                    {1, 2, 6},
+                    BombsAboard,
+                    "Explosion.  Corvane and all remaining crewmen destroyed.",
+                    2},
+        LandingCase{
+            "NoExplosionOnFive", {1, 2, 5}, BombsAboard, "Crew safe and Corvane irrepairably damaged.", 2},
+        LandingCase{"NoExplosionAboveZero",
+                    {2, 2, 6},
+                    BombsAboard,
+                    "Crew safe and Corvane repairable by next mission.",
+                    2},
+        LandingCase{"NoExplosionWithoutBombs",
+                    {1, 1, 6},
+                    [](Game& g) { g.Damage.LandingGearOut = true; },
+                    "Corvane wrecked",
+                    2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ModifierCase {
+    const char* name;
+    std::function<void(Game&)> setUp;
+    int modifier; // 0: the condition does not count
+};
+
+class LandingModifier : public ::testing::TestWithParam<ModifierCase> {};
+
+// Each modifier on its own, on the roll that brings the total to exactly 1 with it (and to 2 or
+// more without): a modifier one off either way reads another outcome.
+TEST_P(LandingModifier, ShiftsTheTotalByExactlyItsAmount) {
+    const ModifierCase& c = GetParam();
+    const int roll = c.modifier == 0 ? 2 : 1 - c.modifier;
+    auto game = ScriptedGame(ShippedDatabase(), {1, roll - 1, 1});
+    game->Mission.Target.WeatherBase = "Good";
+    c.setUp(*game);
+    ChartLanding(*game);
+    EXPECT_EQ(MessageLines(*game),
+              Lines{c.modifier == 0 ? "Crew and Corvane safe."
+                                    : "Crew safe and Corvane repairable by next mission."});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachOnItsOwn, LandingModifier,
+    ::testing::Values(
+        ModifierCase{"PoorWeather", [](Game& g) { g.Mission.Target.WeatherBase = "Poor"; }, -1},
+        ModifierCase{"BadWeather", [](Game& g) { g.Mission.Target.WeatherBase = "Bad"; }, -2},
+        ModifierCase{"TwoWindowHits", [](Game& g) { g.Damage.WindowHits = 2; }, -1},
+        ModifierCase{"OneWindowHit", [](Game& g) { g.Damage.WindowHits = 1; }, 0},
+        ModifierCase{"TwoControlCableHits", [](Game& g) { g.Damage.ControlCableHits = 2; }, -1},
+        ModifierCase{"OneControlCableHit", [](Game& g) { g.Damage.ControlCableHits = 1; }, 0},
+        ModifierCase{"Tailwheel", [](Game& g) { g.Damage.TailwheelDamaged = true; }, -1},
+        ModifierCase{"PortElevator", [](Game& g) { g.Damage.PortElevatorOut = true; }, -1},
+        ModifierCase{"StarboardElevatorOnly", [](Game& g) { g.Damage.StarboardElevatorOut = true; }, 0},
+        ModifierCase{"BothFlaps", [](Game& g) { g.Damage.PortFlapOut = g.Damage.StarboardFlapOut = true; },
+                     -1},
+        ModifierCase{"OneFlap", [](Game& g) { g.Damage.StarboardFlapOut = true; }, 0},
+        ModifierCase{"BothAilerons",
+                     [](Game& g) { g.Damage.PortAileronOut = g.Damage.StarboardAileronOut = true; }, -1},
+        ModifierCase{"OneAileron", [](Game& g) { g.Damage.PortAileronOut = true; }, 0},
+        ModifierCase{"Brake", [](Game& g) { g.Damage.BrakeOut = true; }, -1},
+        ModifierCase{"LandingGear", [](Game& g) { g.Damage.LandingGearOut = true; }, -3},
+        ModifierCase{"ThreeRudderHits", [](Game& g) { g.Damage.RudderHits = 3; }, -1},
+        ModifierCase{"TwoRudderHits", [](Game& g) { g.Damage.RudderHits = 2; }, 0},
+        ModifierCase{"PilotDownOnly", [](Game& g) { g.Crew[1].Wound = 4; }, 0},
+        ModifierCase{"CoPilotSeriousOnly", [](Game& g) { g.Crew[2].Wound = 3; }, 0},
+        ModifierCase{"TwoModifiersAddUp",
+                     [](Game& g) {
+                         g.Damage.BrakeOut = true;
+                         g.Mission.Target.WeatherBase = "Bad";
+                     },
+                     -3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

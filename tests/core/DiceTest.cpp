@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <set>
-
 #include "Dice.h"
+
 #include "TestData.h"
+
+#include <gtest/gtest.h>
+#include <set>
 
 namespace halvard {
 namespace {
@@ -16,7 +16,8 @@ TEST(SeededGenerator, FollowsTheStandardEngineAndOurOwnArithmetic) {
     // The standard fixes the 10000th output of a default-seeded mt19937_64; our draws are its top
     // 53 bits, so a seed gives the same dice on every build.
     SeededGenerator generator(5489);
-    for (int i = 0; i < 9999; ++i) generator.Uniform();
+    for (int i = 0; i < 9999; ++i)
+        generator.Uniform();
     const double expected = static_cast<double>(9981545732273789042ULL >> 11) * 0x1.0p-53;
     EXPECT_EQ(generator.Uniform(), expected);
 }
@@ -39,7 +40,8 @@ TEST(SeededGenerator, SameSeedSameDiceAndEveryFaceAndMissionNumberInRange) {
 
 TEST(FaceScript, ParsesCommasAndWhitespaceAndRejectsBadFaces) {
     FaceScript script = FaceScript::Parse("1, 2\n3\t4,,5 6\r\n");
-    for (int face = 1; face <= 6; ++face) EXPECT_EQ(script.NextFace(), face);
+    for (int face = 1; face <= 6; ++face)
+        EXPECT_EQ(script.NextFace(), face);
     EXPECT_THROW(script.NextFace(), DiceExhausted);
 
     for (const char* bad : {"0", "7", "x", "3,4a", "-1", "2.5"})
@@ -71,8 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RollCase{"2d6", {6, 6}, "Formation Roll", 12, "12:Formation Roll"},
                       RollCase{"2d6", {1, 1}, "Weather", 2, "2 :Weather"},
                       RollCase{"d66", {4, 3}, "Wave Generation", 43, "43:Wave Generation"},
-                      RollCase{"d66", {6, 1}, "", 61, "61:"},
-                      RollCase{"1d6", {4}, "", 4, "4 :"}));
+                      RollCase{"d66", {6, 1}, "", 61, "61:"}, RollCase{"1d6", {4}, "", 4, "4 :"}));
 
 TEST(RollDice, UnknownDieDrawsNothingAndLogsMinusOne) {
     auto game = ScriptedGame(ShippedDatabase(), {});

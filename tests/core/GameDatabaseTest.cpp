@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
-
 #include "GameDatabase.h"
+
 #include "MissionCharts.h"
 #include "TestData.h"
+
+#include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
@@ -35,7 +36,8 @@ TEST(GameDatabase, ReadsTheTablesOfAValidFile) {
     EXPECT_EQ(wave[1].Special, "B");
     EXPECT_EQ(wave[2].Position, 20);
     EXPECT_FALSE(wave[2].Special.has_value());
-    for (int roll : {16, 26, 36, 46, 56, 66, 0, 99}) EXPECT_TRUE(db.WaveRows(roll).empty()) << roll;
+    for (int roll : {16, 26, 36, 46, 56, 66, 0, 99})
+        EXPECT_TRUE(db.WaveRows(roll).empty()) << roll;
 
     EXPECT_EQ(db.ToHit(2, 1, "Me109"), 4);
     EXPECT_EQ(db.ToHit(2, 1, "Me110"), 3);
@@ -49,8 +51,9 @@ TEST(GameDatabase, ReadsTheTablesOfAValidFile) {
 }
 
 TEST(GameDatabase, ANameWithAnApostropheIsJustAName) {
-    TempDatabase file(ValidSql() + "INSERT INTO Targets VALUES ('Saint-Nazaire''s Pens', 4, 'U-Boat Pens', -1, "
-                                   "0, 1, 2, NULL, NULL, NULL, NULL, 'Water', 'Land', 'Land', NULL, NULL, NULL, NULL);");
+    TempDatabase file(ValidSql() +
+                      "INSERT INTO Targets VALUES ('Saint-Nazaire''s Pens', 4, 'U-Boat Pens', -1, "
+                      "0, 1, 2, NULL, NULL, NULL, NULL, 'Water', 'Land', 'Land', NULL, NULL, NULL, NULL);");
     const GameDatabase db = file.Open();
     const TargetRow* pens = db.FindTarget("Saint-Nazaire's Pens");
     ASSERT_NE(pens, nullptr);
@@ -89,32 +92,45 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"NoTerColumn", "ALTER TABLE Targets DROP COLUMN \"2Ter\";", "has no column 2Ter"},
         BadFile{"NoSpecialColumn", "ALTER TABLE WaveSelection DROP COLUMN Special;", "has no column Special"},
         BadFile{"NoFw190Column", "ALTER TABLE Gunnery DROP COLUMN FW190;", "has no column FW190"},
-        BadFile{"NullZoneCount", "UPDATE Targets SET ZoneCount = NULL WHERE rowid = 3;", "row 3: ZoneCount is empty"},
-        BadFile{"TextZoneCount", "UPDATE Targets SET ZoneCount = 'four' WHERE rowid = 1;", "ZoneCount is not a whole"},
-        BadFile{"RealZoneCount", "UPDATE Targets SET ZoneCount = 2.5 WHERE rowid = 1;", "ZoneCount is not a whole"},
-        BadFile{"ZoneCountNine", "UPDATE Targets SET ZoneCount = 9 WHERE rowid = 1;", "ZoneCount is 9, outside 2 to 8"},
+        BadFile{"NullZoneCount", "UPDATE Targets SET ZoneCount = NULL WHERE rowid = 3;",
+                "row 3: ZoneCount is empty"},
+        BadFile{"TextZoneCount", "UPDATE Targets SET ZoneCount = 'four' WHERE rowid = 1;",
+                "ZoneCount is not a whole"},
+        BadFile{"RealZoneCount", "UPDATE Targets SET ZoneCount = 2.5 WHERE rowid = 1;",
+                "ZoneCount is not a whole"},
+        BadFile{"ZoneCountNine", "UPDATE Targets SET ZoneCount = 9 WHERE rowid = 1;",
+                "ZoneCount is 9, outside 2 to 8"},
         BadFile{"ZoneCountOne", "UPDATE Targets SET ZoneCount = 1 WHERE rowid = 1;", "ZoneCount is 1"},
         BadFile{"NullModInRoute", "UPDATE Targets SET \"2Mod\" = NULL WHERE rowid = 1;", "2Mod is empty"},
         BadFile{"ModTooBig", "UPDATE Targets SET \"2Mod\" = 7 WHERE rowid = 1;", "2Mod is 7"},
         BadFile{"NullTerInRoute", "UPDATE Targets SET \"2Ter\" = NULL WHERE rowid = 1;", "2Ter is empty"},
         BadFile{"BlobTer", "UPDATE Targets SET \"2Ter\" = X'01' WHERE rowid = 1;", "2Ter is not a text"},
         BadFile{"HeavyFlakTwo", "UPDATE Targets SET HeavyFlak = 2 WHERE rowid = 1;", "HeavyFlak is 2"},
-        BadFile{"NullTargetType", "UPDATE Targets SET TargetType = NULL WHERE rowid = 2;", "TargetType is empty"},
-        BadFile{"EmptyName", "UPDATE Targets SET TargetName = '' WHERE rowid = 2;", "TargetName is an empty text"},
-        BadFile{"DuplicateName", "UPDATE Targets SET TargetName = 'Kiel' WHERE rowid = 1;", "Kiel appears twice"},
+        BadFile{"NullTargetType", "UPDATE Targets SET TargetType = NULL WHERE rowid = 2;",
+                "TargetType is empty"},
+        BadFile{"EmptyName", "UPDATE Targets SET TargetName = '' WHERE rowid = 2;",
+                "TargetName is an empty text"},
+        BadFile{"DuplicateName", "UPDATE Targets SET TargetName = 'Kiel' WHERE rowid = 1;",
+                "Kiel appears twice"},
         BadFile{"EmptyTargets", "DELETE FROM Targets;", "table Targets has no rows"},
         BadFile{"ChartTargetMissing", "DELETE FROM Targets WHERE TargetName = 'Hamm';", "no target Hamm"},
         BadFile{"RollWithoutRows", "DELETE FROM WaveSelection WHERE Roll = 34;", "no fighters for roll 34"},
-        BadFile{"SixRows", "INSERT INTO WaveSelection VALUES (12,'Me109',1,NULL),(12,'Me109',1,NULL),"
-                           "(12,'Me109',1,NULL),(12,'Me109',1,NULL),(12,'Me109',1,NULL);",
+        BadFile{"SixRows",
+                "INSERT INTO WaveSelection VALUES (12,'Me109',1,NULL),(12,'Me109',1,NULL),"
+                "(12,'Me109',1,NULL),(12,'Me109',1,NULL),(12,'Me109',1,NULL);",
                 "Roll 12 has more than 5 fighters"},
-        BadFile{"RowsForNoAttackerRoll", "INSERT INTO WaveSelection VALUES (26,'Me109',1,NULL);", "Roll 26 is never looked up"},
-        BadFile{"RollNotD66", "INSERT INTO WaveSelection VALUES (17,'Me109',1,NULL);", "Roll 17 is not a d66"},
-        BadFile{"RollSixtySix", "INSERT INTO WaveSelection VALUES (66,'Me109',1,NULL);", "Roll 66 is never looked up"},
+        BadFile{"RowsForNoAttackerRoll", "INSERT INTO WaveSelection VALUES (26,'Me109',1,NULL);",
+                "Roll 26 is never looked up"},
+        BadFile{"RollNotD66", "INSERT INTO WaveSelection VALUES (17,'Me109',1,NULL);",
+                "Roll 17 is not a d66"},
+        BadFile{"RollSixtySix", "INSERT INTO WaveSelection VALUES (66,'Me109',1,NULL);",
+                "Roll 66 is never looked up"},
         BadFile{"BadType", "UPDATE WaveSelection SET Type = 'Me 109' WHERE rowid = 4;", "Type Me 109 is not"},
         BadFile{"PositionZero", "UPDATE WaveSelection SET Position = 0 WHERE rowid = 4;", "Position is 0"},
-        BadFile{"PositionTwentyOne", "UPDATE WaveSelection SET Position = 21 WHERE rowid = 4;", "Position is 21"},
-        BadFile{"BadSpecial", "UPDATE WaveSelection SET Special = 'X' WHERE rowid = 4;", "Special X is not B, D or E"},
+        BadFile{"PositionTwentyOne", "UPDATE WaveSelection SET Position = 21 WHERE rowid = 4;",
+                "Position is 21"},
+        BadFile{"BadSpecial", "UPDATE WaveSelection SET Special = 'X' WHERE rowid = 4;",
+                "Special X is not B, D or E"},
         BadFile{"EmptySpecial", "UPDATE WaveSelection SET Special = '' WHERE rowid = 4;", "Special  is not"},
         BadFile{"GunOne", "INSERT INTO Gunnery VALUES (1, 1, 4, 4, 4);", "Gun is 1"},
         BadFile{"GunnerPositionNull", "INSERT INTO Gunnery VALUES (3, NULL, 4, 4, 4);", "Position is empty"},
@@ -132,7 +148,8 @@ TEST(GameDatabase, FilesThatAreNoDatabaseGiveOneClearError) {
     } cases[] = {
         {"empty", "", "no table Targets"},
         {"text", "this is not a database at all, just some text\n", "cannot be read as a game database"},
-        {"header only", header + std::string(1, '\0') + std::string(100, 'x'), "cannot be read as a game database"},
+        {"header only", header + std::string(1, '\0') + std::string(100, 'x'),
+         "cannot be read as a game database"},
     };
     for (const auto& c : cases) {
         const auto file = test::TempDatabase::WithBytes(c.bytes);
@@ -163,16 +180,19 @@ TEST(GameDatabase, MissingFileAndDirectoryAreNamed) {
 
 TEST(GameDatabase, TheShippedDatabaseHoldsEveryChartTargetAndFitsThePanel) {
     const GameDatabase& db = test::ShippedDatabase();
-    for (std::string_view name : MissionChartTargets) EXPECT_NE(db.FindTarget(name), nullptr) << name;
+    for (std::string_view name : MissionChartTargets)
+        EXPECT_NE(db.FindTarget(name), nullptr) << name;
     for (int tens = 1; tens <= 6; ++tens)
         for (int units = 1; units <= 5; ++units) {
             const auto rows = db.WaveRows(tens * 10 + units);
             EXPECT_GE(rows.size(), 1u);
-            EXPECT_LE(rows.size(), 5u) << "plus the extra lead or tail fighter, a wave fills at most six rows";
+            EXPECT_LE(rows.size(), 5u)
+                << "plus the extra lead or tail fighter, a wave fills at most six rows";
         }
     for (int position = 1; position <= 20; ++position) {
         bool reachable = false;
-        for (int gun = 2; gun <= 10; ++gun) reachable = reachable || db.Gunnery(gun, position) != nullptr;
+        for (int gun = 2; gun <= 10; ++gun)
+            reachable = reachable || db.Gunnery(gun, position) != nullptr;
         EXPECT_TRUE(reachable) << "no gun bears on position " << position;
     }
 }

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
 #include "LineLog.h"
+
+#include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
 
-template <typename Log>
-void FillLog(Log& log, int lines) {
-    for (int i = 1; i <= lines; ++i) log.Append("line ", std::to_string(i));
+template <typename Log> void FillLog(Log& log, int lines) {
+    for (int i = 1; i <= lines; ++i)
+        log.Append("line ", std::to_string(i));
 }
 
 TEST(LineLog, RollWindowHoldsThirtyEightLinesDroppingTheOldest) {

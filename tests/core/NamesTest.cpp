@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "Names.h"
+
 #include "TestData.h"
+
+#include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
@@ -12,20 +13,28 @@ TEST(NoToString, NamesPositionsAndGunsAndNothingElse) {
         const char* mode;
         const char* text;
     } cases[] = {
-        {1, "PosNoToString", "12 High"},       {4, "PosNoToString", "1:30 High"},
-        {11, "PosNoToString", "6 Level"},      {18, "PosNoToString", "10:30 Low"},
-        {19, "PosNoToString", "Vertical Climb"}, {20, "PosNoToString", "Vertical Dive"},
-        {0, "PosNoToString", ""},              {21, "PosNoToString", ""},
-        {2, "GunNoToString", "Nose Gun"},      {4, "GunNoToString", "Starboard Cheek Gun"},
-        {10, "GunNoToString", "Tail Guns"},    {1, "GunNoToString", ""},
-        {11, "GunNoToString", ""},             {5, "posnotostring", ""},
+        {1, "PosNoToString", "12 High"},
+        {4, "PosNoToString", "1:30 High"},
+        {11, "PosNoToString", "6 Level"},
+        {18, "PosNoToString", "10:30 Low"},
+        {19, "PosNoToString", "Vertical Climb"},
+        {20, "PosNoToString", "Vertical Dive"},
+        {0, "PosNoToString", ""},
+        {21, "PosNoToString", ""},
+        {2, "GunNoToString", "Nose Gun"},
+        {4, "GunNoToString", "Starboard Cheek Gun"},
+        {10, "GunNoToString", "Tail Guns"},
+        {1, "GunNoToString", ""},
+        {11, "GunNoToString", ""},
+        {5, "posnotostring", ""},
         {5, "", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(NoToString(c.number, c.mode), c.text) << c.number << " " << c.mode;
+    for (const auto& c : cases)
+        EXPECT_EQ(NoToString(c.number, c.mode), c.text) << c.number << " " << c.mode;
 }
 
 class ShowWaveTest : public ::testing::Test {
-protected:
+  protected:
     Game game{test::ShippedDatabase()};
 
     void AddFighter(const char* type, int position, const char* special) {
@@ -50,7 +59,8 @@ TEST_F(ShowWaveTest, FillsOneRowPerFighterWithTypeAndMarkedPosition) {
     EXPECT_EQ(rows[3].lblPosition.Caption, "Vertical Dive");
     EXPECT_EQ(rows[4].lblPosition.Caption, "12 High (E)");
     EXPECT_EQ(rows[5].lblPosition.Caption, "12 Level (B)");
-    for (int i = 1; i <= 6; ++i) EXPECT_EQ(rows[i].lblSkill.Caption, "");
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(rows[i].lblSkill.Caption, "");
     EXPECT_EQ(rows[6].lblType.Caption, "");
 }
 
@@ -77,7 +87,8 @@ TEST_F(ShowWaveTest, ClearsLeftoverRowsAndBackgroundsButNotToHitCaptionsOrMarks)
 
     game.Fighters.Clear();
     ShowWave(game);
-    for (int i = 1; i <= 6; ++i) EXPECT_EQ(game.Waves.Row[i].lblType.Caption, "") << "an empty wave clears every row";
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(game.Waves.Row[i].lblType.Caption, "") << "an empty wave clears every row";
 }
 
 } // namespace

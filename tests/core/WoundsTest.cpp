@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
+#include "Wounds.h"
 
 #include "MissionSetup.h"
 #include "TestData.h"
-#include "Wounds.h"
+
+#include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
@@ -10,8 +11,10 @@ namespace {
 // A crew as at take-off: everyone at his own position, every gun manned by its own gunner.
 std::unique_ptr<Game> FreshCrew(std::vector<int> faces) {
     auto game = test::ScriptedGame(test::ShippedDatabase(), std::move(faces));
-    for (int i = 1; i <= 10; ++i) game->CrewPos[i].Occupant = i;
-    for (int g = 2; g <= 10; ++g) game->Guns[g].Gunner = g;
+    for (int i = 1; i <= 10; ++i)
+        game->CrewPos[i].Occupant = i;
+    for (int g = 2; g <= 10; ++g)
+        game->Guns[g].Gunner = g;
     return game;
 }
 
@@ -33,7 +36,8 @@ TEST_P(ResolveWoundTest, AddsTheRolledLevelsAndUnmansOnSeriousWounds) {
     EXPECT_EQ(test::RollLines(*game), std::vector<std::string>{std::to_string(c.face) + " :Wound"});
     EXPECT_EQ(game->Guns[10].Gunner, c.after >= 3 ? 0 : 10);
     EXPECT_EQ(game->CrewPos[10].Occupant, c.after == 4 ? 0 : 10);
-    for (int g = 2; g <= 9; ++g) EXPECT_EQ(game->Guns[g].Gunner, g) << "other guns stay manned";
+    for (int g = 2; g <= 9; ++g)
+        EXPECT_EQ(game->Guns[g].Gunner, g) << "other guns stay manned";
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, ResolveWoundTest,

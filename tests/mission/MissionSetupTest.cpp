@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "MissionSetup.h"
+
 #include "TestData.h"
+
+#include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
@@ -140,7 +141,8 @@ TEST(InitMission, ASecondMissionRestoresGunsAndCrewButKeepsTheDamage) {
     InitMission(*game);
     EXPECT_EQ(game->Guns, freshGuns);
     EXPECT_EQ(game->CrewPos, freshCrewPos);
-    for (int c = 1; c <= 10; ++c) EXPECT_EQ(game->Crew[c].Wound, 0);
+    for (int c = 1; c <= 10; ++c)
+        EXPECT_EQ(game->Crew[c].Wound, 0);
     EXPECT_EQ(game->Damage.RudderHits, 2);
     EXPECT_TRUE(game->Damage.IntercomOut);
     EXPECT_TRUE(game->Damage.BombsAboard) << "the bombs are loaded for every mission";
@@ -160,7 +162,8 @@ TEST(InitMission, StartsEveryGunMannedAndArmed) {
         EXPECT_EQ(game.Guns[g].Gunner, g);
         EXPECT_EQ(game.Guns[g].Ammo, ammo[g - 2]) << "gun " << g;
     }
-    for (int p = 1; p <= 10; ++p) EXPECT_EQ(game.CrewPos[p].Occupant, p);
+    for (int p = 1; p <= 10; ++p)
+        EXPECT_EQ(game.CrewPos[p].Occupant, p);
 }
 
 TEST(Between, IncludesBothEnds) {

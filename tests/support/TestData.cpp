@@ -1,14 +1,13 @@
 #include "TestData.h"
 
-#include <SQLiteCpp/SQLiteCpp.h>
+#include "MissionCharts.h"
+#include "MissionSetup.h"
 
+#include <SQLiteCpp/SQLiteCpp.h>
 #include <atomic>
 #include <fstream>
 #include <stdexcept>
 #include <unistd.h>
-
-#include "MissionCharts.h"
-#include "MissionSetup.h"
 
 namespace halvard::test {
 
@@ -29,12 +28,13 @@ CREATE TABLE Gunnery (Gun INTEGER, Position INTEGER, Me109 INTEGER, Me110 INTEGE
             ters += z <= zones ? ", 'Land'" : ", NULL";
         }
         std::string quoted(name);
-        sql += "INSERT INTO Targets VALUES ('" + quoted + "', " + std::to_string(zones) + ", 'Airfield', 0" + mods +
-               ters + ");\n";
+        sql += "INSERT INTO Targets VALUES ('" + quoted + "', " + std::to_string(zones) + ", 'Airfield', 0" +
+               mods + ters + ");\n";
     }
     for (int tens = 1; tens <= 6; ++tens)
         for (int units = 1; units <= 5; ++units)
-            sql += "INSERT INTO WaveSelection VALUES (" + std::to_string(tens * 10 + units) + ", 'Me109', 1, NULL);\n";
+            sql += "INSERT INTO WaveSelection VALUES (" + std::to_string(tens * 10 + units) +
+                   ", 'Me109', 1, NULL);\n";
     sql += "INSERT INTO Gunnery VALUES (2, 1, 4, 3, 5);\n";
     return sql;
 }
@@ -51,7 +51,8 @@ std::filesystem::path FreshDirectory() {
 
 } // namespace
 
-TempDatabase::TempDatabase(std::string_view sql) : directory_(FreshDirectory()), path_(directory_ / "Corvane.db") {
+TempDatabase::TempDatabase(std::string_view sql)
+    : directory_(FreshDirectory()), path_(directory_ / "Corvane.db") {
     SQLite::Database db(path_.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     db.exec(std::string(sql));
 }
@@ -60,7 +61,8 @@ TempDatabase TempDatabase::WithBytes(std::string_view bytes) {
     TempDatabase file;
     file.directory_ = FreshDirectory();
     file.path_ = file.directory_ / "Corvane.db";
-    std::ofstream(file.path_, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file.path_, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return file;
 }
 
@@ -71,9 +73,13 @@ TempDatabase::~TempDatabase() {
     }
 }
 
-GameDatabase TempDatabase::Open() const { return GameDatabase::Open(path_, MissionChartTargets); }
+GameDatabase TempDatabase::Open() const {
+    return GameDatabase::Open(path_, MissionChartTargets);
+}
 
-std::filesystem::path DataDirectory() { return HALVARD_DATA_DIR; }
+std::filesystem::path DataDirectory() {
+    return HALVARD_DATA_DIR;
+}
 
 const GameDatabase& ShippedDatabase() {
     static const GameDatabase database = OpenGameDatabase(DataDirectory());
@@ -86,7 +92,11 @@ std::unique_ptr<Game> ScriptedGame(const GameDatabase& database, std::vector<int
     return game;
 }
 
-std::vector<std::string> RollLines(const Game& game) { return game.Rolls.Lines(); }
-std::vector<std::string> MessageLines(const Game& game) { return game.Messages.Lines(); }
+std::vector<std::string> RollLines(const Game& game) {
+    return game.Rolls.Lines();
+}
+std::vector<std::string> MessageLines(const Game& game) {
+    return game.Messages.Lines();
+}
 
 } // namespace halvard::test

@@ -3,6 +3,9 @@
 // Databases and games for tests: a database made by the test itself, the shipped one, and a
 // game whose dice are a script of faces.
 
+#include "Game.h"
+#include "GameDatabase.h"
+
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
@@ -10,9 +13,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "Game.h"
-#include "GameDatabase.h"
 
 namespace halvard::test {
 
@@ -23,7 +23,7 @@ std::string ValidSql();
 
 // A database file built from SQL in a fresh temporary directory, removed with the object.
 class TempDatabase {
-public:
+  public:
     explicit TempDatabase(std::string_view sql);
     // A file holding exactly these bytes, whatever they are.
     static TempDatabase WithBytes(std::string_view bytes);
@@ -35,7 +35,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     GameDatabase Open() const;
 
-private:
+  private:
     TempDatabase() = default;
     std::filesystem::path directory_;
     std::filesystem::path path_;

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "GameState.h"
+
+namespace halvard {
+namespace {
+
+TEST(FixedText, HoldsNulsUntilAssignedThenPadsOrCutsToItsWidth) {
+    FixedText<4> cover;
+    EXPECT_EQ(cover.View(), std::string_view("\0\0\0\0", 4));
+    EXPECT_EQ(cover.WithoutNul(), "");
+    for (const char* value : {"Good", "Fair", "Poor", "None"}) {
+        cover = value;
+        EXPECT_EQ(cover, value) << "all four cover values fit exactly";
+    }
+    FixedText<5> type;
+    type = "Me10";
+    EXPECT_EQ(type.View(), "Me10 ");
+    type = "FW190A";
+    EXPECT_EQ(type.View(), "FW190");
+    type = "";
+    EXPECT_EQ(type.View(), "     ");
+    EXPECT_FALSE(type == "");
+}
+
+TEST(IndexedArray, ReachesOnlyTheGamesOwnNumbers) {
+    IndexedArray<int, 2, 10> guns;
+    guns[2] = 15;
+    guns[10] = 23;
+    EXPECT_EQ(guns[2], 15);
+    EXPECT_EQ(guns[10], 23);
+    EXPECT_THROW(guns[1], std::out_of_range);
+    EXPECT_THROW(guns[11], std::out_of_range);
+    EXPECT_EQ(decltype(guns)::Size, 9u);
+}
+
+TEST(FighterList, NumbersFightersFromOne) {
+    FighterList wave;
+    EXPECT_EQ(wave.UpperBound(), 0);
+    wave.Add().AttackPos = 1;
+    wave.Add().AttackPos = 10;
+    wave.Add().AttackPos = 20;
+    EXPECT_EQ(wave.UpperBound(), 3);
+    EXPECT_EQ(wave[1].AttackPos, 1);
+    EXPECT_EQ(wave[3].AttackPos, 20);
+    EXPECT_THROW(wave[0], std::out_of_range);
+    EXPECT_THROW(wave[4], std::out_of_range);
+    wave.Truncate(1);
+    EXPECT_EQ(wave.UpperBound(), 1);
+    EXPECT_EQ(wave[1].AttackPos, 1);
+}
+
+TEST(GameState, StartsEmptyAsAFreshRun) {
+    const GameState state;
+    EXPECT_EQ(state.SelectedTarget, "");
+    EXPECT_EQ(state.Mission.MissionNo, 0);
+    EXPECT_EQ(state.Fighters.UpperBound(), 0);
+    for (const ZoneRecord& zone : state.Mission.Target.Zone) EXPECT_EQ(zone.CoverOut.WithoutNul(), "");
+    for (const GunRecord& gun : state.Guns) EXPECT_EQ(gun.Status, "");
+    EXPECT_EQ(state.Damage, DamageRecord{});
+    EXPECT_FALSE(state.Damage.BombsAboard);
+}
+
+TEST(GameState, AtTargetComparesTheCurrentAndTargetZones) {
+    GameState state;
+    state.Mission.TargetZone = 5;
+    state.Mission.CurrentZone = 4;
+    EXPECT_FALSE(state.AtTarget());
+    state.Mission.CurrentZone = 5;
+    EXPECT_TRUE(state.AtTarget());
+    state.Mission.CurrentZone = 6; // briefly, after leaving the target
+    EXPECT_FALSE(state.AtTarget());
+}
+
+} // namespace
+} // namespace halvard
