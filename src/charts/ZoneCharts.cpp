@@ -3,7 +3,6 @@
 #include "Game.h"
 
 #include <algorithm>
-#include <array>
 
 namespace halvard {
 
@@ -46,7 +45,7 @@ int ChartFighterCoverResult(Game& game, std::string_view cover) {
     if (cover == "Fair") chasedOff -= 1;
     if (cover == "Poor") chasedOff -= 2;
     if (game.Mission.SuccessiveAttacks >= 1) chasedOff -= 1;
-    return std::clamp(chasedOff, 0, std::max(game.Fighters.UpperBound(), 0));
+    return std::clamp(chasedOff, 0, game.Fighters.UpperBound());
 }
 
 void ChartWeather(Game& game, int zone) {
@@ -54,10 +53,10 @@ void ChartWeather(Game& game, int zone) {
     const char* weather = (roll == 2 || roll == 12) ? "Bad" : (roll == 3 || roll == 11) ? "Poor" : "Good";
     if (zone == 1) {
         game.Mission.Target.WeatherBase = weather;
-        game.AddMessage(std::string("Weather over Base: ") + weather);
+        game.AddMessage("Weather over Base: ", weather);
     } else {
         game.Mission.Target.WeatherTarget = weather;
-        game.AddMessage(std::string("Weather over Target: ") + weather);
+        game.AddMessage("Weather over Target: ", weather);
     }
 }
 

@@ -25,8 +25,10 @@ class Game : public GameState {
     // in the roll window. Any other die text rolls nothing and returns -1 (still logged).
     int RollDice(std::string_view die, std::string_view label = {});
 
-    // Appends one line to the message list.
-    void AddMessage(std::string_view text) { Messages.Append(text); }
+    // Appends one line, made of the parts in order, to the message list.
+    void AddMessage(std::string_view text, std::string_view more = {}, std::string_view end = {}) {
+        Messages.Append(text, more, end);
+    }
 
     // From now on every die takes the next face of the script instead of the generator.
     void UseDiceScript(FaceScript script);
