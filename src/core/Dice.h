@@ -23,8 +23,6 @@ class SeededGenerator final : public RandomSource {
   public:
     explicit SeededGenerator(std::uint64_t seed = 0) : engine_(seed) {}
 
-    void Seed(std::uint64_t seed) { engine_.seed(seed); }
-
     // Uniform in [0, 1): the top 53 bits of one output.
     double Uniform() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
 
