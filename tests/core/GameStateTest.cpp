@@ -50,17 +50,6 @@ TEST(FighterList, NumbersFightersFromOne) {
     EXPECT_EQ(wave[1].AttackPos, 1);
 }
 
-TEST(GameState, StartsEmptyAsAFreshRun) {
-    const GameState state;
-    EXPECT_EQ(state.SelectedTarget, "");
-    EXPECT_EQ(state.Mission.MissionNo, 0);
-    EXPECT_EQ(state.Fighters.UpperBound(), 0);
-    for (const ZoneRecord& zone : state.Mission.Target.Zone) EXPECT_EQ(zone.CoverOut.WithoutNul(), "");
-    for (const GunRecord& gun : state.Guns) EXPECT_EQ(gun.Status, "");
-    EXPECT_EQ(state.Damage, DamageRecord{});
-    EXPECT_FALSE(state.Damage.BombsAboard);
-}
-
 TEST(GameState, AtTargetComparesTheCurrentAndTargetZones) {
     GameState state;
     state.Mission.TargetZone = 5;
