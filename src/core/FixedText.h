@@ -23,7 +23,6 @@ template <std::size_t N> class FixedText {
 
     std::string_view View() const { return {chars_.data(), N}; }
     operator std::string_view() const { return View(); } // NOLINT
-    std::string Str() const { return std::string(View()); }
 
     // The text without the NULs of a never-assigned field.
     std::string WithoutNul() const {

@@ -173,7 +173,6 @@ GameDatabase GameDatabase::Open(const std::filesystem::path& file,
     if (!std::filesystem::is_regular_file(file, error)) throw GameDataError(file, "not a regular file");
 
     GameDatabase database;
-    database.file_ = file;
     try {
         SQLite::Database db(file.string(), SQLite::OPEN_READONLY);
         RequireTables(db, file);

@@ -53,8 +53,6 @@ class GameDatabase {
     static GameDatabase Open(const std::filesystem::path& file,
                              std::span<const std::string_view> requiredTargets = {});
 
-    const std::filesystem::path& File() const { return file_; }
-
     // Targets in table order.
     const std::vector<TargetRow>& Targets() const { return targets_; }
     std::vector<std::string> TargetNames() const;
@@ -74,7 +72,6 @@ class GameDatabase {
   private:
     GameDatabase() = default;
 
-    std::filesystem::path file_;
     std::vector<TargetRow> targets_;
     std::array<std::vector<WaveSelectionRow>, 67> waves_;   // by roll 11..66
     std::array<std::optional<GunneryRow>, 9 * 20> gunnery_; // by gun 2..10, position 1..20

@@ -30,7 +30,6 @@ struct FighterRecord {
 class FighterList {
   public:
     int UpperBound() const { return static_cast<int>(fighters_.size()); }
-    bool Empty() const { return fighters_.empty(); }
 
     FighterRecord& operator[](int index) { return fighters_.at(Slot(index)); }
     const FighterRecord& operator[](int index) const { return fighters_.at(Slot(index)); }

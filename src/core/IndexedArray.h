@@ -14,8 +14,6 @@ template <typename T, int Low, int High> class IndexedArray {
     static_assert(Low <= High);
 
   public:
-    static constexpr int First = Low;
-    static constexpr int Last = High;
     static constexpr std::size_t Size = std::size_t(High - Low + 1);
 
     T& operator[](int index) { return items_[Offset(index)]; }

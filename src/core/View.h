@@ -6,7 +6,6 @@
 #include "IndexedArray.h"
 
 #include <string>
-#include <string_view>
 
 namespace halvard {
 
@@ -19,8 +18,6 @@ enum class Colour {
     Yellow,    // RGB(255,255,0)
     Orange,    // RGB(255,128,0)
 };
-
-std::string_view ColourName(Colour colour);
 
 struct Label {
     std::string Caption;
