@@ -26,9 +26,7 @@ class Game : public GameState {
     int RollDice(std::string_view die, std::string_view label = {});
 
     // Appends one line, made of the parts in order, to the message list.
-    void AddMessage(std::string_view text, std::string_view more = {}, std::string_view end = {}) {
-        Messages.Append(text, more, end);
-    }
+    template <class... Parts> void AddMessage(const Parts&... parts) { Messages.Append(parts...); }
 
     // From now on every die takes the next face of the script instead of the generator.
     void UseDiceScript(FaceScript script);

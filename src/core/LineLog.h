@@ -18,7 +18,7 @@ template <std::size_t Capacity> class LineLog {
     using Listener = std::function<void(std::string_view line)>;
 
     // Appends one line made of the parts, in order.
-    void Append(std::string_view a, std::string_view b = {}, std::string_view c = {}) {
+    template <class... Parts> void Append(const Parts&... parts) {
         std::string* slot;
         if (count_ == Capacity) {
             slot = &slots_[first_];
@@ -27,9 +27,8 @@ template <std::size_t Capacity> class LineLog {
             slot = &slots_[(first_ + count_) % Capacity];
             ++count_;
         }
-        slot->assign(a);
-        slot->append(b);
-        slot->append(c);
+        slot->clear();
+        (slot->append(std::string_view(parts)), ...);
         ++total_;
         if (listener_) listener_(*slot);
     }

@@ -33,6 +33,21 @@ void LoadTarget(Game& game) {
     }
 }
 
+void ManTheBomber(GameState& state) {
+    for (int gun = FirstGun; gun <= LastGun; ++gun) {
+        state.Guns[gun].Status = "OK";
+        state.Guns[gun].Gunner = gun;
+        state.Guns[gun].Ammo = StartingAmmo[static_cast<std::size_t>(gun)];
+    }
+    for (int member = 1; member <= CrewCount; ++member)
+        state.Crew[member].Wound = 0;
+    for (int position = 1; position <= CrewCount; ++position) {
+        state.CrewPos[position].Occupant = position;
+        state.CrewPos[position].HeatOut = false;
+        state.CrewPos[position].OxygenHits = 0;
+    }
+}
+
 void InitMission(Game& game) {
     MissionRecord& mission = game.Mission;
     mission.SquadronPos = ChartFormation(game, "SQUAD");
@@ -51,18 +66,7 @@ void InitMission(Game& game) {
         }
     }
 
-    for (int gun = FirstGun; gun <= LastGun; ++gun) {
-        game.Guns[gun].Status = "OK";
-        game.Guns[gun].Gunner = gun;
-        game.Guns[gun].Ammo = StartingAmmo[static_cast<std::size_t>(gun)];
-    }
-    for (int member = 1; member <= CrewCount; ++member)
-        game.Crew[member].Wound = 0;
-    for (int position = 1; position <= CrewCount; ++position) {
-        game.CrewPos[position].Occupant = position;
-        game.CrewPos[position].HeatOut = false;
-        game.CrewPos[position].OxygenHits = 0;
-    }
+    ManTheBomber(game);
     // The bombs go up with every mission; the bomb run drops them.
     game.Damage.BombsAboard = true;
 }

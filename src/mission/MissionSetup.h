@@ -9,6 +9,7 @@
 namespace halvard {
 
 class Game;
+struct GameState;
 
 // Raised by LoadTarget when the selected target is not in the game database.
 class UnknownTargetError : public std::runtime_error {
@@ -28,6 +29,10 @@ constexpr bool Between(int value, int low, int high) {
 // Copies the selected target's row into the mission: name, type, heavy flak, target zone and
 // the modifier and terrain of zones 2..target zone. Zones beyond keep what they held.
 void LoadTarget(Game& game);
+
+// Every gun "OK" with its own gunner and full ammunition, every crew member unhurt at his own
+// position, with the heating on and no oxygen hits.
+void ManTheBomber(GameState& state);
 
 // Sets up a loaded mission: squadron and formation rolls, zone 1 heading out, fighter cover of
 // every zone for both legs, and guns, ammunition, crew and crew positions as at the start.

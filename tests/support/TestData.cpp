@@ -4,6 +4,7 @@
 #include "MissionSetup.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <stdexcept>
@@ -90,6 +91,113 @@ std::unique_ptr<Game> ScriptedGame(const GameDatabase& database, std::vector<int
     auto game = std::make_unique<Game>(database);
     game->UseDiceScript(FaceScript(std::move(faces)));
     return game;
+}
+
+std::unique_ptr<Game> CrewedGame(const GameDatabase& database, std::vector<int> faces) {
+    auto game = ScriptedGame(database, std::move(faces));
+    ManTheBomber(*game);
+    return game;
+}
+
+std::vector<int> FacesFor(const std::vector<Roll>& rolls) {
+    std::vector<int> faces;
+    for (const Roll& roll : rolls) {
+        if (roll.Die == "1d6") {
+            faces.push_back(roll.Value);
+        } else if (roll.Die == "2d6") {
+            const int first = std::min(roll.Value - 1, 6);
+            faces.insert(faces.end(), {first, roll.Value - first});
+        } else if (roll.Die == "d66") {
+            faces.insert(faces.end(), {roll.Value / 10, roll.Value % 10});
+        } else {
+            throw std::invalid_argument("no such die: " + std::string(roll.Die));
+        }
+    }
+    return faces;
+}
+
+std::vector<std::string> LinesFor(const std::vector<Roll>& rolls) {
+    std::vector<std::string> lines;
+    for (const Roll& roll : rolls) {
+        std::string value = std::to_string(roll.Value);
+        value.resize(2, ' ');
+        lines.push_back(value + ":" + std::string(roll.Label));
+    }
+    return lines;
+}
+
+std::vector<std::string> Transcript::RollLabels() const {
+    std::vector<std::string> labels;
+    for (const std::string& line : Rolls)
+        labels.push_back(line.substr(3));
+    return labels;
+}
+
+std::shared_ptr<Transcript> Record(Game& game) {
+    auto transcript = std::make_shared<Transcript>();
+    game.Rolls.SetListener([transcript](std::string_view line) { transcript->Rolls.emplace_back(line); });
+    game.Messages.SetListener([transcript](std::string_view line) { transcript->Messages.emplace_back(line); });
+    return transcript;
+}
+
+std::string Describe(const GameState& state) {
+    struct Flag {
+        const char* name;
+        bool DamageRecord::*field;
+    };
+    struct Count {
+        const char* name;
+        int DamageRecord::*field;
+    };
+    struct Text {
+        const char* name;
+        std::string DamageRecord::*field;
+    };
+#define HALVARD_FIELD(f) {#f, &DamageRecord::f}
+    static const Flag flags[] = {
+        HALVARD_FIELD(NordenSightOut),       HALVARD_FIELD(NavEquipmentOut),   HALVARD_FIELD(BombControlsOut),
+        HALVARD_FIELD(RaftsDamaged),         HALVARD_FIELD(BombReleaseOut),    HALVARD_FIELD(BombBayDoorsOut),
+        HALVARD_FIELD(IntercomOut),          HALVARD_FIELD(RadioOut),          HALVARD_FIELD(BallTurretMechanismOut),
+        HALVARD_FIELD(TailwheelDamaged),     HALVARD_FIELD(AutopilotOut),      HALVARD_FIELD(PortElevatorOut),
+        HALVARD_FIELD(StarboardElevatorOut), HALVARD_FIELD(PortFlapOut),       HALVARD_FIELD(StarboardFlapOut),
+        HALVARD_FIELD(PortAileronOut),       HALVARD_FIELD(StarboardAileronOut), HALVARD_FIELD(FuelLeak),
+        HALVARD_FIELD(BrakeOut),             HALVARD_FIELD(LandingGearOut),    HALVARD_FIELD(PropFeatheringOut),
+        HALVARD_FIELD(FireExtinguishersOut), HALVARD_FIELD(BombsAboard),
+    };
+    static const Count counts[] = {
+        HALVARD_FIELD(WindowHits),       HALVARD_FIELD(ControlCableHits),      HALVARD_FIELD(RudderHits),
+        HALVARD_FIELD(PortTailplaneRootHits), HALVARD_FIELD(StarboardTailplaneRootHits),
+        HALVARD_FIELD(PortWingRootHits), HALVARD_FIELD(StarboardWingRootHits), HALVARD_FIELD(Engine1LeakZones),
+        HALVARD_FIELD(Engine2LeakZones), HALVARD_FIELD(Engine3LeakZones),      HALVARD_FIELD(Engine4LeakZones),
+        HALVARD_FIELD(FuelLeakZones),    HALVARD_FIELD(FuelLeakHits),
+    };
+    static const Text texts[] = {
+        HALVARD_FIELD(Engine1Status), HALVARD_FIELD(Engine2Status),
+        HALVARD_FIELD(Engine3Status), HALVARD_FIELD(Engine4Status),
+    };
+#undef HALVARD_FIELD
+
+    std::string out;
+    auto line = [&out](const std::string& text) { out += text + "\n"; };
+    for (int i = 1; i <= CrewCount; ++i) {
+        const std::string n = std::to_string(i);
+        if (state.Crew[i].Wound != 0) line("Crew[" + n + "].Wound=" + std::to_string(state.Crew[i].Wound));
+        const CrewPosRecord& pos = state.CrewPos[i];
+        line("CrewPos[" + n + "]=" + std::to_string(pos.Occupant) + (pos.HeatOut ? " HeatOut" : "") +
+             " Oxygen " + std::to_string(pos.OxygenHits));
+    }
+    for (int g = FirstGun; g <= LastGun; ++g) {
+        const GunRecord& gun = state.Guns[g];
+        line("Guns[" + std::to_string(g) + "]=" + gun.Status + " ammo " + std::to_string(gun.Ammo) + " gunner " +
+             std::to_string(gun.Gunner));
+    }
+    for (const Flag& f : flags)
+        if (state.Damage.*f.field) line(f.name);
+    for (const Count& c : counts)
+        if (state.Damage.*c.field != 0) line(std::string(c.name) + "=" + std::to_string(state.Damage.*c.field));
+    for (const Text& t : texts)
+        if (!(state.Damage.*t.field).empty()) line(std::string(t.name) + "=" + state.Damage.*t.field);
+    return out;
 }
 
 std::vector<std::string> RollLines(const Game& game) {

@@ -48,6 +48,32 @@ std::filesystem::path DataDirectory();
 // A game on a database whose dice come from the given faces.
 std::unique_ptr<Game> ScriptedGame(const GameDatabase& database, std::vector<int> faces);
 
+// A game as a mission starts it: every gun manned and "OK", every crew member at his position.
+std::unique_ptr<Game> CrewedGame(const GameDatabase& database, std::vector<int> faces);
+
+// A roll a test scripts and expects: the die ("1d6", "2d6", "d66"), its result and its label.
+struct Roll {
+    std::string_view Die;
+    int Value;
+    std::string_view Label;
+};
+// The die faces that make these rolls, and the roll-window lines they show.
+std::vector<int> FacesFor(const std::vector<Roll>& rolls);
+std::vector<std::string> LinesFor(const std::vector<Roll>& rolls);
+
+// Every line a game writes from now on, beyond what the windows' logs keep.
+struct Transcript {
+    std::vector<std::string> Rolls;
+    std::vector<std::string> Messages;
+    // The labels of the rolls, without their results.
+    std::vector<std::string> RollLabels() const;
+};
+std::shared_ptr<Transcript> Record(Game& game);
+
+// The crew, guns, crew positions and damage that differ from a fresh state, one per line, so a
+// failed comparison shows what changed.
+std::string Describe(const GameState& state);
+
 // The roll window's lines, oldest first.
 std::vector<std::string> RollLines(const Game& game);
 std::vector<std::string> MessageLines(const Game& game);

@@ -1,0 +1,83 @@
+#pragma once
+
+// What the chart tables are made of: rows keyed by dice results (or attack positions) written
+// as the printed tables write them, and the check that a table has exactly one row for each.
+
+#include <cstdint>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace halvard {
+
+// A set of numbers 0..31 written as in the printed tables: "7", "3, 9, 11", "1-2",
+// "1-6, 16-18". Parsed at compile time, so a slip in a table does not build.
+class Results {
+  public:
+    consteval Results(const char* text) : bits_(Parse(text)) {} // NOLINT: rows are written as text
+
+    constexpr bool Has(int n) const { return n >= 0 && n < 32 && ((bits_ >> n) & 1u) != 0; }
+    constexpr std::uint32_t Bits() const { return bits_; }
+
+  private:
+    static consteval std::uint32_t Parse(std::string_view text) {
+        std::uint32_t bits = 0;
+        std::size_t at = 0;
+        auto number = [&] {
+            if (at == text.size() || text[at] < '0' || text[at] > '9') throw "a number is expected";
+            int n = 0;
+            while (at < text.size() && text[at] >= '0' && text[at] <= '9')
+                n = n * 10 + (text[at++] - '0');
+            if (n > 31) throw "numbers run from 0 to 31";
+            return n;
+        };
+        for (;;) {
+            const int low = number();
+            int high = low;
+            if (at < text.size() && text[at] == '-') {
+                ++at;
+                high = number();
+            }
+            if (high < low) throw "a range runs upwards";
+            for (int n = low; n <= high; ++n) {
+                if ((bits >> n) & 1u) throw "a number is written twice";
+                bits |= 1u << n;
+            }
+            if (at == text.size()) return bits;
+            if (text.substr(at, 2) != ", ") throw "items are separated by \", \"";
+            at += 2;
+        }
+    }
+
+    std::uint32_t bits_;
+};
+
+// True when each number low..high is in exactly one row's set and no row holds another number.
+template <class Rows> constexpr bool CoversEachOnce(const Rows& rows, int low, int high) {
+    std::uint32_t seen = 0;
+    for (const auto& row : rows) {
+        if ((seen & row.On.Bits()) != 0) return false;
+        seen |= row.On.Bits();
+    }
+    std::uint32_t wanted = 0;
+    for (int n = low; n <= high; ++n)
+        wanted |= 1u << n;
+    return seen == wanted;
+}
+
+// The row that holds a number, or nullptr.
+template <class Rows> constexpr auto FindRow(const Rows& rows, int n) -> decltype(&*std::begin(rows)) {
+    for (const auto& row : rows)
+        if (row.On.Has(n)) return &row;
+    return nullptr;
+}
+
+// The row that holds a die result. Every table is checked complete when it is built, so a
+// miss is a die outside the table's range.
+template <class Rows> constexpr const auto& RowFor(const Rows& rows, int result) {
+    if (const auto* row = FindRow(rows, result)) return *row;
+    throw std::out_of_range("no table row for " + std::to_string(result));
+}
+
+} // namespace halvard
