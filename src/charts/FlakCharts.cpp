@@ -66,7 +66,10 @@ std::string_view ChartFlakOverTarget(Game& game) {
     if (IsBadOrPoor(game.Mission.Target.WeatherTarget)) total -= 1;
     if (game.Mission.Target.HeavyFlak) total += 1;
 
-    const std::string_view density = total <= 1 ? "None" : total <= 3 ? "Light" : total <= 5 ? "Medium" : "Heavy";
+    const std::string_view density = total <= 1   ? "None"
+                                     : total <= 3 ? "Light"
+                                     : total <= 5 ? "Medium"
+                                                  : "Heavy";
     game.AddMessage("Flak Over Target: ", density);
     return density;
 }

@@ -70,8 +70,8 @@ void ChartDefensiveFire(Game& game, int toHit, int gun, int fighter) {
     if (target.FighterType == "FW190") roll -= 1;
     target.DamageLevel += DamageAdded(roll);
 
-    game.AddMessage(gunName, " Hits ", target.FighterType.View(), " at ", NoToString(target.AttackPos, "PosNoToString"),
-                    " - ", DamageOutcome(target.DamageLevel));
+    game.AddMessage(gunName, " Hits ", target.FighterType.View(), " at ",
+                    NoToString(target.AttackPos, "PosNoToString"), " - ", DamageOutcome(target.DamageLevel));
 }
 
 int ChartEnemyToHit(int position, int damageLevel) {

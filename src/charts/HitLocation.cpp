@@ -10,7 +10,7 @@ namespace halvard {
 namespace {
 
 struct AreaDamageRow {
-    Results On; // attack positions
+    Results On;                     // attack positions
     std::array<HitArea, 11> ByRoll; // 2d6 totals 2..12
 };
 

@@ -101,7 +101,8 @@ void ChartWaveGeneration(Game& game) {
 
 void ChartSuccessiveAttack(Game& game) {
     for (FighterRecord& fighter : game.Fighters)
-        fighter.AttackPos = RowFor(SuccessiveAttackTable, game.RollDice("2d6", "Successive Att. Position")).Position;
+        fighter.AttackPos =
+            RowFor(SuccessiveAttackTable, game.RollDice("2d6", "Successive Att. Position")).Position;
 }
 
 int ChartShellHits(Game& game, int fighter) {

@@ -432,7 +432,8 @@ TEST_P(DamageTable, RollsWritesOneLineAndChangesTheState) {
     EXPECT_EQ(test::RollLines(*game), test::LinesFor(c.Rolls));
     EXPECT_EQ(test::MessageLines(*game), Lines{c.Message});
     EXPECT_EQ(test::Describe(*game), test::Describe(expected));
-    EXPECT_TRUE(static_cast<const GameState&>(*game) == expected) << "a field outside the crew and damage changed";
+    EXPECT_TRUE(static_cast<const GameState&>(*game) == expected)
+        << "a field outside the crew and damage changed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DamageTable, ::testing::ValuesIn(Cases()),
@@ -452,17 +453,18 @@ TEST(DamageTableCases, ReachEveryTotalOfEveryTable) {
 TEST(DamageTables, HitsAddUpOverSeveralCalls) {
     // Two control-cable hits from different compartments share one counter, and a third
     // light wound on the same man makes him seriously wounded.
-    auto game = test::CrewedGame(test::ShippedDatabase(),
-                                 test::FacesFor({D2(12, "Damage Pilot Compartment"), D2(12, "Damage Waist"),
-                                                 D2(6, "Damage Nose"), Wound(1), D2(6, "Damage Nose"), Wound(2),
-                                                 D2(6, "Damage Nose"), Wound(3)}));
+    auto game = test::CrewedGame(
+        test::ShippedDatabase(),
+        test::FacesFor({D2(12, "Damage Pilot Compartment"), D2(12, "Damage Waist"), D2(6, "Damage Nose"),
+                        Wound(1), D2(6, "Damage Nose"), Wound(2), D2(6, "Damage Nose"), Wound(3)}));
     DamagePilotCompartment(*game);
     DamageWaist(*game);
     for (int i = 0; i < 3; ++i)
         DamageNose(*game);
     EXPECT_EQ(test::MessageLines(*game),
               (Lines{"  PILOT COMPARTMENT: Control Cables - Hit #1", "  WAIST: Control Cables - Hit #2",
-                     "  NOSE: Crew - Bombardier: LW", "  NOSE: Crew - Bombardier: LW2", "  NOSE: Crew - Bombardier: SW"}));
+                     "  NOSE: Crew - Bombardier: LW", "  NOSE: Crew - Bombardier: LW2",
+                     "  NOSE: Crew - Bombardier: SW"}));
     EXPECT_EQ(game->Guns[3].Gunner, 0) << "a seriously wounded bombardier no longer mans the port cheek gun";
 }
 

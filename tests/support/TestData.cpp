@@ -136,7 +136,8 @@ std::vector<std::string> Transcript::RollLabels() const {
 std::shared_ptr<Transcript> Record(Game& game) {
     auto transcript = std::make_shared<Transcript>();
     game.Rolls.SetListener([transcript](std::string_view line) { transcript->Rolls.emplace_back(line); });
-    game.Messages.SetListener([transcript](std::string_view line) { transcript->Messages.emplace_back(line); });
+    game.Messages.SetListener(
+        [transcript](std::string_view line) { transcript->Messages.emplace_back(line); });
     return transcript;
 }
 
@@ -153,6 +154,7 @@ std::string Describe(const GameState& state) {
         const char* name;
         std::string DamageRecord::*field;
     };
+    // clang-format off
 #define HALVARD_FIELD(f) {#f, &DamageRecord::f}
     static const Flag flags[] = {
         HALVARD_FIELD(NordenSightOut),       HALVARD_FIELD(NavEquipmentOut),   HALVARD_FIELD(BombControlsOut),
@@ -176,6 +178,7 @@ std::string Describe(const GameState& state) {
         HALVARD_FIELD(Engine3Status), HALVARD_FIELD(Engine4Status),
     };
 #undef HALVARD_FIELD
+    // clang-format on
 
     std::string out;
     auto line = [&out](const std::string& text) { out += text + "\n"; };
@@ -188,13 +191,14 @@ std::string Describe(const GameState& state) {
     }
     for (int g = FirstGun; g <= LastGun; ++g) {
         const GunRecord& gun = state.Guns[g];
-        line("Guns[" + std::to_string(g) + "]=" + gun.Status + " ammo " + std::to_string(gun.Ammo) + " gunner " +
-             std::to_string(gun.Gunner));
+        line("Guns[" + std::to_string(g) + "]=" + gun.Status + " ammo " + std::to_string(gun.Ammo) +
+             " gunner " + std::to_string(gun.Gunner));
     }
     for (const Flag& f : flags)
         if (state.Damage.*f.field) line(f.name);
     for (const Count& c : counts)
-        if (state.Damage.*c.field != 0) line(std::string(c.name) + "=" + std::to_string(state.Damage.*c.field));
+        if (state.Damage.*c.field != 0)
+            line(std::string(c.name) + "=" + std::to_string(state.Damage.*c.field));
     for (const Text& t : texts)
         if (!(state.Damage.*t.field).empty()) line(std::string(t.name) + "=" + state.Damage.*t.field);
     return out;
