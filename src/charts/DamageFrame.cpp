@@ -134,7 +134,7 @@ void Resolve(Game& game, const Table& table) {
         hit.outcome.Append(row->Outcome);
         for (const Effect& effect : row->Effects)
             if (!Apply(game, effect, hit)) return;
-        if (row->Then == nullptr) break;
+        if (row->Then->Rows.empty()) break;
 
         const SubTable& sub = *row->Then;
         if (sub.OnlyWhile != nullptr && !(game.Damage.*sub.OnlyWhile)) {

@@ -88,15 +88,7 @@ constexpr Effect HandOver(void (*table)(Game&)) {
     return {.What = Do::HandOver, .Table = table};
 }
 
-struct SubTable;
-
-struct Row {
-    Results On;               // the 2d6 totals or 1d6 faces that lead here
-    std::string_view Area;    // empty: the area is set further down, or kept from above
-    std::string_view Outcome; // the fixed part of the outcome; effects and sub-rows add to it
-    std::array<Effect, 2> Effects{};
-    const SubTable* Then = nullptr; // the 1d6 sub-table rolled after the effects
-};
+struct Row;
 
 struct SubTable {
     std::string_view Label; // "Damage Nose: 3"
@@ -104,6 +96,18 @@ struct SubTable {
     // The sub-table is rolled only while this flag is True; otherwise the outcome is Otherwise.
     bool DamageRecord::*OnlyWhile = nullptr;
     std::string_view Otherwise{};
+};
+
+// What a row without a sub-table leads to. Rows point here rather than hold a null pointer, so
+// that the completeness check can follow every row at compile time under any build flags.
+inline constexpr SubTable NoRoll{};
+
+struct Row {
+    Results On;               // the 2d6 totals or 1d6 faces that lead here
+    std::string_view Area;    // empty: the area is set further down, or kept from above
+    std::string_view Outcome; // the fixed part of the outcome; effects and sub-rows add to it
+    std::array<Effect, 2> Effects{};
+    const SubTable* Then = &NoRoll; // the 1d6 sub-table rolled after the effects
 };
 
 struct Table {
@@ -115,7 +119,7 @@ struct Table {
 constexpr bool EachFaceOnce(const SubTable& table) {
     if (!CoversEachOnce(table.Rows, 1, 6)) return false;
     for (const Row& row : table.Rows)
-        if (row.Then != nullptr && !EachFaceOnce(*row.Then)) return false;
+        if (!row.Then->Rows.empty() && !EachFaceOnce(*row.Then)) return false;
     return true;
 }
 
@@ -123,7 +127,7 @@ constexpr bool EachFaceOnce(const SubTable& table) {
 constexpr bool EachResultOnce(const Table& table) {
     if (!CoversEachOnce(table.Rows, 2, 12)) return false;
     for (const Row& row : table.Rows)
-        if (row.Then != nullptr && !EachFaceOnce(*row.Then)) return false;
+        if (!row.Then->Rows.empty() && !EachFaceOnce(*row.Then)) return false;
     return true;
 }
 
