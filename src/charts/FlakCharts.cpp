@@ -75,13 +75,15 @@ std::string_view ChartFlakOverTarget(Game& game) {
 }
 
 int ChartFlakToHit(Game& game, std::string_view density) {
-    Results hitting = "0"; // no 2d6 shows 0: no roll hits
-    for (const FlakDensityRow& row : FlakToHitTable)
-        if (row.Density == density) hitting = row.Hitting;
+    const FlakDensityRow* row = nullptr; // none for "None" or any other text: no roll hits
+    for (const FlakDensityRow& candidate : FlakToHitTable)
+        if (candidate.Density == density) row = &candidate;
 
     int bursts = 0;
-    for (int i = 0; i < BurstsPerCascade; ++i)
-        if (hitting.Has(game.RollDice("2d6", "Flak To Hit"))) ++bursts;
+    for (int i = 0; i < BurstsPerCascade; ++i) {
+        const int roll = game.RollDice("2d6", "Flak To Hit");
+        if (row != nullptr && row->Hitting.Has(roll)) ++bursts;
+    }
     game.AddMessage("Flak Bursts Hitting Corvane: ", std::to_string(bursts));
     return bursts;
 }
