@@ -28,6 +28,18 @@ struct AreaCase {
     Lines messages;
 };
 
+// Walking hits along the fuselage: one hit in each compartment, nose to tail.
+const Lines WalkingALabels = {"Damage Nose",     "Damage Pilot Compartment",
+                              "Damage Bomb Bay", "Damage Radio Room",
+                              "Damage Waist",    "Damage Tail"};
+const Lines WalkingAMessages = {"Walking Hits",
+                                "  NOSE: Superficial Damage",
+                                "  PILOT COMPARTMENT: Superficial Damage",
+                                "  BOMB BAY: Superficial Damage",
+                                "  RADIO ROOM: Superficial Damage",
+                                "  WAIST: Superficial Damage",
+                                "  TAIL: Rudder - Hit #1"};
+
 TEST(ChartAreaDamage, EachKindOfCellResolvesItsHit) {
     const AreaCase cases[] = {
         {1, 2, 0, {}, {"  Superficial Damage"}},
@@ -41,14 +53,7 @@ TEST(ChartAreaDamage, EachKindOfCellResolvesItsHit) {
         {17, 12, 0, {"Damage Starboard Wing"}, {"  STARBOARD WING: Superficial Damage"}},
         {1, 8, 3, {"Wing Location", "Damage Port Wing"}, {"  PORT WING: Superficial Damage"}},
         {18, 8, 4, {"Wing Location", "Damage Starboard Wing"}, {"  STARBOARD WING: Superficial Damage"}},
-        {10,
-         11,
-         0,
-         {"Damage Nose", "Damage Pilot Compartment", "Damage Bomb Bay", "Damage Radio Room", "Damage Waist",
-          "Damage Tail"},
-         {"Walking Hits", "  NOSE: Superficial Damage", "  PILOT COMPARTMENT: Superficial Damage",
-          "  BOMB BAY: Superficial Damage", "  RADIO ROOM: Superficial Damage", "  WAIST: Superficial Damage",
-          "  TAIL: Rudder - Hit #1"}},
+        {10, 11, 0, WalkingALabels, WalkingAMessages},
         {15,
          2,
          0,
@@ -56,14 +61,7 @@ TEST(ChartAreaDamage, EachKindOfCellResolvesItsHit) {
          {"Walking Hits", "  PORT WING: Superficial Damage", "  PORT WING: Superficial Damage",
           "  STARBOARD WING: Superficial Damage", "  STARBOARD WING: Superficial Damage"}},
         {20, 12, 0, {"Damage Nose"}, {"  NOSE: Superficial Damage"}},
-        {19,
-         9,
-         0,
-         {"Damage Nose", "Damage Pilot Compartment", "Damage Bomb Bay", "Damage Radio Room", "Damage Waist",
-          "Damage Tail"},
-         {"Walking Hits", "  NOSE: Superficial Damage", "  PILOT COMPARTMENT: Superficial Damage",
-          "  BOMB BAY: Superficial Damage", "  RADIO ROOM: Superficial Damage", "  WAIST: Superficial Damage",
-          "  TAIL: Rudder - Hit #1"}},
+        {19, 9, 0, WalkingALabels, WalkingAMessages},
         {0, 7, 0, {}, {}},
         {21, 12, 0, {}, {}},
     };
