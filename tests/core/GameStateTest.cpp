@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "GameState.h"
+
+#include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
