@@ -52,6 +52,7 @@ constexpr Row WaistRows[] = {
 };
 constexpr Table Waist{"Damage Waist", "  WAIST: ", WaistRows};
 static_assert(EachResultOnce(Waist));
+static_assert(OutcomeFits(Waist));
 
 // Tail ----------------------------------------------------------------------------------------
 
@@ -88,6 +89,7 @@ constexpr Row TailRows[] = {
 };
 constexpr Table Tail{"Damage Tail", "  TAIL: ", TailRows};
 static_assert(EachResultOnce(Tail));
+static_assert(OutcomeFits(Tail));
 
 // clang-format on
 

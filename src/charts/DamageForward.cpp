@@ -51,6 +51,7 @@ constexpr Row NoseRows[] = {
 };
 constexpr Table Nose{"Damage Nose", "  NOSE: ", NoseRows};
 static_assert(EachResultOnce(Nose));
+static_assert(OutcomeFits(Nose));
 
 // Pilot compartment ---------------------------------------------------------------------------
 
@@ -83,6 +84,7 @@ constexpr Row PilotRows[] = {
 };
 constexpr Table PilotCompartment{"Damage Pilot Compartment", "  PILOT COMPARTMENT: ", PilotRows};
 static_assert(EachResultOnce(PilotCompartment));
+static_assert(OutcomeFits(PilotCompartment));
 
 // Bomb bay ------------------------------------------------------------------------------------
 
@@ -108,6 +110,7 @@ constexpr Row BombBayRows[] = {
 };
 constexpr Table BombBay{"Damage Bomb Bay", "  BOMB BAY: ", BombBayRows};
 static_assert(EachResultOnce(BombBay));
+static_assert(OutcomeFits(BombBay));
 
 // Radio room ----------------------------------------------------------------------------------
 
@@ -128,6 +131,7 @@ constexpr Row RadioRows[] = {
 };
 constexpr Table RadioRoom{"Damage Radio Room", "  RADIO ROOM: ", RadioRows};
 static_assert(EachResultOnce(RadioRoom));
+static_assert(OutcomeFits(RadioRoom));
 
 // clang-format on
 

@@ -10,8 +10,8 @@ namespace halvard::damage {
 namespace {
 
 // The outcome of one hit, put together in place: a hit is resolved thousands of times a
-// second in a simulation, and its line is copied into the message list anyway. The longest
-// outcome of the tables (two wound reports on empty positions) is under a hundred characters.
+// second in a simulation, and its line is copied into the message list anyway. Every table is
+// checked at compile time to fit (OutcomeFits).
 class OutcomeText {
   public:
     void Append(std::string_view text) {
@@ -27,7 +27,7 @@ class OutcomeText {
     std::string_view View() const { return {chars_.data(), size_}; }
 
   private:
-    std::array<char, 160> chars_;
+    std::array<char, OutcomeCapacity> chars_;
     std::size_t size_ = 0;
 };
 

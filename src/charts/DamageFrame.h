@@ -8,7 +8,9 @@
 
 #include "ChartTable.h"
 #include "GameState.h"
+#include "Wounds.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -129,6 +131,36 @@ constexpr bool EachResultOnce(const Table& table) {
     for (const Row& row : table.Rows)
         if (!row.Then->Rows.empty() && !EachFaceOnce(*row.Then)) return false;
     return true;
+}
+
+// Room for one outcome: the resolver puts it together in place, without allocating.
+inline constexpr std::size_t OutcomeCapacity = 160;
+
+// The most characters an outcome can take below these rows: every wound counted as the longest
+// report, every count as six characters.
+constexpr std::size_t LongestOutcome(std::span<const Row> rows) {
+    constexpr std::size_t number = 6;
+    std::size_t longest = 0;
+    for (const Row& row : rows) {
+        std::size_t length = row.Outcome.size();
+        for (const Effect& effect : row.Effects) {
+            length += effect.Text.size();
+            if (effect.What == Do::Wound) length += NoCrewMember.size();
+            if (effect.What == Do::Hit) length += std::string_view("Hit #").size() + number;
+            if (effect.What == Do::EngineLeak) length += number + std::string_view(" more zones").size();
+            if (effect.What == Do::FuelLeak)
+                length += std::string_view(", ").size() + number + std::string_view(" more zones").size();
+        }
+        const SubTable& sub = *row.Then;
+        length += std::max(LongestOutcome(sub.Rows), sub.Otherwise.size());
+        longest = std::max(longest, length);
+    }
+    return longest;
+}
+
+// Every outcome of the table fits the resolver's room for it.
+constexpr bool OutcomeFits(const Table& table) {
+    return LongestOutcome(table.Rows) <= OutcomeCapacity;
 }
 
 // Resolves one hit on the table.

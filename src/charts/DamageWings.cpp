@@ -102,6 +102,7 @@ template <WingSide Side> struct Wing {
     static constexpr Table Damage{Pick("Damage Port Wing", "Damage Starboard Wing"),
                                   Pick("  PORT WING: ", "  STARBOARD WING: "), Rows};
     static_assert(EachResultOnce(Damage));
+    static_assert(OutcomeFits(Damage));
 };
 
 // Instruments ---------------------------------------------------------------------------------
@@ -121,6 +122,7 @@ constexpr Row InstrumentsRows[] = {
 };
 constexpr Table Instruments{"Damage Instruments", "  INSTRUMENTS: ", InstrumentsRows};
 static_assert(EachResultOnce(Instruments));
+static_assert(OutcomeFits(Instruments));
 
 // clang-format on
 

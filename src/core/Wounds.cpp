@@ -22,7 +22,7 @@ std::string_view WoundText(int level) {
 
 std::string_view ResolveWound(Game& game, int position) {
     const int member = game.CrewPos[position].Occupant;
-    if (member == 0) return "No Crew Member at Position";
+    if (member == 0) return NoCrewMember;
 
     const int face = game.RollDice("1d6", "Wound");
     const int level = std::min(game.Crew[member].Wound + LevelsAdded[static_cast<std::size_t>(face)], Killed);

@@ -12,6 +12,9 @@ class Game;
 // without a roll, "No Crew Member at Position".
 std::string_view ResolveWound(Game& game, int position);
 
+// What ResolveWound reports for an empty position: the longest text it returns.
+inline constexpr std::string_view NoCrewMember = "No Crew Member at Position";
+
 // The text of a wound level: "", "LW", "LW2", "SW", "KIA".
 std::string_view WoundText(int level);
 
