@@ -45,11 +45,7 @@ int ChartGunnery(const Game& game, int gun, int position, std::string_view fight
     const GunneryRow* row = game.Database.Gunnery(gun, position);
     if (row == nullptr) return 0;
 
-    int toHit = 0;
-    if (fighterType == "Me109") toHit = row->Me109;
-    if (fighterType == "Me110") toHit = row->Me110;
-    if (fighterType == "FW190") toHit = row->FW190;
-
+    int toHit = row->For(fighterType);
     if (game.Damage.IntercomOut) toHit = gun == TailGuns ? 5 : 6;
     // The gun is served from the crew position of its own number.
     const int gunner = game.CrewPos[gun].Occupant;

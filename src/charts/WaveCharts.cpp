@@ -65,10 +65,6 @@ constexpr ShellHitsRow ShellHitsTable[] = {
 static_assert(CoversEachOnce(ShellHitsTable, 2, 12));
 // clang-format on
 
-bool IsNoAttackerRoll(int roll) {
-    return roll % 10 == 6 && roll != 66;
-}
-
 void AddFighter(Game& game, std::string_view type, int position, std::string_view special) {
     FighterRecord& fighter = game.Fighters.Add();
     fighter.FighterType = type;

@@ -12,10 +12,6 @@ constexpr int MinZoneModifier = -6;
 constexpr int MaxZoneModifier = 6;
 constexpr int MaxRowsPerRoll = 5; // the sixth panel row is kept for the extra lead/tail fighter
 
-// 16, 26, 36, 46 and 56 bring no attackers and 66 rolls again: none of them is looked up.
-bool IsNoAttackerRoll(int roll) {
-    return roll % 10 == 6;
-}
 bool IsD66(int roll) {
     return roll / 10 >= 1 && roll / 10 <= 6 && roll % 10 >= 1 && roll % 10 <= 6;
 }
@@ -212,11 +208,7 @@ const GunneryRow* GameDatabase::Gunnery(int gun, int position) const {
 
 int GameDatabase::ToHit(int gun, int position, std::string_view fighterType) const {
     const GunneryRow* row = Gunnery(gun, position);
-    if (!row) return 0;
-    if (fighterType == "Me109") return row->Me109;
-    if (fighterType == "Me110") return row->Me110;
-    if (fighterType == "FW190") return row->FW190;
-    return 0;
+    return row ? row->For(fighterType) : 0;
 }
 
 } // namespace halvard

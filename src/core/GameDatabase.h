@@ -35,10 +35,23 @@ struct WaveSelectionRow {
     std::optional<std::string> Special;
 };
 
+// 16, 26, 36, 46 and 56 bring no attackers and 66 rolls again: none of them has fighters.
+constexpr bool IsNoAttackerRoll(int roll) {
+    return roll % 10 == 6;
+}
+
 struct GunneryRow {
     int Me109 = 0;
     int Me110 = 0;
     int FW190 = 0;
+
+    // The to-hit number against a fighter type (compared exactly); 0 for any other type.
+    int For(std::string_view fighterType) const {
+        if (fighterType == "Me109") return Me109;
+        if (fighterType == "Me110") return Me110;
+        if (fighterType == "FW190") return FW190;
+        return 0;
+    }
 };
 
 // The game database, read once when it opens: three tables validated and kept in memory, so

@@ -88,10 +88,7 @@ TEST_P(DefensiveFire, ToHitThenDamageThenOneLine) {
     const FireCase& c = GetParam();
     auto game = test::CrewedGame(GunneryDatabase(), c.faces);
     game->Fighters.Add();
-    FighterRecord& fighter = game->Fighters.Add();
-    fighter.FighterType = c.type;
-    fighter.AttackPos = c.position;
-    fighter.DamageLevel = c.damageBefore;
+    game->Fighters.Add() = test::MakeFighter(c.type, c.position, c.damageBefore);
 
     ChartDefensiveFire(*game, c.toHit, c.gun, 2);
 

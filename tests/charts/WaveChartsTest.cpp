@@ -7,6 +7,7 @@
 namespace halvard {
 namespace {
 
+using test::MakeFighter;
 using test::MessageLines;
 using test::RollLines;
 using test::ScriptedGame;
@@ -20,15 +21,6 @@ INSERT INTO WaveSelection VALUES (12, 'Me110', 19, 'B');
 )");
     static const GameDatabase database = file.Open();
     return database;
-}
-
-FighterRecord MakeFighter(std::string_view type, int position, int damage, std::string special) {
-    FighterRecord fighter;
-    fighter.FighterType = type;
-    fighter.AttackPos = position;
-    fighter.DamageLevel = damage;
-    fighter.Special = std::move(special);
-    return fighter;
 }
 
 struct Fighter {

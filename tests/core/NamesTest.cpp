@@ -38,10 +38,7 @@ class ShowWaveTest : public ::testing::Test {
     Game game{test::ShippedDatabase()};
 
     void AddFighter(const char* type, int position, const char* special) {
-        FighterRecord& fighter = game.Fighters.Add();
-        fighter.FighterType = type;
-        fighter.AttackPos = position;
-        fighter.Special = special;
+        game.Fighters.Add() = test::MakeFighter(type, position, 0, special);
     }
 };
 

@@ -93,6 +93,15 @@ std::unique_ptr<Game> ScriptedGame(const GameDatabase& database, std::vector<int
     return game;
 }
 
+FighterRecord MakeFighter(std::string_view type, int position, int damage, std::string special) {
+    FighterRecord fighter;
+    fighter.FighterType = type;
+    fighter.AttackPos = position;
+    fighter.DamageLevel = damage;
+    fighter.Special = std::move(special);
+    return fighter;
+}
+
 std::unique_ptr<Game> CrewedGame(const GameDatabase& database, std::vector<int> faces) {
     auto game = ScriptedGame(database, std::move(faces));
     ManTheBomber(*game);

@@ -48,6 +48,9 @@ std::filesystem::path DataDirectory();
 // A game on a database whose dice come from the given faces.
 std::unique_ptr<Game> ScriptedGame(const GameDatabase& database, std::vector<int> faces);
 
+// A fighter of a wave, as wave generation makes one.
+FighterRecord MakeFighter(std::string_view type, int position, int damage = 0, std::string special = " ");
+
 // A game as a mission starts it: every gun manned and "OK", every crew member at his position.
 std::unique_ptr<Game> CrewedGame(const GameDatabase& database, std::vector<int> faces);
 
