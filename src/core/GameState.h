@@ -154,6 +154,51 @@ struct DamageRecord {
     friend bool operator==(const DamageRecord&, const DamageRecord&) = default;
 };
 
+// Calls visit(name, field) for every field of the damage record, in the record's order, so
+// that a report or a trace can name them all without listing them again.
+template <class Damage, class Visitor> void VisitDamageFields(Damage& damage, Visitor&& visit) {
+    visit("NordenSightOut", damage.NordenSightOut);
+    visit("NavEquipmentOut", damage.NavEquipmentOut);
+    visit("BombControlsOut", damage.BombControlsOut);
+    visit("WindowHits", damage.WindowHits);
+    visit("ControlCableHits", damage.ControlCableHits);
+    visit("RaftsDamaged", damage.RaftsDamaged);
+    visit("BombReleaseOut", damage.BombReleaseOut);
+    visit("BombBayDoorsOut", damage.BombBayDoorsOut);
+    visit("IntercomOut", damage.IntercomOut);
+    visit("RadioOut", damage.RadioOut);
+    visit("BallTurretMechanismOut", damage.BallTurretMechanismOut);
+    visit("TailwheelDamaged", damage.TailwheelDamaged);
+    visit("AutopilotOut", damage.AutopilotOut);
+    visit("RudderHits", damage.RudderHits);
+    visit("PortElevatorOut", damage.PortElevatorOut);
+    visit("StarboardElevatorOut", damage.StarboardElevatorOut);
+    visit("PortTailplaneRootHits", damage.PortTailplaneRootHits);
+    visit("StarboardTailplaneRootHits", damage.StarboardTailplaneRootHits);
+    visit("PortWingRootHits", damage.PortWingRootHits);
+    visit("StarboardWingRootHits", damage.StarboardWingRootHits);
+    visit("PortFlapOut", damage.PortFlapOut);
+    visit("StarboardFlapOut", damage.StarboardFlapOut);
+    visit("PortAileronOut", damage.PortAileronOut);
+    visit("StarboardAileronOut", damage.StarboardAileronOut);
+    visit("Engine1Status", damage.Engine1Status);
+    visit("Engine2Status", damage.Engine2Status);
+    visit("Engine3Status", damage.Engine3Status);
+    visit("Engine4Status", damage.Engine4Status);
+    visit("Engine1LeakZones", damage.Engine1LeakZones);
+    visit("Engine2LeakZones", damage.Engine2LeakZones);
+    visit("Engine3LeakZones", damage.Engine3LeakZones);
+    visit("Engine4LeakZones", damage.Engine4LeakZones);
+    visit("FuelLeak", damage.FuelLeak);
+    visit("FuelLeakZones", damage.FuelLeakZones);
+    visit("FuelLeakHits", damage.FuelLeakHits);
+    visit("BrakeOut", damage.BrakeOut);
+    visit("LandingGearOut", damage.LandingGearOut);
+    visit("PropFeatheringOut", damage.PropFeatheringOut);
+    visit("FireExtinguishersOut", damage.FireExtinguishersOut);
+    visit("BombsAboard", damage.BombsAboard);
+}
+
 // The records of the mission state, as one value so that a whole state can be compared.
 struct GameState {
     std::string SelectedTarget;

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <fstream>
 #include <stdexcept>
+#include <type_traits>
 #include <unistd.h>
 
 namespace halvard::test {
@@ -40,38 +41,30 @@ CREATE TABLE Gunnery (Gun INTEGER, Position INTEGER, Me109 INTEGER, Me110 INTEGE
     return sql;
 }
 
-namespace {
-
-std::filesystem::path FreshDirectory() {
+ScratchDirectory::ScratchDirectory() {
     static std::atomic<int> counter{0};
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("halvard-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(dir);
-    return dir;
+    path_ = std::filesystem::temp_directory_path() /
+            ("halvard-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(path_);
 }
 
-} // namespace
+ScratchDirectory::~ScratchDirectory() {
+    if (!path_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+}
 
-TempDatabase::TempDatabase(std::string_view sql)
-    : directory_(FreshDirectory()), path_(directory_ / "Corvane.db") {
+TempDatabase::TempDatabase(std::string_view sql) : TempDatabase() {
     SQLite::Database db(path_.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     db.exec(std::string(sql));
 }
 
 TempDatabase TempDatabase::WithBytes(std::string_view bytes) {
     TempDatabase file;
-    file.directory_ = FreshDirectory();
-    file.path_ = file.directory_ / "Corvane.db";
     std::ofstream(file.path_, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return file;
-}
-
-TempDatabase::~TempDatabase() {
-    if (!directory_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
 }
 
 GameDatabase TempDatabase::Open() const {
@@ -151,44 +144,6 @@ std::shared_ptr<Transcript> Record(Game& game) {
 }
 
 std::string Describe(const GameState& state) {
-    struct Flag {
-        const char* name;
-        bool DamageRecord::*field;
-    };
-    struct Count {
-        const char* name;
-        int DamageRecord::*field;
-    };
-    struct Text {
-        const char* name;
-        std::string DamageRecord::*field;
-    };
-    // clang-format off
-#define HALVARD_FIELD(f) {#f, &DamageRecord::f}
-    static const Flag flags[] = {
-        HALVARD_FIELD(NordenSightOut),       HALVARD_FIELD(NavEquipmentOut),   HALVARD_FIELD(BombControlsOut),
-        HALVARD_FIELD(RaftsDamaged),         HALVARD_FIELD(BombReleaseOut),    HALVARD_FIELD(BombBayDoorsOut),
-        HALVARD_FIELD(IntercomOut),          HALVARD_FIELD(RadioOut),          HALVARD_FIELD(BallTurretMechanismOut),
-        HALVARD_FIELD(TailwheelDamaged),     HALVARD_FIELD(AutopilotOut),      HALVARD_FIELD(PortElevatorOut),
-        HALVARD_FIELD(StarboardElevatorOut), HALVARD_FIELD(PortFlapOut),       HALVARD_FIELD(StarboardFlapOut),
-        HALVARD_FIELD(PortAileronOut),       HALVARD_FIELD(StarboardAileronOut), HALVARD_FIELD(FuelLeak),
-        HALVARD_FIELD(BrakeOut),             HALVARD_FIELD(LandingGearOut),    HALVARD_FIELD(PropFeatheringOut),
-        HALVARD_FIELD(FireExtinguishersOut), HALVARD_FIELD(BombsAboard),
-    };
-    static const Count counts[] = {
-        HALVARD_FIELD(WindowHits),       HALVARD_FIELD(ControlCableHits),      HALVARD_FIELD(RudderHits),
-        HALVARD_FIELD(PortTailplaneRootHits), HALVARD_FIELD(StarboardTailplaneRootHits),
-        HALVARD_FIELD(PortWingRootHits), HALVARD_FIELD(StarboardWingRootHits), HALVARD_FIELD(Engine1LeakZones),
-        HALVARD_FIELD(Engine2LeakZones), HALVARD_FIELD(Engine3LeakZones),      HALVARD_FIELD(Engine4LeakZones),
-        HALVARD_FIELD(FuelLeakZones),    HALVARD_FIELD(FuelLeakHits),
-    };
-    static const Text texts[] = {
-        HALVARD_FIELD(Engine1Status), HALVARD_FIELD(Engine2Status),
-        HALVARD_FIELD(Engine3Status), HALVARD_FIELD(Engine4Status),
-    };
-#undef HALVARD_FIELD
-    // clang-format on
-
     std::string out;
     auto line = [&out](const std::string& text) { out += text + "\n"; };
     for (int i = 1; i <= CrewCount; ++i) {
@@ -203,13 +158,16 @@ std::string Describe(const GameState& state) {
         line("Guns[" + std::to_string(g) + "]=" + gun.Status + " ammo " + std::to_string(gun.Ammo) +
              " gunner " + std::to_string(gun.Gunner));
     }
-    for (const Flag& f : flags)
-        if (state.Damage.*f.field) line(f.name);
-    for (const Count& c : counts)
-        if (state.Damage.*c.field != 0)
-            line(std::string(c.name) + "=" + std::to_string(state.Damage.*c.field));
-    for (const Text& t : texts)
-        if (!(state.Damage.*t.field).empty()) line(std::string(t.name) + "=" + state.Damage.*t.field);
+    VisitDamageFields(state.Damage, [&line](std::string_view name, const auto& value) {
+        using Value = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<Value, bool>) {
+            if (value) line(std::string(name));
+        } else if constexpr (std::is_same_v<Value, int>) {
+            if (value != 0) line(std::string(name) + "=" + std::to_string(value));
+        } else {
+            if (!value.empty()) line(std::string(name) + "=" + value);
+        }
+    });
     return out;
 }
 

@@ -21,23 +21,33 @@ namespace halvard::test {
 // every wave roll, and one gunnery row (nose gun at 12 High: 4, 3, 5).
 std::string ValidSql();
 
-// A database file built from SQL in a fresh temporary directory, removed with the object.
+// A fresh temporary directory, removed with everything in it when the object goes.
+class ScratchDirectory {
+  public:
+    ScratchDirectory();
+    ~ScratchDirectory();
+    ScratchDirectory(ScratchDirectory&& other) noexcept : path_(std::exchange(other.path_, {})) {}
+    ScratchDirectory& operator=(ScratchDirectory&&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// A database file built from SQL in a scratch directory of its own.
 class TempDatabase {
   public:
     explicit TempDatabase(std::string_view sql);
     // A file holding exactly these bytes, whatever they are.
     static TempDatabase WithBytes(std::string_view bytes);
-    ~TempDatabase();
-    TempDatabase(TempDatabase&& other) noexcept
-        : directory_(std::exchange(other.directory_, {})), path_(std::move(other.path_)) {}
-    TempDatabase& operator=(TempDatabase&&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
     GameDatabase Open() const;
 
   private:
-    TempDatabase() = default;
-    std::filesystem::path directory_;
+    TempDatabase() : path_(directory_.Path() / GameDatabase::FileName) {}
+    ScratchDirectory directory_;
     std::filesystem::path path_;
 };
 
