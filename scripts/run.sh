@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program.
+# Installs what is missing, builds, and starts the program: the game in this terminal.
+# Options after the script's name go to the program (for example --seed 42).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -7,6 +8,4 @@ scripts/install-deps.sh
 cmake --preset default
 cmake --build --preset default
 
-# The engine and the game database are built; the terminal front-end and the desktop program
-# that play a mission come next, so there is nothing to start yet.
-echo "Built the engine and build/bin/Corvane.db. There is no program to start yet."
+exec build/bin/halvard-cli "$@"

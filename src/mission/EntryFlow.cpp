@@ -1,0 +1,64 @@
+#include "EntryFlow.h"
+
+#include "Game.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace halvard {
+
+EntryFlow::EntryFlow(Game& game) : game_(game) {}
+
+void EntryFlow::imgChoice_Click(int index) {
+    if (current_ != Screen::Entry) return;
+    switch (index) {
+    case 0:
+        // The dialog is loaded anew each time: random choice selected, list refilled.
+        dialog_ = std::make_unique<TargetSelection>(
+            game_, [this](bool confirmed) { TargetDialogClosed(confirmed); }, fixedMissionNumber_);
+        dialog_->Form_Load();
+        current_ = Screen::TargetDialog;
+        break;
+    case 4: current_ = Screen::Ended; break;
+    default: break;
+    }
+}
+
+TargetSelection& EntryFlow::TargetDialog() {
+    if (current_ != Screen::TargetDialog) throw std::logic_error("the target dialog is not open");
+    return *dialog_;
+}
+
+MissionScreen& EntryFlow::Mission() {
+    return const_cast<MissionScreen&>(std::as_const(*this).Mission());
+}
+
+const MissionScreen& EntryFlow::Mission() const {
+    if (current_ != Screen::Mission) throw std::logic_error("no mission screen is loaded");
+    return *mission_;
+}
+
+void EntryFlow::DismissTargetDialog() {
+    if (current_ == Screen::TargetDialog) current_ = Screen::Entry;
+}
+
+void EntryFlow::TargetDialogClosed(bool confirmed) {
+    if (confirmed) targetConfirmed_ = true;
+    // Cancel goes on with the last confirmed target; before there was one, there is nothing to
+    // fly and the entry screen stays.
+    if (!targetConfirmed_) {
+        current_ = Screen::Entry;
+        return;
+    }
+    // The dialog that called in here stays alive until the next one replaces it.
+    mission_ = std::make_unique<MissionScreen>(game_, [this] { MissionClosed(); });
+    mission_->Form_Load();
+    current_ = Screen::Mission;
+    rollWindowShown_ = true;
+}
+
+void EntryFlow::MissionClosed() {
+    current_ = Screen::Entry;
+}
+
+} // namespace halvard

@@ -1,0 +1,62 @@
+#pragma once
+
+// The entry screen and the way through the program's screens: entry screen, target selection
+// dialog, mission screen (with the roll window beside it), back to the entry screen after each
+// mission, until the player ends the program.
+
+#include "MissionScreen.h"
+#include "TargetSelection.h"
+
+#include <memory>
+#include <optional>
+
+namespace halvard {
+
+class Game;
+
+enum class Screen {
+    Entry,        // the entry screen with its click regions
+    TargetDialog, // the target selection dialog, over the entry screen
+    Mission,      // the mission screen and the roll window
+    Ended,        // the player ended the program
+};
+
+class EntryFlow {
+  public:
+    explicit EntryFlow(Game& game);
+
+    // Click regions of the splash picture: 0 starts a mission, 4 ends the program; 1 to 3 have
+    // no action.
+    void imgChoice_Click(int index);
+
+    Screen Current() const { return current_; }
+    // The dialog while Current() is TargetDialog, and the mission screen while it is Mission.
+    TargetSelection& TargetDialog();
+    MissionScreen& Mission();
+    const MissionScreen& Mission() const;
+
+    // Closes the target dialog as if it had never been opened: no target taken, no mission
+    // started. For a front-end that gives up on a selection the dialog refused.
+    void DismissTargetDialog();
+
+    // True once a mission has started: the roll window stays on screen from then on.
+    bool RollWindowShown() const { return rollWindowShown_; }
+
+    // From now on OK in the target dialog uses this mission number instead of the random draw
+    // (nullopt: the draw again).
+    void FixMissionNumber(std::optional<int> missionNumber) { fixedMissionNumber_ = missionNumber; }
+
+  private:
+    void TargetDialogClosed(bool confirmed);
+    void MissionClosed();
+
+    Game& game_;
+    Screen current_ = Screen::Entry;
+    std::unique_ptr<TargetSelection> dialog_;
+    std::unique_ptr<MissionScreen> mission_;
+    bool targetConfirmed_ = false;
+    bool rollWindowShown_ = false;
+    std::optional<int> fixedMissionNumber_;
+};
+
+} // namespace halvard

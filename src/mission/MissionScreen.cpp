@@ -1,0 +1,502 @@
+#include "MissionScreen.h"
+
+#include "BombRun.h"
+#include "FlakCharts.h"
+#include "Game.h"
+#include "Gunnery.h"
+#include "HitLocation.h"
+#include "MissionSetup.h"
+#include "Names.h"
+#include "WaveCharts.h"
+#include "ZoneCharts.h"
+
+#include <array>
+#include <string_view>
+
+namespace halvard {
+namespace {
+
+constexpr std::array<std::string_view, 11> GunNames = {
+    "", "", "Nose", "P Cheek", "S Cheek", "Radio", "P Waist", "S Waist", "Top Turret", "Ball Turret", "Tail",
+};
+
+constexpr std::array<std::string_view, 11> CrewPositionNames = {
+    "",          "Pilot",          "Co-Pilot",       "Bombardier",
+    "Navigator", "Radio Operator", "P Waist Gunner", "S Waist Gunner",
+    "Engineer",  "Ball Gunner",    "Tail Gunner",
+};
+
+// The marks a to-hit cell carries without showing them.
+constexpr std::string_view ChasedOffMark = "FC";
+constexpr std::string_view MissedMark = "XXX";
+
+// An assignment text: the fighter's number, "/", the to-hit number. Both are single digits, as
+// wave rows are 1..6 and to-hit numbers are die faces, so the first and the last character
+// carry them.
+int AssignedFighter(const std::string& assignment) {
+    return assignment.front() - '0';
+}
+int AssignedToHit(const std::string& assignment) {
+    return assignment.back() - '0';
+}
+
+} // namespace
+
+MissionScreen::MissionScreen(Game& game, std::function<void()> unload)
+    : game_(game), unload_(std::move(unload)) {
+    for (int gun = FirstGun; gun <= LastGun; ++gun)
+        lblGunName[gun].Caption = GunNames[static_cast<std::size_t>(gun)];
+    for (int member = 1; member <= CrewCount; ++member) {
+        lblCrewPos[member].Caption = CrewPositionNames[static_cast<std::size_t>(member)];
+        lblCrewName[member].Caption = "(names later)";
+    }
+}
+
+WavePanel& MissionScreen::fraWaves() {
+    return game_.Waves;
+}
+const WavePanel& MissionScreen::fraWaves() const {
+    return game_.Waves;
+}
+
+int MissionScreen::FighterCount() const {
+    return game_.Fighters.UpperBound();
+}
+
+void MissionScreen::Form_Load() {
+    // The screen's own lists and panels come up empty with it.
+    game_.Messages.Clear();
+    game_.Waves = WavePanel{};
+    // A mission left by OK in the middle of a wave must not hand that wave, or the successive
+    // attacks it had made, to the next mission's first wave.
+    game_.Fighters.Clear();
+    game_.Mission.SuccessiveAttacks = 0;
+
+    LoadTarget(game_);
+    InitMission(game_);
+    RefreshDisplay();
+    nPhase = phase::EnterNextZone;
+}
+
+bool MissionScreen::FighterCoverAvailable() const {
+    const ZoneRecord& zone = game_.Mission.Target.Zone[game_.Mission.CurrentZone];
+    const FixedText<4>& cover = game_.Mission.Target.Direction == "Out" ? zone.CoverOut : zone.CoverBack;
+    return cover != "None";
+}
+
+bool MissionScreen::GunReady(int gun) const {
+    const GunRecord& record = game_.Guns[gun];
+    return record.Status == "OK" && record.Ammo >= 1 && record.Gunner >= 1;
+}
+
+bool MissionScreen::CanBeChasedOff(int fighter) const {
+    // Bombers' escorts ("B", "D", both) and the extra lead/tail fighter ("") stay whatever the
+    // cover does: their markings all occur within "BD".
+    return std::string_view("BD").find(game_.Fighters[fighter].Special) == std::string_view::npos;
+}
+
+void MissionScreen::cmdNextStep_Click() {
+    if (!cmdNextStep.Enabled) return;
+    Step();
+    NextPhase();
+    // Flak, wounds and guns knocked out outside the fire exchange must reach the panels too.
+    RefreshDisplay();
+}
+
+void MissionScreen::Step() {
+    MissionRecord& mission = game_.Mission;
+    switch (nPhase) {
+    case phase::EnterNextZone: {
+        const int zone = mission.CurrentZone + (mission.Target.Direction == "Out" ? 1 : -1);
+        game_.AddMessage("");
+        game_.AddMessage("[ZONE #", std::to_string(zone), "]");
+        mission.CurrentZone = zone;
+        if (mission.Target.Direction == "Out" && mission.CurrentZone == mission.TargetZone)
+            ChartWeather(game_, mission.CurrentZone);
+        break;
+    }
+    case phase::CheckForWaves:
+        nWavesAppearing = ChartWavesAppearing(game_);
+        game_.AddMessage("Enemy Waves Appearing: ", std::to_string(nWavesAppearing));
+        break;
+    case phase::IncomingWave:
+        fraWaves().Visible = true;
+        --nWavesAppearing;
+        ChartWaveGeneration(game_);
+        break;
+    case phase::RollForFighterCover: {
+        const ZoneRecord& zone = mission.Target.Zone[mission.CurrentZone];
+        sCover = mission.Target.Direction == "Out" ? zone.CoverOut.View() : zone.CoverBack.View();
+        game_.AddMessage("Fighter Cover: ", sCover);
+        break;
+    }
+    case phase::RollForCoverResults: {
+        nRemovals = ChartFighterCoverResult(game_, sCover);
+        int chaseable = 0;
+        for (int i = 1; i <= FighterCount(); ++i) {
+            if (CanBeChasedOff(i))
+                ++chaseable;
+            else
+                fraWaves().Row[i].lblToHit.BackColour = Colour::Red;
+        }
+        if (chaseable < nRemovals) nRemovals = chaseable;
+        game_.AddMessage("Fighter cover chased off ", std::to_string(nRemovals), " enemy fighters");
+        break;
+    }
+    case phase::RemoveEnemyFighters:
+        RemoveFighters();
+        fraWaves().lblMiscWave.Caption.clear();
+        break;
+    case phase::AssignGuns:
+        nSelectedGun = 0;
+        for (Label& counter : lblGun)
+            counter.BackColour = Colour::Normal;
+        for (WaveRow& row : fraWaves().Row) {
+            row.lblToHit.BackColour = Colour::Normal;
+            row.lblToHit.Tag.clear();
+            row.lblToHit.Caption.clear();
+        }
+        break;
+    case phase::CorvaneFire: CorvaneFire(); break;
+    case phase::EnemyFire: EnemyFire(); break;
+    case phase::SuccessiveAttack:
+        ChartSuccessiveAttack(game_);
+        for (int i = 1; i <= FighterCount(); ++i)
+            fraWaves().Row[i].lblPosition.Caption = NoToString(game_.Fighters[i].AttackPos, "PosNoToString");
+        break;
+    case phase::WaveResolved:
+        mission.SuccessiveAttacks = 0;
+        fraWaves().lblMiscWave.Caption.clear();
+        for (WaveRow& row : fraWaves().Row)
+            row.lblToHit.Tag.clear();
+        nCurrentFighter = 0;
+        game_.AddMessage("");
+        fraWaves().Visible = false;
+        break;
+    case phase::EnterTarget:
+        game_.AddMessage("");
+        game_.AddMessage("[COMMENCING BOMB RUN]");
+        sFlakDensity = ChartFlakOverTarget(game_);
+        break;
+    case phase::FlakResults: {
+        const int bursts = ChartFlakToHit(game_, sFlakDensity);
+        for (int burst = 1; burst <= bursts; ++burst) {
+            const int hits = ChartEffectOfFlak(game_);
+            for (int hit = 1; hit <= hits; ++hit)
+                ChartAreaHitByFlak(game_);
+        }
+        break;
+    }
+    case phase::BombRun: {
+        const std::string_view onTarget = ChartBombRun(game_, 0);
+        lblOnTarget.Caption = onTarget;
+        lblBombPct.Caption = std::to_string(ChartBombPercentage(game_, onTarget)) + "%";
+        // The bombs are gone, unless the bay doors would not open.
+        if (!game_.Damage.BombBayDoorsOut) game_.Damage.BombsAboard = false;
+        break;
+    }
+    case phase::ExitTarget:
+        mission.Target.Direction = "Back";
+        ++mission.CurrentZone;
+        break;
+    case phase::LandingAtBase:
+        ChartWeather(game_, mission.CurrentZone);
+        ChartLanding(game_);
+        break;
+    case phase::LeavingTheZone: sCover = "None"; break;
+    default: break;
+    }
+}
+
+void MissionScreen::EnterPhase(int next, std::string_view caption) {
+    nPhase = next;
+    cmdNextStep.Caption = caption;
+}
+
+void MissionScreen::ResetToHitColours() {
+    for (WaveRow& row : fraWaves().Row)
+        row.lblToHit.BackColour = Colour::Normal;
+}
+
+void MissionScreen::NextPhase() {
+    MissionRecord& mission = game_.Mission;
+    switch (nPhase) {
+    case phase::EnterNextZone:
+        if (mission.CurrentZone != 1)
+            EnterPhase(phase::CheckForWaves, "Check for Waves");
+        else
+            EnterPhase(phase::LandingAtBase, "Landing at Base");
+        break;
+    case phase::CheckForWaves:
+        if (nWavesAppearing < 1)
+            EnterPhase(phase::LeavingTheZone, "Leaving the Zone");
+        else
+            EnterPhase(phase::IncomingWave, "Incoming Wave");
+        break;
+    case phase::IncomingWave:
+        if (FighterCount() == 0) {
+            EnterPhase(phase::WaveResolved, "Wave Resolved");
+        } else if (!FighterCoverAvailable()) {
+            EnterPhase(phase::AssignGuns, "Assign Corvane Guns");
+            PreAssignGuns();
+            ResetToHitColours();
+        } else {
+            EnterPhase(phase::RollForFighterCover, "Roll for Fighter Cover");
+        }
+        break;
+    case phase::RollForFighterCover: EnterPhase(phase::RollForCoverResults, "Roll for Cover Results"); break;
+    case phase::RollForCoverResults:
+        if (nRemovals < 1) {
+            EnterPhase(phase::AssignGuns, "Assign Corvane Guns");
+            PreAssignGuns();
+            ResetToHitColours();
+        } else {
+            EnterPhase(phase::RemoveEnemyFighters, "Remove Enemy Fighters");
+            fraWaves().lblMiscWave.Caption = "Remove " + std::to_string(nRemovals) + " Enemy Fighters";
+            // The player marks the fighters first; the wave handling enables the button again.
+            cmdNextStep.Enabled = false;
+        }
+        break;
+    case phase::RemoveEnemyFighters:
+        if (FighterCount() != 0) {
+            EnterPhase(phase::AssignGuns, "Assign Corvane Guns");
+            PreAssignGuns();
+        } else {
+            EnterPhase(phase::WaveResolved, "Exit Wave");
+        }
+        break;
+    case phase::AssignGuns: EnterPhase(phase::CorvaneFire, "Corvane Fire"); break;
+    case phase::CorvaneFire:
+        if (FighterCount() < 1) {
+            EnterPhase(phase::WaveResolved, "Exit Wave");
+        } else {
+            EnterPhase(phase::EnemyFire, "Enemy Fire");
+            nCurrentFighter = 1;
+        }
+        break;
+    case phase::EnemyFire:
+        ++nCurrentFighter;
+        if (nCurrentFighter <= FighterCount()) {
+            EnterPhase(phase::EnemyFire, "Enemy Fire");
+            break;
+        }
+        RemoveFighters();
+        if (FighterCount() < 1 || mission.SuccessiveAttacks > 1) {
+            EnterPhase(phase::WaveResolved, "Exit Wave");
+            mission.SuccessiveAttacks = 0;
+        } else {
+            EnterPhase(phase::SuccessiveAttack, "Successive Attack");
+            ++mission.SuccessiveAttacks;
+        }
+        break;
+    case phase::SuccessiveAttack:
+        if (sCover != "Good" && sCover != "Fair") {
+            EnterPhase(phase::AssignGuns, "Assign Corvane Guns");
+            PreAssignGuns();
+            ResetToHitColours();
+        } else {
+            EnterPhase(phase::RollForCoverResults, "Roll for Cover Results");
+        }
+        break;
+    case phase::WaveResolved:
+        if (mission.Target.Direction == "Out" && mission.CurrentZone == mission.TargetZone &&
+            nWavesAppearing == 0)
+            EnterPhase(phase::EnterTarget, "Enter Target");
+        else if (nWavesAppearing <= 0)
+            EnterPhase(phase::LeavingTheZone, "Exit Zone");
+        else
+            EnterPhase(phase::IncomingWave, "Incoming Wave!");
+        break;
+    case phase::EnterTarget:
+        if (sFlakDensity != "None")
+            EnterPhase(phase::FlakResults, "Flak Results");
+        else
+            EnterPhase(phase::BombRun, "Bomb Run");
+        break;
+    case phase::FlakResults: EnterPhase(phase::BombRun, "Bomb Run"); break;
+    case phase::BombRun: EnterPhase(phase::ExitTarget, "Exit Target"); break;
+    case phase::ExitTarget:
+    case phase::LeavingTheZone: EnterPhase(phase::EnterNextZone, "Enter Next Zone"); break;
+    case phase::LandingAtBase:
+        // The mission is over: the landing is rolled once. The caption stays.
+        cmdNextStep.Enabled = false;
+        break;
+    default: break;
+    }
+}
+
+void MissionScreen::PreAssignGuns() {
+    for (int gun = FirstGun; gun <= LastGun; ++gun) {
+        if (!GunReady(gun)) continue;
+        for (int i = 1; i <= FighterCount(); ++i) {
+            const FighterRecord& fighter = game_.Fighters[i];
+            if (ChartGunnery(game_, gun, fighter.AttackPos, fighter.FighterType) >= 1) {
+                lblGun[gun].BackColour = Colour::Highlight;
+                break;
+            }
+        }
+    }
+}
+
+void MissionScreen::lblGun_Click(int index) {
+    if (nPhase != phase::AssignGuns || index < FirstGun || index > LastGun) return;
+    WavePanel& waves = fraWaves();
+    if (nSelectedGun > 0) {
+        for (WaveRow& row : waves.Row) {
+            row.lblToHit.Caption.clear();
+            row.lblToHit.BackColour = Colour::Normal;
+        }
+        lblGun[nSelectedGun].BackColour = Colour::Highlight;
+    }
+    if (GunReady(index)) {
+        for (int i = 1; i <= FighterCount(); ++i) {
+            const FighterRecord& fighter = game_.Fighters[i];
+            const int toHit = ChartGunnery(game_, index, fighter.AttackPos, fighter.FighterType);
+            if (toHit > 0) {
+                waves.Row[i].lblToHit.Caption = std::to_string(toHit);
+                nSelectedGun = index;
+                lblGun[index].BackColour = Colour::Yellow;
+            }
+        }
+    }
+    if (nSelectedGun > 0 && !lblGun[nSelectedGun].Tag.empty())
+        waves.Row[AssignedFighter(lblGun[nSelectedGun].Tag)].lblToHit.BackColour = Colour::Yellow;
+}
+
+void MissionScreen::lblToHit_Click(int index) {
+    if (index < 1 || index > WaveRows) return;
+    WavePanel& waves = fraWaves();
+    Label& cell = waves.Row[index].lblToHit;
+
+    if (nPhase == phase::RemoveEnemyFighters) {
+        if (index > FighterCount() || !CanBeChasedOff(index)) return;
+        if (cell.Tag == ChasedOffMark) {
+            cell.BackColour = Colour::Normal;
+            cell.Tag.clear();
+            ++nRemovals;
+        } else {
+            cell.BackColour = Colour::Blue;
+            cell.Tag = ChasedOffMark;
+            --nRemovals;
+        }
+        cmdNextStep.Caption = "Remove Enemy Fighters";
+        waves.lblMiscWave.Caption = "Remove " + std::to_string(nRemovals) + " Enemy Fighters";
+        // Exactly as many marks as the cover chases off, no fewer and no more.
+        cmdNextStep.Enabled = nRemovals == 0;
+        return;
+    }
+
+    if (nPhase == phase::AssignGuns) {
+        if (cell.Caption.empty() || nSelectedGun == 0) return;
+        Label& counter = lblGun[nSelectedGun];
+        if (!counter.Tag.empty())
+            waves.Row[AssignedFighter(counter.Tag)].lblToHit.BackColour = Colour::Normal;
+        const FighterRecord& fighter = game_.Fighters[index];
+        const int toHit = ChartGunnery(game_, nSelectedGun, fighter.AttackPos, fighter.FighterType);
+        counter.Tag = std::to_string(index) + "/" + std::to_string(toHit);
+        cell.BackColour = Colour::Yellow;
+        counter.BackColour = Colour::Yellow;
+    }
+}
+
+void MissionScreen::RemoveFighters() {
+    FighterList& fighters = game_.Fighters;
+    WavePanel& waves = fraWaves();
+    int kept = 0;
+    for (int i = 1; i <= fighters.UpperBound(); ++i) {
+        const std::string_view mark =
+            i <= WaveRows ? std::string_view(waves.Row[i].lblToHit.Tag) : std::string_view();
+        const bool removed = mark == MissedMark || mark == ChasedOffMark || fighters[i].DamageLevel >= 3;
+        if (removed) continue;
+        ++kept;
+        if (kept != i) fighters[kept] = fighters[i];
+    }
+    fighters.Truncate(kept);
+    for (WaveRow& row : waves.Row)
+        row.lblToHit.Tag.clear();
+    ShowWave(game_);
+}
+
+void MissionScreen::CorvaneFire() {
+    for (int gun = FirstGun; gun <= LastGun; ++gun) {
+        Label& counter = lblGun[gun];
+        if (counter.Tag.empty()) continue;
+        ChartDefensiveFire(game_, AssignedToHit(counter.Tag), gun, AssignedFighter(counter.Tag));
+        --game_.Guns[gun].Ammo;
+        counter.Caption = std::to_string(game_.Guns[gun].Ammo);
+    }
+    RemoveFighters();
+    for (Label& counter : lblGun)
+        counter.Tag.clear();
+    RefreshDisplay();
+}
+
+void MissionScreen::EnemyFire() {
+    const int n = nCurrentFighter;
+    const int roll = game_.RollDice("1d6", "Enemy to Hit");
+    const FighterRecord& fighter = game_.Fighters[n];
+    std::string line;
+    line.append(fighter.FighterType.View())
+        .append(" at ")
+        .append(NoToString(fighter.AttackPos, "PosNoToString"));
+
+    if (roll < ChartEnemyToHit(fighter.AttackPos, fighter.DamageLevel)) {
+        fraWaves().Row[n].lblToHit.Tag = MissedMark;
+        game_.AddMessage(line, " misses");
+    } else {
+        const int hits = ChartShellHits(game_, n);
+        game_.AddMessage(line, " registers ", std::to_string(hits), " hits");
+        for (int hit = 1; hit <= hits; ++hit)
+            ChartAreaDamage(game_, fighter.AttackPos);
+    }
+    RefreshDisplay();
+}
+
+void MissionScreen::RefreshDisplay() {
+    const MissionRecord& mission = game_.Mission;
+    lblMissionNo.Caption = std::to_string(mission.MissionNo);
+    lblTarget.Caption = mission.Target.Name;
+    lblTargetType.Caption = mission.Target.TargetType;
+    lblSquadronPos.Caption = mission.SquadronPos;
+    lblFormationPos.Caption = mission.FormationPos;
+
+    for (int gun = FirstGun; gun <= LastGun; ++gun) {
+        const GunRecord& record = game_.Guns[gun];
+        lblGun[gun].Caption = std::to_string(record.Ammo);
+        Colour colour;
+        if (record.Ammo == 0)
+            colour = Colour::Orange;
+        else if (record.Status == "Out")
+            colour = Colour::Red;
+        else if (record.Gunner == 0)
+            colour = Colour::Blue;
+        else
+            continue;
+        lblGun[gun].ForeColour = colour;
+        lblGunName[gun].ForeColour = colour;
+    }
+
+    for (int member = 1; member <= CrewCount; ++member) {
+        Label& wound = lblCrewWound[member];
+        Label& position = lblCrewPos[member];
+        Label& name = lblCrewName[member];
+        auto paint = [&](std::string_view caption, Colour colour, bool bold) {
+            wound.Caption = caption;
+            wound.ForeColour = position.ForeColour = name.ForeColour = colour;
+            if (bold) wound.Bold = true;
+        };
+        switch (game_.Crew[member].Wound) {
+        case 0: break;
+        case 1: paint("LW", Colour::Blue, false); break;
+        case 2: paint("LW2", Colour::Blue, true); break;
+        case 3: paint("SW", Colour::Red, true); break;
+        default: wound.Visible = position.Visible = name.Visible = false; break;
+        }
+    }
+}
+
+void MissionScreen::cmdOK_Click() {
+    if (unload_) unload_();
+}
+
+} // namespace halvard

@@ -1,0 +1,121 @@
+#pragma once
+
+// The mission screen as plain data: its controls (captions, colours, hidden tags, enabled and
+// visible flags), its form-level variables and its handlers. A window or a terminal draws these
+// fields and forwards the player's clicks; every rule of the screen lives here.
+
+#include "GameState.h"
+#include "IndexedArray.h"
+#include "View.h"
+
+#include <functional>
+#include <string>
+
+namespace halvard {
+
+class Game;
+
+struct CommandButton {
+    std::string Caption;
+    bool Enabled = true;
+
+    friend bool operator==(const CommandButton&, const CommandButton&) = default;
+};
+
+// The phases of the step button, named by the step a press performs in them. The numbering
+// has no phases 14 and 16.
+namespace phase {
+constexpr int EnterNextZone = 1;
+constexpr int CheckForWaves = 2;
+constexpr int IncomingWave = 3;
+constexpr int RollForFighterCover = 4;
+constexpr int RollForCoverResults = 5;
+constexpr int RemoveEnemyFighters = 6;
+constexpr int AssignGuns = 7;
+constexpr int CorvaneFire = 8;
+constexpr int EnemyFire = 9;
+constexpr int SuccessiveAttack = 10;
+constexpr int WaveResolved = 11;
+constexpr int EnterTarget = 12;
+constexpr int FlakResults = 13;
+constexpr int BombRun = 15;
+constexpr int ExitTarget = 17;
+constexpr int LandingAtBase = 18;
+constexpr int LeavingTheZone = 19;
+} // namespace phase
+
+class MissionScreen {
+  public:
+    // The screen of one mission. unload is called when the player presses OK.
+    explicit MissionScreen(Game& game, std::function<void()> unload = {});
+
+    MissionScreen(const MissionScreen&) = delete;
+    MissionScreen& operator=(const MissionScreen&) = delete;
+
+    // Loads the selected target, sets the mission up and shows it; phase 1.
+    void Form_Load();
+    // Performs the step of the current phase, then moves to the next one.
+    void cmdNextStep_Click();
+    // Marks a fighter for the fighter cover (phase 6) or aims the selected gun (phase 7).
+    void lblToHit_Click(int index);
+    // Selects a gun for aiming (phase 7).
+    void lblGun_Click(int index);
+    // Ends the mission, in any phase.
+    void cmdOK_Click();
+
+    // Redraws the mission, gun and crew panels from the mission state. Only ever worsens a
+    // colour: ammunition, guns and wounds never recover within a mission.
+    void RefreshDisplay();
+    // Highlights every ready gun that has a shot at a fighter of the wave.
+    void PreAssignGuns();
+    // Takes the marked ("FC", "XXX") and destroyed fighters out of the wave.
+    void RemoveFighters();
+    // Every aimed gun fires at its fighter.
+    void CorvaneFire();
+    // Fighter nCurrentFighter fires at the bomber.
+    void EnemyFire();
+    // True when the current zone has fighter cover on the current leg.
+    bool FighterCoverAvailable() const;
+
+    // A gun that can fire: "OK", with ammunition and a gunner.
+    bool GunReady(int gun) const;
+    // Whether the fighter cover can chase fighter i of the wave off.
+    bool CanBeChasedOff(int fighter) const;
+
+    // Controls, under the names the players' screen gives them.
+    CommandButton cmdNextStep{"Enter Next Zone"};
+    CommandButton cmdOK{"OK"};
+    Label lblMissionNo, lblTarget, lblTargetType, lblFormationPos, lblSquadronPos;
+    Label lblOnTarget, lblBombPct;
+    // Counters with the ammunition left; the Tag carries the gun's assignment ("2/5").
+    IndexedArray<Label, FirstGun, LastGun> lblGun;
+    IndexedArray<Label, FirstGun, LastGun> lblGunName;
+    IndexedArray<Label, 1, CrewCount> lblCrewWound;
+    IndexedArray<Label, 1, CrewCount> lblCrewPos;
+    IndexedArray<Label, 1, CrewCount> lblCrewName;
+    // The wave panel (fraWaves) and the message list (lstMessages) live in the game, since the
+    // charts write them.
+    WavePanel& fraWaves();
+    const WavePanel& fraWaves() const;
+
+    // Form-level variables.
+    int nPhase = 0;
+    int nWavesAppearing = 0;
+    std::string sCover;
+    std::string sFlakDensity;
+    int nCurrentFighter = 0;
+    int nRemovals = 0;
+    int nSelectedGun = 0;
+
+  private:
+    void Step();
+    void NextPhase();
+    void EnterPhase(int phase, std::string_view caption);
+    void ResetToHitColours();
+    int FighterCount() const;
+
+    Game& game_;
+    std::function<void()> unload_;
+};
+
+} // namespace halvard
