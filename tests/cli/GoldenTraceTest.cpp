@@ -1,0 +1,98 @@
+// Whole missions replayed through halvard-cli in trace mode and compared line by line with the
+// traces under tests/golden. A mismatch leaves <name>.actual beside the golden file and names
+// the first line that differs. With HALVARD_UPDATE_GOLDEN=1 the traces are rewritten instead,
+// for a deliberate change of the game; review the diff before committing it.
+
+#include "Program.h"
+#include "TestData.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace halvard {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Golden {
+    const char* name;
+    const char* options; // besides --trace and --data; files are relative to tests/golden
+    int exitStatus;
+};
+
+// clang-format off
+const Golden Goldens[] = {
+    {"short_target",           "--seed 7",                            0},
+    {"deep_target_heavy_flak", "--seed 12",                           0},
+    {"cover_removals",         "--seed 4",                            0},
+    {"crew_killed",            "--seed 1 --dice crew_killed.dice",    0},
+    {"dice_exhausted",         "--seed 1 --dice dice_exhausted.dice", 3},
+    {"two_missions",           "--seed 21",                           0},
+};
+// clang-format on
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class GoldenTrace : public ::testing::TestWithParam<Golden> {};
+
+TEST_P(GoldenTrace, ReplaysLineByLine) {
+    const Golden& golden = GetParam();
+    const fs::path dir = test::GoldenDirectory();
+    const fs::path expectedFile = dir / (std::string(golden.name) + ".trace");
+    const fs::path actualFile = dir / (std::string(golden.name) + ".actual");
+
+    // The dice files are named relative to the golden directory, as the replay lines say.
+    std::string options;
+    std::istringstream words(golden.options);
+    for (std::string word; words >> word;)
+        options += " " + (word.ends_with(".dice") ? test::Quoted((dir / word).string()) : word);
+    const test::Run run =
+        test::RunCli("--trace --data " + test::Quoted(test::DataDirectory().string()) + options,
+                     dir / (std::string(golden.name) + ".commands"));
+    EXPECT_EQ(run.ExitStatus, golden.exitStatus);
+
+    if (std::getenv("HALVARD_UPDATE_GOLDEN")) {
+        std::ofstream(expectedFile, std::ios::binary) << run.Output;
+        GTEST_SKIP() << "rewrote " << expectedFile;
+    }
+
+    const std::vector<std::string> expected = SplitLines(ReadFile(expectedFile));
+    const std::vector<std::string> actual = SplitLines(run.Output);
+    ASSERT_FALSE(expected.empty()) << "no golden trace at " << expectedFile;
+    if (actual == expected) {
+        fs::remove(actualFile);
+        return;
+    }
+    std::ofstream(actualFile, std::ios::binary) << run.Output;
+    std::size_t line = 0;
+    while (line < expected.size() && line < actual.size() && expected[line] == actual[line])
+        ++line;
+    const auto at = [](const std::vector<std::string>& lines, std::size_t i) {
+        return i < lines.size() ? lines[i] : std::string("<end of trace>");
+    };
+    ADD_FAILURE() << golden.name << ": first difference at line " << line + 1
+                  << "\n  expected: " << at(expected, line) << "\n  actual:   " << at(actual, line)
+                  << "\n(whole output in " << actualFile.string() << ")";
+}
+
+INSTANTIATE_TEST_SUITE_P(Missions, GoldenTrace, ::testing::ValuesIn(Goldens),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace halvard

@@ -1,0 +1,58 @@
+#include "Program.h"
+
+#include "TestData.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+
+namespace halvard::test {
+namespace {
+
+std::string Slurp(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::filesystem::path GoldenDirectory() {
+    return HALVARD_GOLDEN_DIR;
+}
+
+Run RunCli(const std::string& options, const std::filesystem::path& input) {
+    const ScratchDirectory scratch;
+    const auto errors = scratch.Path() / "stderr";
+    const std::string command = Quoted(HALVARD_CLI) + " " + options + " < " + Quoted(input.string()) +
+                                " 2> " + Quoted(errors.string());
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) throw std::runtime_error("cannot run " + command);
+    Run run;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.Output.append(buffer, n);
+    const int status = ::pclose(pipe);
+    run.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.Errors = Slurp(errors);
+    return run;
+}
+
+Run RunCliWithInput(const std::string& options, const std::string& input) {
+    const ScratchDirectory scratch;
+    const auto file = scratch.Path() / "stdin";
+    std::ofstream(file, std::ios::binary) << input;
+    return RunCli(options, file);
+}
+
+} // namespace halvard::test
