@@ -213,7 +213,11 @@ void MissionScreen::EnterPhase(int next, std::string_view caption) {
     cmdNextStep.Caption = caption;
 }
 
-void MissionScreen::ResetToHitColours() {
+void MissionScreen::EnterGunAssignment() {
+    EnterPhase(phase::AssignGuns, "Assign Corvane Guns");
+    PreAssignGuns();
+    // The cover's red cells mean nothing to the guns. (After a removal the wave is freshly
+    // drawn and they are normal already.)
     for (WaveRow& row : fraWaves().Row)
         row.lblToHit.BackColour = Colour::Normal;
 }
@@ -237,9 +241,7 @@ void MissionScreen::NextPhase() {
         if (FighterCount() == 0) {
             EnterPhase(phase::WaveResolved, "Wave Resolved");
         } else if (!FighterCoverAvailable()) {
-            EnterPhase(phase::AssignGuns, "Assign Corvane Guns");
-            PreAssignGuns();
-            ResetToHitColours();
+            EnterGunAssignment();
         } else {
             EnterPhase(phase::RollForFighterCover, "Roll for Fighter Cover");
         }
@@ -247,9 +249,7 @@ void MissionScreen::NextPhase() {
     case phase::RollForFighterCover: EnterPhase(phase::RollForCoverResults, "Roll for Cover Results"); break;
     case phase::RollForCoverResults:
         if (nRemovals < 1) {
-            EnterPhase(phase::AssignGuns, "Assign Corvane Guns");
-            PreAssignGuns();
-            ResetToHitColours();
+            EnterGunAssignment();
         } else {
             EnterPhase(phase::RemoveEnemyFighters, "Remove Enemy Fighters");
             fraWaves().lblMiscWave.Caption = "Remove " + std::to_string(nRemovals) + " Enemy Fighters";
@@ -259,8 +259,7 @@ void MissionScreen::NextPhase() {
         break;
     case phase::RemoveEnemyFighters:
         if (FighterCount() != 0) {
-            EnterPhase(phase::AssignGuns, "Assign Corvane Guns");
-            PreAssignGuns();
+            EnterGunAssignment();
         } else {
             EnterPhase(phase::WaveResolved, "Exit Wave");
         }
@@ -291,9 +290,7 @@ void MissionScreen::NextPhase() {
         break;
     case phase::SuccessiveAttack:
         if (sCover != "Good" && sCover != "Fair") {
-            EnterPhase(phase::AssignGuns, "Assign Corvane Guns");
-            PreAssignGuns();
-            ResetToHitColours();
+            EnterGunAssignment();
         } else {
             EnterPhase(phase::RollForCoverResults, "Roll for Cover Results");
         }

@@ -111,7 +111,8 @@ class MissionScreen {
     void Step();
     void NextPhase();
     void EnterPhase(int phase, std::string_view caption);
-    void ResetToHitColours();
+    // Every way into phase 7: the guns with a shot highlighted, the to-hit cells normal.
+    void EnterGunAssignment();
     int FighterCount() const;
 
     Game& game_;
