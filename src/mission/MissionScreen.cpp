@@ -198,6 +198,9 @@ void MissionScreen::Step() {
     case phase::ExitTarget:
         mission.Target.Direction = "Back";
         ++mission.CurrentZone;
+        // The target zone is left here rather than through "Exit Zone"; its outbound cover must
+        // not decide the successive attacks of the way home.
+        sCover = "None";
         break;
     case phase::LandingAtBase:
         ChartWeather(game_, mission.CurrentZone);

@@ -282,7 +282,11 @@ INSTANTIATE_TEST_SUITE_P(MissionScreen, PhaseTransition, ::testing::Values(
       .rolls = {{"2d6", 3, "Weather"}}, .messages = {"", "[ZONE #5]", "Weather over Target: Poor"},
       .phase = CheckForWaves, .caption = "Check for Waves", .zone = 5},
     T{.name = "LeavingAZoneDropsItsCover", .from = {.phase = LeavingTheZone, .zone = 3, .cover = "Good"},
-      .rolls = {}, .messages = {}, .phase = EnterNextZone, .caption = "Enter Next Zone", .cover = "None"}),
+      .rolls = {}, .messages = {}, .phase = EnterNextZone, .caption = "Enter Next Zone", .cover = "None"},
+    // The target zone is left through "Exit Target": its outbound cover stays behind too.
+    T{.name = "LeavingTheTargetDropsItsCover", .from = {.phase = ExitTarget, .zone = 3, .cover = "Good"},
+      .rolls = {}, .messages = {}, .phase = EnterNextZone, .caption = "Enter Next Zone", .zone = 4,
+      .direction = "Back", .cover = "None"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
