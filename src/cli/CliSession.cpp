@@ -122,11 +122,11 @@ bool CliSession::Run(std::string_view command, std::string_view argument) {
     if (command == "cell") {
         if (!NeedsMission(command)) return true;
         const auto row = NumberIn(argument, 1, WaveRows);
-        if (!row)
+        if (!row) {
             Refuse("cell: a row 1-6");
-        else if (!flow_.Mission().fraWaves().Visible)
+        } else if (!flow_.Mission().fraWaves().Visible) {
             Refuse("cell: the wave panel is hidden");
-        else {
+        } else {
             flow_.Mission().lblToHit_Click(*row);
             if (!trace_) ShowWave();
         }

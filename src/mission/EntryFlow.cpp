@@ -3,6 +3,7 @@
 #include "Game.h"
 
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace halvard {
@@ -36,6 +37,13 @@ MissionScreen& EntryFlow::Mission() {
 const MissionScreen& EntryFlow::Mission() const {
     if (current_ != Screen::Mission) throw std::logic_error("no mission screen is loaded");
     return *mission_;
+}
+
+void EntryFlow::FixMissionNumber(std::optional<int> missionNumber) {
+    // Outside the chart's range the random choice would find no target to fly.
+    if (missionNumber && (*missionNumber < 1 || *missionNumber > 25))
+        throw std::invalid_argument("mission number " + std::to_string(*missionNumber) + " outside 1-25");
+    fixedMissionNumber_ = missionNumber;
 }
 
 void EntryFlow::DismissTargetDialog() {

@@ -42,9 +42,9 @@ class EntryFlow {
     // True once a mission has started: the roll window stays on screen from then on.
     bool RollWindowShown() const { return rollWindowShown_; }
 
-    // From now on OK in the target dialog uses this mission number instead of the random draw
-    // (nullopt: the draw again).
-    void FixMissionNumber(std::optional<int> missionNumber) { fixedMissionNumber_ = missionNumber; }
+    // From the next target dialog on, OK uses this mission number (1-25, the mission chart's
+    // range) instead of the random draw; nullopt draws again.
+    void FixMissionNumber(std::optional<int> missionNumber);
 
   private:
     void TargetDialogClosed(bool confirmed);

@@ -148,6 +148,15 @@ TEST_F(EntryFlowTest, TheRandomChoiceRollsTheTargetOfTheMissionNumberAndIgnoresT
     }
 }
 
+TEST_F(EntryFlowTest, AFixedMissionNumberMustBeOneTheChartKnows) {
+    // Beyond 1-25 the random choice has no target, and the mission screen would load nothing.
+    for (int outside : {0, 26, -3})
+        EXPECT_THROW(flow.FixMissionNumber(outside), std::invalid_argument) << outside;
+    flow.FixMissionNumber(1);
+    flow.FixMissionNumber(25);
+    flow.FixMissionNumber(std::nullopt);
+}
+
 TEST_F(EntryFlowTest, AnOwnTargetMustBeNamedAndKnown) {
     flow.FixMissionNumber(17);
     flow.imgChoice_Click(0);
