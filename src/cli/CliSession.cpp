@@ -239,15 +239,15 @@ void CliSession::ShowWave(bool always) {
     }
     if (!waves.lblMiscWave.Caption.empty()) panel << "  " << waves.lblMiscWave.Caption << '\n';
     if (screen.nPhase == phase::AssignGuns) {
-        panel << "  ready:";
+        // Gun numbers only, so the line fits a terminal; "guns" names them.
+        panel << "  guns with a shot:";
         for (int gun = FirstGun; gun <= LastGun; ++gun) {
             const Label& counter = screen.lblGun[gun];
             if (counter.BackColour == Colour::Normal && counter.Tag.empty()) continue;
-            panel << "  " << gun << ' ' << screen.lblGunName[gun].Caption;
-            if (!counter.Tag.empty()) panel << " -> " << counter.Tag;
-            if (counter.BackColour == Colour::Yellow) panel << " (selected)";
+            panel << ' ' << (counter.BackColour == Colour::Yellow ? "*" : "") << gun;
+            if (!counter.Tag.empty()) panel << "->" << counter.Tag;
         }
-        panel << '\n';
+        panel << "   (* selected; gun G->fighter/to-hit)\n";
     }
     Print(panel.str(), always);
 }
