@@ -4,7 +4,6 @@
 #include "Game.h"
 
 #include <string>
-#include <type_traits>
 
 namespace halvard {
 namespace {

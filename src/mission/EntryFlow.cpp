@@ -51,10 +51,9 @@ void EntryFlow::DismissTargetDialog() {
 }
 
 void EntryFlow::TargetDialogClosed(bool confirmed) {
-    if (confirmed) targetConfirmed_ = true;
     // Cancel goes on with the last confirmed target; before there was one, there is nothing to
     // fly and the entry screen stays.
-    if (!targetConfirmed_) {
+    if (!confirmed && !mission_) {
         current_ = Screen::Entry;
         return;
     }
@@ -62,7 +61,6 @@ void EntryFlow::TargetDialogClosed(bool confirmed) {
     mission_ = std::make_unique<MissionScreen>(game_, [this] { MissionClosed(); });
     mission_->Form_Load();
     current_ = Screen::Mission;
-    rollWindowShown_ = true;
 }
 
 void EntryFlow::MissionClosed() {

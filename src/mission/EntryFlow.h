@@ -40,7 +40,7 @@ class EntryFlow {
     void DismissTargetDialog();
 
     // True once a mission has started: the roll window stays on screen from then on.
-    bool RollWindowShown() const { return rollWindowShown_; }
+    bool RollWindowShown() const { return mission_ != nullptr; }
 
     // From the next target dialog on, OK uses this mission number (1-25, the mission chart's
     // range) instead of the random draw; nullopt draws again.
@@ -53,9 +53,9 @@ class EntryFlow {
     Game& game_;
     Screen current_ = Screen::Entry;
     std::unique_ptr<TargetSelection> dialog_;
+    // Made by the first confirmed target and replaced by each later mission: it exists exactly
+    // when a target has been confirmed.
     std::unique_ptr<MissionScreen> mission_;
-    bool targetConfirmed_ = false;
-    bool rollWindowShown_ = false;
     std::optional<int> fixedMissionNumber_;
 };
 

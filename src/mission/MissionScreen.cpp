@@ -78,10 +78,17 @@ void MissionScreen::Form_Load() {
     nPhase = phase::EnterNextZone;
 }
 
-bool MissionScreen::FighterCoverAvailable() const {
+std::string_view MissionScreen::CoverOfTheLeg() const {
     const ZoneRecord& zone = game_.Mission.Target.Zone[game_.Mission.CurrentZone];
-    const FixedText<4>& cover = game_.Mission.Target.Direction == "Out" ? zone.CoverOut : zone.CoverBack;
-    return cover != "None";
+    return game_.Mission.Target.Direction == "Out" ? zone.CoverOut.View() : zone.CoverBack.View();
+}
+
+bool MissionScreen::OutboundAtTarget() const {
+    return game_.Mission.Target.Direction == "Out" && game_.AtTarget();
+}
+
+bool MissionScreen::FighterCoverAvailable() const {
+    return CoverOfTheLeg() != "None";
 }
 
 bool MissionScreen::GunReady(int gun) const {
@@ -111,8 +118,7 @@ void MissionScreen::Step() {
         game_.AddMessage("");
         game_.AddMessage("[ZONE #", std::to_string(zone), "]");
         mission.CurrentZone = zone;
-        if (mission.Target.Direction == "Out" && mission.CurrentZone == mission.TargetZone)
-            ChartWeather(game_, mission.CurrentZone);
+        if (OutboundAtTarget()) ChartWeather(game_, mission.CurrentZone);
         break;
     }
     case phase::CheckForWaves:
@@ -124,12 +130,10 @@ void MissionScreen::Step() {
         --nWavesAppearing;
         ChartWaveGeneration(game_);
         break;
-    case phase::RollForFighterCover: {
-        const ZoneRecord& zone = mission.Target.Zone[mission.CurrentZone];
-        sCover = mission.Target.Direction == "Out" ? zone.CoverOut.View() : zone.CoverBack.View();
+    case phase::RollForFighterCover:
+        sCover = CoverOfTheLeg();
         game_.AddMessage("Fighter Cover: ", sCover);
         break;
-    }
     case phase::RollForCoverResults: {
         nRemovals = ChartFighterCoverResult(game_, sCover);
         int chaseable = 0;
@@ -299,8 +303,7 @@ void MissionScreen::NextPhase() {
         }
         break;
     case phase::WaveResolved:
-        if (mission.Target.Direction == "Out" && mission.CurrentZone == mission.TargetZone &&
-            nWavesAppearing == 0)
+        if (OutboundAtTarget() && nWavesAppearing == 0)
             EnterPhase(phase::EnterTarget, "Enter Target");
         else if (nWavesAppearing <= 0)
             EnterPhase(phase::LeavingTheZone, "Exit Zone");

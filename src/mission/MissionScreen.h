@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace halvard {
 
@@ -108,6 +109,10 @@ class MissionScreen {
     int nSelectedGun = 0;
 
   private:
+    // The fighter cover of the current zone on the leg being flown.
+    std::string_view CoverOfTheLeg() const;
+    // In the target zone on the way out: where the target's weather and the bomb run come.
+    bool OutboundAtTarget() const;
     void Step();
     void NextPhase();
     void EnterPhase(int phase, std::string_view caption);
