@@ -7,7 +7,8 @@ packages=(
     libsqlite3-dev libsqlitecpp-dev
     libgtest-dev libbenchmark-dev
     nlohmann-json3-dev libcli11-dev
-    qt6-base-dev
+    qt6-base-dev fonts-dejavu-core
+    desktop-file-utils appstream
 )
 
 missing=()
