@@ -7,7 +7,7 @@ packages=(
     libsqlite3-dev libsqlitecpp-dev
     libgtest-dev libbenchmark-dev
     nlohmann-json3-dev libcli11-dev
-    qt6-base-dev fonts-dejavu-core
+    qt6-base-dev fonts-dejavu-core fonts-liberation
     desktop-file-utils appstream
 )
 

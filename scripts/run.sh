@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program: the game in this terminal.
-# Options after the script's name go to the program (for example --seed 42).
+# Installs what is missing, builds, and starts the desktop program. The terminal front-end is
+# built beside it: build/bin/halvard-cli.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,4 +8,4 @@ scripts/install-deps.sh
 cmake --preset default
 cmake --build --preset default
 
-exec build/bin/halvard-cli "$@"
+exec build/bin/halvard

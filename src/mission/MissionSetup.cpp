@@ -14,6 +14,15 @@ constexpr std::array<int, 11> StartingAmmo = {0, 0, 15, 10, 10, 10, 20, 20, 16, 
 
 } // namespace
 
+std::filesystem::path FindDataDirectory(const std::filesystem::path& executableDirectory) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::exists(executableDirectory / GameDatabase::FileName, error)) return executableDirectory;
+    const fs::path installed = (executableDirectory / ".." / "share" / "halvard").lexically_normal();
+    if (fs::is_directory(installed, error)) return installed;
+    return executableDirectory;
+}
+
 GameDatabase OpenGameDatabase(const std::filesystem::path& dataDirectory) {
     return GameDatabase::Open(dataDirectory / GameDatabase::FileName, MissionChartTargets);
 }

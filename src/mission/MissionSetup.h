@@ -18,6 +18,11 @@ class UnknownTargetError : public std::runtime_error {
         : std::runtime_error("no target named \"" + name + "\" in the game database") {}
 };
 
+// Where a program's data files lie: beside the executable in a build tree, or in
+// ../share/halvard once installed. With neither, the executable's directory, so that messages
+// name the files where a build tree would have them.
+std::filesystem::path FindDataDirectory(const std::filesystem::path& executableDirectory);
+
 // Opens the game database of a data directory, requiring every target of the mission chart.
 GameDatabase OpenGameDatabase(const std::filesystem::path& dataDirectory);
 

@@ -2,6 +2,7 @@
 
 #include "TestData.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace halvard {
@@ -182,6 +183,21 @@ TEST(OpenGameDatabase, NamesTheFileInTheDataDirectory) {
         EXPECT_EQ(std::string(e.what()), (dir / "Corvane.db").string() + ": file not found");
     }
     std::filesystem::remove_all(dir);
+}
+
+TEST(FindDataDirectory, BesideTheExecutableOrInstalled) {
+    namespace fs = std::filesystem;
+    test::ScratchDirectory root;
+    const fs::path bin = root.Path() / "bin";
+    const fs::path share = root.Path() / "share" / "halvard";
+    fs::create_directories(bin);
+    // Neither: the executable's own directory, so a message names the file there.
+    EXPECT_EQ(FindDataDirectory(bin), bin);
+    fs::create_directories(share);
+    EXPECT_EQ(FindDataDirectory(bin), share);
+    // A build tree has the database beside the program, and that wins.
+    std::ofstream(bin / GameDatabase::FileName) << "x";
+    EXPECT_EQ(FindDataDirectory(bin), bin);
 }
 
 } // namespace

@@ -1,0 +1,76 @@
+#pragma once
+
+// The desktop program: finds and opens its files, then leads the player from the entry screen
+// through the target dialog to the mission screen and roll window, and back, by following the
+// engine's EntryFlow after every event.
+
+#include "EntryFlow.h"
+#include "GameDatabase.h"
+#include "frmGetTarget.h"
+
+#include <QObject>
+#include <QPixmap>
+#include <QPointer>
+#include <filesystem>
+#include <functional>
+
+class QApplication;
+
+namespace halvard {
+class Game;
+}
+
+namespace halvard::ui {
+
+class frmEntry;
+class frmMain;
+class frmMission;
+
+// The file name of the splash picture, beside the game database.
+inline constexpr const char* SplashFileName = "splash_Corvane_jpg.jpg";
+
+// The splash picture of a data directory. A file missing or not a picture raises a
+// GameDataError naming the file and the problem, as a bad database does.
+QPixmap LoadSplash(const std::filesystem::path& dataDirectory);
+
+class Desktop : public QObject {
+    Q_OBJECT
+  public:
+    // end is called when the player ends the program.
+    Desktop(Game& game, const QPixmap& splash, std::function<void()> end);
+    ~Desktop() override;
+
+    // Shows the entry screen, centred.
+    void Start();
+
+    EntryFlow& Flow() { return flow_; }
+    frmEntry& Entry() { return *entry_; }
+    frmMain& RollWindow() { return *rolls_; }
+    // While the flow is there; null otherwise.
+    frmGetTarget* TargetDialog() { return dialog_; }
+    frmMission* Mission() { return mission_.get(); }
+
+  private:
+    // Brings the windows in line with the flow's screen and redraws them.
+    void Follow();
+    void ShowAbout();
+
+    Game& game_;
+    EntryFlow flow_;
+    std::function<void()> end_;
+    std::unique_ptr<frmEntry> entry_;
+    std::unique_ptr<frmMain> rolls_;
+    // A child of the entry screen, gone with it at the latest.
+    QPointer<frmGetTarget> dialog_;
+    std::unique_ptr<frmMission> mission_;
+    // The mission screen whose OK ended its mission: still inside its own click handler when
+    // the flow comes back here, so it goes only at the next event.
+    std::unique_ptr<frmMission> retired_;
+};
+
+// The whole program after QApplication: opens the files of the executable's data directory,
+// shows the entry screen and runs until the player ends it. A file that cannot be used is shown
+// in one message box that names it and the problem, and the result is then non-zero.
+int RunDesktopProgram(QApplication& application, const std::filesystem::path& executableDirectory);
+
+} // namespace halvard::ui

@@ -1,0 +1,80 @@
+#include "frmEntry.h"
+
+#include "Widgets.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <array>
+
+namespace halvard::ui {
+namespace {
+
+struct Region {
+    int Left, Top, Width, Height;
+};
+constexpr std::array<Region, 5> Regions{{
+    {1280, 4600, 2160, 600},
+    {4940, 4600, 2160, 600},
+    {8520, 4605, 2160, 600},
+    {3120, 5805, 2160, 510},
+    {6840, 5805, 2160, 510},
+}};
+
+} // namespace
+
+frmEntry::frmEntry(const QPixmap& splash, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("frmEntry");
+    setWindowTitle("Corvane: Halvard");
+    setFont(SansFont());
+    setFixedSize(Px(11910), Px(7935));
+
+    picMenu = new QLabel(this);
+    picMenu->setObjectName("picMenu");
+    // The picture overlaps the client area on every side; in whole pixels its right and bottom
+    // edges fall one pixel short, so it is stretched by that pixel rather than leave a seam.
+    const QRect place = TwipRect(-120, -120, 12015, 8055);
+    picMenu->setGeometry(place.united(QRect(place.topLeft(), size())));
+    picMenu->setScaledContents(true);
+    picMenu->setPixmap(splash);
+
+    for (int i = 0; i <= 4; ++i) {
+        const Region& region = Regions[static_cast<std::size_t>(i)];
+        auto* choice = new QWidget(this);
+        choice->setObjectName(QStringLiteral("imgChoice_%1").arg(i));
+        choice->setGeometry(TwipRect(region.Left, region.Top, region.Width, region.Height));
+        choice->setProperty("index", i);
+        // Only the regions with an action look clickable.
+        if (i == 0 || i == 4) choice->setCursor(Qt::PointingHandCursor);
+        choice->installEventFilter(this);
+        imgChoice[i] = choice;
+    }
+}
+
+bool frmEntry::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* region = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && region->rect().contains(mouse->position().toPoint())) {
+            emit imgChoice_Click(region->property("index").toInt());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmEntry::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        emit aboutRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmEntry::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}
+
+} // namespace halvard::ui

@@ -1,0 +1,64 @@
+#pragma once
+
+// The desktop program's windows on a game of the test's making, driven by mouse and keyboard
+// events as a player drives them.
+
+#include "Desktop.h"
+#include "Game.h"
+#include "TestData.h"
+#include "frmEntry.h"
+#include "frmGetTarget.h"
+#include "frmMain.h"
+#include "frmMission.h"
+#include "Widgets.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+namespace halvard::test {
+
+// The control of that name under root; a missing control fails the test loudly.
+template <class T = QWidget> T* Control(const QObject* root, const QString& name) {
+    T* control = root->findChild<T*>(name);
+    if (control == nullptr) throw std::runtime_error("no control " + name.toStdString());
+    return control;
+}
+
+inline void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+// Lets posted events (window closes, deferred deletes) run.
+inline void Settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct DesktopHarness {
+    // A game of this seed; with dice, every die comes from them instead.
+    explicit DesktopHarness(std::uint64_t seed = 1, std::optional<FaceScript> dice = std::nullopt)
+        : game(std::make_unique<Game>(ShippedDatabase(), seed)) {
+        if (dice) game->UseDiceScript(std::move(*dice));
+        QPixmap splash(801, 537);
+        splash.fill(Qt::darkBlue);
+        desktop = std::make_unique<ui::Desktop>(*game, splash, [this] { ended = true; });
+        desktop->Start();
+    }
+
+    ui::frmEntry* Entry() { return &desktop->Entry(); }
+    ui::frmMain* RollWindow() { return &desktop->RollWindow(); }
+
+    DesktopHarness(const DesktopHarness&) = delete;
+    DesktopHarness& operator=(const DesktopHarness&) = delete;
+
+    std::unique_ptr<Game> game;
+    bool ended = false;
+    std::unique_ptr<ui::Desktop> desktop;
+};
+
+} // namespace halvard::test

@@ -1,0 +1,231 @@
+// Whole missions flown through the windows with the mouse and the keyboard, replaying the
+// golden command scripts of the terminal front-end: at every "screen" command the widgets must
+// show exactly what the golden trace recorded, and in the end the roll window and the message
+// list hold the last lines of the run.
+
+#include "DesktopHarness.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace halvard {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+using test::Click;
+
+struct Replay {
+    const char* name;
+    std::uint64_t seed;
+    const char* dice; // a file of faces under tests/golden, or null
+};
+
+const Replay Replays[] = {
+    {"cover_removals", 4, nullptr},
+    {"crew_killed", 1, "crew_killed.dice"},
+    {"deep_target_heavy_flak", 12, nullptr},
+    {"two_missions", 21, nullptr},
+};
+
+fs::path GoldenFile(const std::string& name) {
+    return fs::path(HALVARD_GOLDEN_DIR) / name;
+}
+
+std::vector<std::string> Lines(const fs::path& file) {
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::optional<FaceScript> Dice(const char* name) {
+    if (name == nullptr) return std::nullopt;
+    std::ifstream in(GoldenFile(name));
+    std::stringstream text;
+    text << in.rdbuf();
+    return FaceScript::Parse(text.str());
+}
+
+// The engine colour a widget's palette role shows, named as the trace names them.
+std::string ColourName(const QWidget* widget, QPalette::ColorRole role) {
+    const QColor colour = widget->palette().color(role);
+    const QPalette standard = QApplication::palette(widget);
+    if (role == QPalette::WindowText && colour == standard.color(QPalette::WindowText)) return "default";
+    if (colour == standard.color(QPalette::Button)) return "normal";
+    if (colour == standard.color(QPalette::Highlight)) return "highlight";
+    if (colour == QColor(255, 0, 0)) return "red";
+    if (colour == QColor(0, 0, 255)) return "blue";
+    if (colour == QColor(255, 255, 0)) return "yellow";
+    if (colour == QColor(255, 128, 0)) return "orange";
+    return colour.name().toStdString();
+}
+
+std::string Text(const QLabel* label) {
+    return label->text().toStdString();
+}
+std::string Tag(const QWidget* widget) {
+    return widget->property("tag").toString().toStdString();
+}
+
+// What the mission screen's widgets show, in the form of the trace's V line.
+json WidgetsAsTrace(ui::frmMission& screen, const ui::frmMain& rolls) {
+    json waves = json::array();
+    for (int i = 1; i <= 6; ++i)
+        waves.push_back({{"type", Text(screen.lblType[i])},
+                         {"position", Text(screen.lblPosition[i])},
+                         {"skill", Text(screen.lblSkill[i])},
+                         {"toHit", Text(screen.lblToHit[i])},
+                         {"colour", ColourName(screen.lblToHit[i], QPalette::Window)},
+                         {"mark", Tag(screen.lblToHit[i])}});
+    json guns = json::array();
+    for (int g = FirstGun; g <= LastGun; ++g)
+        guns.push_back({{"text", Text(screen.lblGun[g])},
+                        {"colour", ColourName(screen.lblGun[g], QPalette::WindowText)},
+                        {"background", ColourName(screen.lblGun[g], QPalette::Window)},
+                        {"assignment", Tag(screen.lblGun[g])}});
+    json crew = json::array();
+    for (int c = 1; c <= CrewCount; ++c)
+        crew.push_back({{"wound", Text(screen.lblCrewWound[c])},
+                        {"colour", ColourName(screen.lblCrewWound[c], QPalette::WindowText)},
+                        {"bold", screen.lblCrewWound[c]->font().bold()},
+                        {"visible", screen.lblCrewWound[c]->isVisible()}});
+    return {{"window", "mission"},
+            {"step", {{"caption", screen.cmdNextStep->text().toStdString()}, {"enabled", screen.cmdNextStep->isEnabled()}}},
+            {"waveVisible", screen.fraWaves->isVisible()},
+            {"miscWave", Text(screen.lblMiscWave)},
+            {"missionNo", Text(screen.lblMissionNo)},
+            {"target", Text(screen.lblTarget)},
+            {"targetType", Text(screen.lblTargetType)},
+            {"formation", Text(screen.lblFormationPos)},
+            {"squadron", Text(screen.lblSquadronPos)},
+            {"onTarget", Text(screen.lblOnTarget)},
+            {"bombPct", Text(screen.lblBombPct)},
+            {"waves", std::move(waves)},
+            {"guns", std::move(guns)},
+            {"crew", std::move(crew)},
+            {"rolls", rolls.lstRollDice->count()},
+            {"messages", screen.lstMessages->count()}};
+}
+
+class WindowReplay : public ::testing::TestWithParam<Replay> {};
+
+TEST_P(WindowReplay, WidgetsShowWhatTheTraceRecorded) {
+    const Replay& replay = GetParam();
+    test::DesktopHarness program(replay.seed, Dice(replay.dice));
+    ui::Desktop& desktop = *program.desktop;
+
+    std::vector<json> screens;
+    std::vector<std::string> rollLines;
+    for (const std::string& line : Lines(GoldenFile(std::string(replay.name) + ".trace"))) {
+        if (line.starts_with("V ")) screens.push_back(json::parse(line.substr(2)));
+        if (line.starts_with("R ")) rollLines.push_back(line.substr(2));
+    }
+
+    std::size_t screenIndex = 0;
+    int steps = 0;
+    const auto openDialog = [&] {
+        Click(test::Control(program.Entry(), "imgChoice_0"));
+        if (desktop.TargetDialog() == nullptr) throw std::runtime_error("no target dialog");
+        return desktop.TargetDialog();
+    };
+    for (const std::string& line : Lines(GoldenFile(std::string(replay.name) + ".commands"))) {
+        std::istringstream words(line);
+        std::string command, argument;
+        words >> command;
+        std::getline(words >> std::ws, argument);
+        SCOPED_TRACE(line);
+        if (command.empty() || command.starts_with("#")) continue;
+        ui::frmMission* mission = desktop.Mission();
+        if (command == "mission") {
+            desktop.Flow().FixMissionNumber(std::stoi(argument));
+        } else if (command == "random") {
+            Click(openDialog()->cmdOK);
+        } else if (command == "choose") {
+            ui::frmGetTarget* dialog = openDialog();
+            Click(dialog->optTargetChoice[1]);
+            dialog->cboTargetList->setCurrentIndex(dialog->cboTargetList->findText(QString::fromStdString(argument)));
+            Click(dialog->cmdOK);
+        } else if (command == "cancel") {
+            Click(openDialog()->cmdCancel);
+        } else if (command == "step") {
+            ASSERT_NE(mission, nullptr);
+            // Every other step by keyboard: the shortcut obeys the button's enabled state too.
+            if (++steps % 2 == 0) {
+                QTest::keyClick(mission, Qt::Key_Space);
+            } else {
+                Click(mission->cmdNextStep);
+            }
+        } else if (command == "cell") {
+            ASSERT_NE(mission, nullptr);
+            Click(mission->lblToHit[std::stoi(argument)]);
+        } else if (command == "gun") {
+            ASSERT_NE(mission, nullptr);
+            Click(mission->lblGun[std::stoi(argument)]);
+        } else if (command == "ok") {
+            ASSERT_NE(mission, nullptr);
+            Click(mission->cmdOK);
+        } else if (command == "screen") {
+            ASSERT_LT(screenIndex, screens.size());
+            json expected = screens[screenIndex++];
+            if (expected["window"] == "entry") {
+                EXPECT_TRUE(program.Entry()->isVisible());
+                EXPECT_EQ(mission, nullptr);
+                continue;
+            }
+            ASSERT_NE(mission, nullptr);
+            expected.erase("phase"); // not shown on screen
+            EXPECT_EQ(WidgetsAsTrace(*mission, *program.RollWindow()), expected) << "screen " << screenIndex;
+        }
+        test::Settle();
+    }
+    EXPECT_EQ(screenIndex, screens.size());
+
+    // The roll window holds the last 38 rolls of the whole run.
+    QListWidget* rolls = program.RollWindow()->lstRollDice;
+    ASSERT_EQ(rolls->count(), std::min<int>(38, static_cast<int>(rollLines.size())));
+    for (int i = 0; i < rolls->count(); ++i)
+        EXPECT_EQ(rolls->item(i)->text().toStdString(), rollLines[rollLines.size() - rolls->count() + i]);
+}
+
+TEST(WindowReplay, ListsKeepTheirCapsThroughAWholeMission) {
+    test::DesktopHarness program(12);
+    Click(test::Control(program.Entry(), "imgChoice_0"));
+    Click(program.desktop->TargetDialog()->cmdOK);
+    ui::frmMission* mission = program.desktop->Mission();
+    ASSERT_NE(mission, nullptr);
+    // Step on until the landing disables the button for good. The button is also disabled while
+    // fighters are to be marked for the fighter cover: then the cells are clicked in turn.
+    int cell = 0;
+    for (int press = 0; press < 5000; ++press) {
+        if (mission->cmdNextStep->isEnabled()) {
+            Click(mission->cmdNextStep);
+        } else if (mission->fraWaves->isVisible()) {
+            Click(mission->lblToHit[cell++ % 6 + 1]);
+        } else {
+            break;
+        }
+    }
+    EXPECT_EQ(mission->cmdNextStep->text(), "Landing at Base");
+    EXPECT_FALSE(mission->cmdNextStep->isEnabled()) << "the landing is the last step";
+    EXPECT_TRUE(mission->cmdOK->isEnabled());
+    EXPECT_EQ(mission->lstMessages->count(), 45);
+    EXPECT_EQ(program.RollWindow()->lstRollDice->count(), 38);
+    for (int i = 0; i < 45; ++i)
+        EXPECT_EQ(mission->lstMessages->item(i)->text().toStdString(), program.game->Messages.Line(i));
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, WindowReplay, ::testing::ValuesIn(Replays),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace halvard
