@@ -22,7 +22,7 @@ QFont SansFont(bool bold) {
 }
 
 QFont HeavySansFont() {
-    return Font({"DejaVu Sans", "Liberation Sans"}, QFont::SansSerif, 8.25, QFont::Black);
+    return Font({"Liberation Sans", "DejaVu Sans"}, QFont::SansSerif, 8.25, QFont::Black);
 }
 
 QFont RollListFont() {

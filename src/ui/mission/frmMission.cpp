@@ -105,9 +105,9 @@ void frmMission::BuildMissionPanel() {
         {6, "Percentage:", lblBombPct, "lblBombPct", 1, 3},
     }};
     // Two columns of caption and value; the left one is wider, for the target's name.
-    constexpr std::array<int, 2> captionLeft{120, 2760};
-    constexpr std::array<int, 2> captionWidth{1140, 1320};
-    constexpr std::array<int, 2> valueWidth{1440, 780};
+    constexpr std::array<int, 2> captionLeft{120, 2700};
+    constexpr std::array<int, 2> captionWidth{1020, 1140};
+    constexpr std::array<int, 2> valueWidth{1500, 1035};
     for (const Line& line : lines) {
         const int top = 300 + line.Row * 360;
         const int left = captionLeft[line.Column];

@@ -35,7 +35,7 @@ frmEntry::frmEntry(const QPixmap& splash, QWidget* parent) : QWidget(parent, Qt:
     // The picture overlaps the client area on every side; in whole pixels its right and bottom
     // edges fall one pixel short, so it is stretched by that pixel rather than leave a seam.
     const QRect place = TwipRect(-120, -120, 12015, 8055);
-    picMenu->setGeometry(place.united(QRect(place.topLeft(), size())));
+    picMenu->setGeometry(place.united(QRect(place.topLeft(), rect().bottomRight())));
     picMenu->setScaledContents(true);
     picMenu->setPixmap(splash);
 
