@@ -44,14 +44,18 @@ struct DesktopHarness {
     explicit DesktopHarness(std::uint64_t seed = 1, std::optional<FaceScript> dice = std::nullopt)
         : game(std::make_unique<Game>(ShippedDatabase(), seed)) {
         if (dice) game->UseDiceScript(std::move(*dice));
-        QPixmap splash(801, 537);
+        QImage splash(801, 537, QImage::Format_RGB32);
         splash.fill(Qt::darkBlue);
-        desktop = std::make_unique<ui::Desktop>(*game, splash, [this] { ended = true; });
+        desktop = std::make_unique<ui::Desktop>(*game, std::move(splash), [this] { ended = true; });
         desktop->Start();
     }
 
     ui::frmEntry* Entry() { return &desktop->Entry(); }
-    ui::frmMain* RollWindow() { return &desktop->RollWindow(); }
+    // The roll window, once a mission has made it.
+    ui::frmMain* RollWindow() {
+        if (desktop->RollWindow() == nullptr) throw std::runtime_error("no roll window yet");
+        return desktop->RollWindow();
+    }
 
     DesktopHarness(const DesktopHarness&) = delete;
     DesktopHarness& operator=(const DesktopHarness&) = delete;

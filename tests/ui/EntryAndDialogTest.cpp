@@ -37,7 +37,7 @@ TEST(EntryScreen, RegionsWithoutAnActionChangeNothing) {
         EXPECT_EQ(program.desktop->TargetDialog(), nullptr) << "region " << region;
         EXPECT_FALSE(program.ended) << "region " << region;
     }
-    EXPECT_FALSE(program.RollWindow()->isVisible());
+    EXPECT_EQ(program.desktop->RollWindow(), nullptr) << "no roll window before a mission";
 }
 
 TEST(EntryScreen, RegionFourEndsTheProgram) {

@@ -18,20 +18,19 @@ namespace halvard::ui {
 
 namespace fs = std::filesystem;
 
-QPixmap LoadSplash(const fs::path& dataDirectory) {
+QImage LoadSplash(const fs::path& dataDirectory) {
     const fs::path file = dataDirectory / SplashFileName;
     std::error_code error;
     if (!fs::exists(file, error)) throw GameDataError(file, "file not found");
     QImageReader reader(QString::fromStdString(file.string()), "jpeg");
-    const QImage picture = reader.read();
+    QImage picture = reader.read();
     if (picture.isNull())
         throw GameDataError(file, "cannot be read as a JPEG picture (" + reader.errorString().toStdString() + ")");
-    return QPixmap::fromImage(picture);
+    return picture;
 }
 
-Desktop::Desktop(Game& game, const QPixmap& splash, std::function<void()> end)
-    : game_(game), flow_(game), end_(std::move(end)), entry_(std::make_unique<frmEntry>(splash)),
-      rolls_(std::make_unique<frmMain>()) {
+Desktop::Desktop(Game& game, QImage splash, std::function<void()> end)
+    : game_(game), flow_(game), end_(std::move(end)), entry_(std::make_unique<frmEntry>(std::move(splash))) {
     connect(entry_.get(), &frmEntry::imgChoice_Click, this, [this](int index) {
         flow_.imgChoice_Click(index);
         Follow();
@@ -77,6 +76,7 @@ void Desktop::Follow() {
             mission_ = std::make_unique<frmMission>(flow_.Mission(), game_);
             connect(mission_.get(), &frmMission::changed, this, &Desktop::Follow);
             entry_->hide();
+            if (!rolls_) rolls_ = std::make_unique<frmMain>();
             rolls_->show();
             mission_->show();
             // The step button's keys work at once, without a click into the window first.
@@ -86,7 +86,7 @@ void Desktop::Follow() {
         break;
     case Screen::Ended: end_(); break;
     }
-    rolls_->Draw(game_.Rolls);
+    if (rolls_) rolls_->Draw(game_.Rolls);
 }
 
 void Desktop::ShowAbout() {
@@ -99,7 +99,7 @@ int RunDesktopProgram(QApplication& application, const fs::path& executableDirec
     QApplication::setApplicationName("Halvard");
     const fs::path data = FindDataDirectory(executableDirectory);
     std::optional<GameDatabase> database;
-    QPixmap splash;
+    QImage splash;
     try {
         database.emplace(OpenGameDatabase(data));
         splash = LoadSplash(data);
@@ -112,7 +112,7 @@ int RunDesktopProgram(QApplication& application, const fs::path& executableDirec
     // The one seeding of the run.
     const auto seed = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     Game game(*database, seed);
-    Desktop desktop(game, splash, [&application] { application.quit(); });
+    Desktop desktop(game, std::move(splash), [&application] { application.quit(); });
     desktop.Start();
     return application.exec();
 }

@@ -9,7 +9,7 @@
 #include "frmGetTarget.h"
 
 #include <QObject>
-#include <QPixmap>
+#include <QImage>
 #include <QPointer>
 #include <filesystem>
 #include <functional>
@@ -31,13 +31,13 @@ inline constexpr const char* SplashFileName = "splash_Corvane_jpg.jpg";
 
 // The splash picture of a data directory. A file missing or not a picture raises a
 // GameDataError naming the file and the problem, as a bad database does.
-QPixmap LoadSplash(const std::filesystem::path& dataDirectory);
+QImage LoadSplash(const std::filesystem::path& dataDirectory);
 
 class Desktop : public QObject {
     Q_OBJECT
   public:
     // end is called when the player ends the program.
-    Desktop(Game& game, const QPixmap& splash, std::function<void()> end);
+    Desktop(Game& game, QImage splash, std::function<void()> end);
     ~Desktop() override;
 
     // Shows the entry screen, centred.
@@ -45,7 +45,8 @@ class Desktop : public QObject {
 
     EntryFlow& Flow() { return flow_; }
     frmEntry& Entry() { return *entry_; }
-    frmMain& RollWindow() { return *rolls_; }
+    // Null until the first mission has started.
+    frmMain* RollWindow() { return rolls_.get(); }
     // While the flow is there; null otherwise.
     frmGetTarget* TargetDialog() { return dialog_; }
     frmMission* Mission() { return mission_.get(); }
@@ -59,6 +60,7 @@ class Desktop : public QObject {
     EntryFlow flow_;
     std::function<void()> end_;
     std::unique_ptr<frmEntry> entry_;
+    // Made when the first mission starts: the start shows only the entry screen.
     std::unique_ptr<frmMain> rolls_;
     // A child of the entry screen, gone with it at the latest.
     QPointer<frmGetTarget> dialog_;

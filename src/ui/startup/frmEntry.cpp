@@ -4,8 +4,8 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <array>
 
 namespace halvard::ui {
@@ -24,20 +24,26 @@ constexpr std::array<Region, 5> Regions{{
 
 } // namespace
 
-frmEntry::frmEntry(const QPixmap& splash, QWidget* parent) : QWidget(parent, Qt::Window) {
+SplashPicture::SplashPicture(QImage picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SplashPicture::paintEvent(QPaintEvent*) {
+    QPainter(this).drawImage(rect(), picture_);
+}
+
+frmEntry::frmEntry(QImage splash, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmEntry");
     setWindowTitle("Corvane: Halvard");
     setFont(SansFont());
     setFixedSize(Px(11910), Px(7935));
 
-    picMenu = new QLabel(this);
+    picMenu = new SplashPicture(std::move(splash), this);
     picMenu->setObjectName("picMenu");
     // The picture overlaps the client area on every side; in whole pixels its right and bottom
     // edges fall one pixel short, so it is stretched by that pixel rather than leave a seam.
     const QRect place = TwipRect(-120, -120, 12015, 8055);
     picMenu->setGeometry(place.united(QRect(place.topLeft(), rect().bottomRight())));
-    picMenu->setScaledContents(true);
-    picMenu->setPixmap(splash);
 
     for (int i = 0; i <= 4; ++i) {
         const Region& region = Regions[static_cast<std::size_t>(i)];

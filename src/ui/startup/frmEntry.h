@@ -5,19 +5,30 @@
 
 #include "IndexedArray.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
-class QLabel;
-
 namespace halvard::ui {
+
+// The picture box of the splash picture. It paints the decoded picture itself, so the picture
+// is held once, without a second copy as a pixmap or a scaled cache.
+class SplashPicture : public QWidget {
+  public:
+    SplashPicture(QImage picture, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage picture_;
+};
 
 class frmEntry : public QWidget {
     Q_OBJECT
   public:
-    explicit frmEntry(const QPixmap& splash, QWidget* parent = nullptr);
+    explicit frmEntry(QImage splash, QWidget* parent = nullptr);
 
-    QLabel* picMenu;
+    SplashPicture* picMenu;
     IndexedArray<QWidget*, 0, 4> imgChoice;
 
   signals:
