@@ -9,6 +9,7 @@ packages=(
     nlohmann-json3-dev libcli11-dev
     qt6-base-dev fonts-dejavu-core fonts-liberation
     desktop-file-utils appstream
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,9 @@
 #include "GameDatabase.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
 #include <map>
 #include <set>
 #include <system_error>
@@ -12,6 +15,38 @@ constexpr int MinZoneModifier = -6;
 constexpr int MaxZoneModifier = 6;
 constexpr int MaxRowsPerRoll = 5; // the sixth panel row is kept for the extra lead/tail fighter
 
+// Every column the loader reads. A table must have all of its columns before a row is read,
+// and the reader refuses to read any other, so tests that damage each listed column cover all.
+constexpr ColumnRead Columns[] = {
+    {"Targets", "TargetName", ColumnKind::Text},
+    {"Targets", "ZoneCount", ColumnKind::Number},
+    {"Targets", "TargetType", ColumnKind::Text},
+    {"Targets", "HeavyFlak", ColumnKind::Number},
+    {"Targets", "2Mod", ColumnKind::Number},
+    {"Targets", "3Mod", ColumnKind::Number},
+    {"Targets", "4Mod", ColumnKind::Number},
+    {"Targets", "5Mod", ColumnKind::Number},
+    {"Targets", "6Mod", ColumnKind::Number},
+    {"Targets", "7Mod", ColumnKind::Number},
+    {"Targets", "8Mod", ColumnKind::Number},
+    {"Targets", "2Ter", ColumnKind::Text},
+    {"Targets", "3Ter", ColumnKind::Text},
+    {"Targets", "4Ter", ColumnKind::Text},
+    {"Targets", "5Ter", ColumnKind::Text},
+    {"Targets", "6Ter", ColumnKind::Text},
+    {"Targets", "7Ter", ColumnKind::Text},
+    {"Targets", "8Ter", ColumnKind::Text},
+    {"WaveSelection", "Roll", ColumnKind::Number},
+    {"WaveSelection", "Type", ColumnKind::Text},
+    {"WaveSelection", "Position", ColumnKind::Number},
+    {"WaveSelection", "Special", ColumnKind::OptionalText},
+    {"Gunnery", "Gun", ColumnKind::Number},
+    {"Gunnery", "Position", ColumnKind::Number},
+    {"Gunnery", "Me109", ColumnKind::Number},
+    {"Gunnery", "Me110", ColumnKind::Number},
+    {"Gunnery", "FW190", ColumnKind::Number},
+};
+
 bool IsD66(int roll) {
     return roll / 10 >= 1 && roll / 10 <= 6 && roll % 10 >= 1 && roll % 10 <= 6;
 }
@@ -19,15 +54,18 @@ bool IsD66(int roll) {
 // Reads the rows of one table by column name, turning every defect into a GameDataError.
 class TableReader {
   public:
+    // Every column the loader reads from the table must be there before any row is read.
     TableReader(SQLite::Database& db, const std::filesystem::path& file, std::string table)
         : file_(file), table_(std::move(table)), query_(db, "SELECT * FROM \"" + table_ + "\"") {
         for (int i = 0; i < query_.getColumnCount(); ++i)
             columns_[query_.getColumnName(i)] = i;
-    }
-
-    void Require(std::initializer_list<std::string> names) const {
-        for (const auto& name : names)
-            Index(name);
+        for (const ColumnRead& column : Columns)
+            if (column.Table == table_) {
+                if (!columns_.contains(std::string(column.Name)))
+                    throw GameDataError(file_,
+                                        "table " + table_ + " has no column " + std::string(column.Name));
+                declared_.emplace(column.Name);
+            }
     }
 
     bool Next() {
@@ -62,30 +100,67 @@ class TableReader {
 
   private:
     int Index(const std::string& column) const {
-        const auto found = columns_.find(column);
-        if (found == columns_.end())
-            throw GameDataError(file_, "table " + table_ + " has no column " + column);
-        return found->second;
+        // A column read past the list would go unchecked by the tests that damage each one.
+        if (!declared_.contains(column))
+            throw std::logic_error("the loader reads " + table_ + "." + column +
+                                   ", which is not in ColumnsRead");
+        return columns_.at(column);
     }
 
     const std::filesystem::path& file_;
     std::string table_;
     SQLite::Statement query_;
     std::map<std::string, int> columns_;
+    std::set<std::string> declared_;
     int row_ = 0;
 };
 
+// SQLite reads a cut-off file as far as it goes and then calls it malformed; its header tells
+// how long it should be, which makes the clearer message.
+void RequireWholeFile(const std::filesystem::path& file) {
+    constexpr std::string_view Magic{"SQLite format 3\0", 16};
+    constexpr std::size_t HeaderSize = 100;
+    std::ifstream in(file, std::ios::binary);
+    std::array<unsigned char, HeaderSize> header{};
+    in.read(reinterpret_cast<char*>(header.data()), HeaderSize);
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (got < Magic.size() || !std::equal(Magic.begin(), Magic.end(), header.begin())) return;
+    if (got < HeaderSize)
+        throw GameDataError(file,
+                            "the file is truncated: " + std::to_string(got) + " bytes, less than a header");
+
+    auto bigEndian = [&header](std::size_t offset, std::size_t bytes) {
+        std::uint64_t value = 0;
+        for (std::size_t i = 0; i < bytes; ++i)
+            value = value << 8 | header[offset + i];
+        return value;
+    };
+    const std::uint64_t pageSize = bigEndian(16, 2) == 1 ? 65536 : bigEndian(16, 2);
+    const std::uint64_t pages = bigEndian(28, 4);
+    // The page count is only to be trusted when the write that set it also set "valid-for",
+    // and in a header whose page size is one SQLite can write.
+    const bool validPageSize = pageSize >= 512 && pageSize <= 65536 && (pageSize & (pageSize - 1)) == 0;
+    if (!validPageSize || pages == 0 || bigEndian(92, 4) != bigEndian(24, 4)) return;
+    std::error_code error;
+    const std::uint64_t size = std::filesystem::file_size(file, error);
+    if (!error && size < pages * pageSize)
+        throw GameDataError(file, "the file is truncated: " + std::to_string(size) + " bytes of the " +
+                                      std::to_string(pages * pageSize) + " its header gives");
+}
+
 void RequireTables(SQLite::Database& db, const std::filesystem::path& file) {
+    std::error_code error;
+    // SQLite takes an empty file for an empty database; say so rather than only what is missing.
+    const bool empty = std::filesystem::file_size(file, error) == 0 && !error;
     for (const char* table : {"Targets", "WaveSelection", "Gunnery"})
-        if (!db.tableExists(table)) throw GameDataError(file, std::string("no table ") + table);
+        if (!db.tableExists(table))
+            throw GameDataError(file,
+                                (empty ? "the file is empty: no table " : "no table ") + std::string(table));
 }
 
 std::vector<TargetRow> ReadTargets(SQLite::Database& db, const std::filesystem::path& file,
                                    std::span<const std::string_view> requiredTargets) {
     TableReader reader(db, file, "Targets");
-    reader.Require({"TargetName", "ZoneCount", "TargetType", "HeavyFlak"});
-    for (int z = 2; z <= 8; ++z)
-        reader.Require({std::to_string(z) + "Mod", std::to_string(z) + "Ter"});
 
     std::vector<TargetRow> targets;
     std::set<std::string, std::less<>> names;
@@ -113,7 +188,6 @@ std::vector<TargetRow> ReadTargets(SQLite::Database& db, const std::filesystem::
 void ReadWaveSelection(SQLite::Database& db, const std::filesystem::path& file,
                        std::array<std::vector<WaveSelectionRow>, 67>& waves) {
     TableReader reader(db, file, "WaveSelection");
-    reader.Require({"Roll", "Type", "Position", "Special"});
     while (reader.Next()) {
         const int roll = reader.Integer("Roll", 11, 66);
         if (!IsD66(roll)) reader.Fail("Roll " + std::to_string(roll) + " is not a d66 roll");
@@ -148,7 +222,6 @@ std::size_t GunnerySlot(int gun, int position) {
 void ReadGunnery(SQLite::Database& db, const std::filesystem::path& file,
                  std::array<std::optional<GunneryRow>, 9 * 20>& gunnery) {
     TableReader reader(db, file, "Gunnery");
-    reader.Require({"Gun", "Position", "Me109", "Me110", "FW190"});
     while (reader.Next()) {
         const int gun = reader.Integer("Gun", 2, 10);
         const int position = reader.Integer("Position", 1, 20);
@@ -168,6 +241,8 @@ GameDatabase GameDatabase::Open(const std::filesystem::path& file,
     if (!std::filesystem::exists(file, error)) throw GameDataError(file, "file not found");
     if (!std::filesystem::is_regular_file(file, error)) throw GameDataError(file, "not a regular file");
 
+    RequireWholeFile(file);
+
     GameDatabase database;
     try {
         SQLite::Database db(file.string(), SQLite::OPEN_READONLY);
@@ -179,6 +254,10 @@ GameDatabase GameDatabase::Open(const std::filesystem::path& file,
         throw GameDataError(file, std::string("cannot be read as a game database (") + e.what() + ")");
     }
     return database;
+}
+
+std::span<const ColumnRead> GameDatabase::ColumnsRead() {
+    return Columns;
 }
 
 std::vector<std::string> GameDatabase::TargetNames() const {

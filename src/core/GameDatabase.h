@@ -54,6 +54,20 @@ struct GunneryRow {
     }
 };
 
+// What a column read by the loader must hold where it is read (the modifier and terrain of a
+// zone beyond the target's ZoneCount are not read, and may be Null).
+enum class ColumnKind {
+    Number,       // a whole number
+    Text,         // a text
+    OptionalText, // a text or Null
+};
+
+struct ColumnRead {
+    std::string_view Table;
+    std::string_view Name;
+    ColumnKind Kind;
+};
+
 // The game database, read once when it opens: three tables validated and kept in memory, so
 // that no query and no I/O failure can happen in the middle of a mission.
 class GameDatabase {
@@ -65,6 +79,10 @@ class GameDatabase {
     // requiredTargets must be a target of the table. Throws GameDataError.
     static GameDatabase Open(const std::filesystem::path& file,
                              std::span<const std::string_view> requiredTargets = {});
+
+    // Every column the loader reads, table by table; a file must have all of them. The loader
+    // reads no column that is not listed here.
+    static std::span<const ColumnRead> ColumnsRead();
 
     // Targets in table order.
     const std::vector<TargetRow>& Targets() const { return targets_; }

@@ -12,8 +12,11 @@
 #include "frmMission.h"
 #include "Widgets.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -41,8 +44,9 @@ inline void Settle() {
 
 struct DesktopHarness {
     // A game of this seed; with dice, every die comes from them instead.
-    explicit DesktopHarness(std::uint64_t seed = 1, std::optional<FaceScript> dice = std::nullopt)
-        : game(std::make_unique<Game>(ShippedDatabase(), seed)) {
+    explicit DesktopHarness(std::uint64_t seed = 1, std::optional<FaceScript> dice = std::nullopt,
+                            const GameDatabase& database = ShippedDatabase())
+        : game(std::make_unique<Game>(database, seed)) {
         if (dice) game->UseDiceScript(std::move(*dice));
         QImage splash(801, 537, QImage::Format_RGB32);
         splash.fill(Qt::darkBlue);

@@ -1,8 +1,9 @@
 // The desktop program's start: where it finds its files, and the one message box that names a
 // file it cannot use.
 
-#include "Desktop.h"
-#include "TestData.h"
+#include "BadDatabases.h"
+#include "DesktopHarness.h"
+#include "MissionSetup.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -95,6 +96,42 @@ TEST(StartupFailure, DatabaseThatIsNoDatabase) {
     EXPECT_NE(failure.Result, 0);
     EXPECT_TRUE(failure.Text.startsWith(QString::fromStdString((dir.Path() / "Corvane.db").string()) + ": "))
         << failure.Text.toStdString();
+}
+
+class BadDatabaseFile : public ::testing::TestWithParam<test::BadDatabase> {};
+
+TEST_P(BadDatabaseFile, IsNamedWithItsProblemInTheMessageBox) {
+    const test::BadDatabase& bad = GetParam();
+    test::ScratchDirectory dir;
+    bad.Make(dir.Path());
+    fs::copy_file(test::DataDirectory() / ui::SplashFileName, dir.Path() / ui::SplashFileName);
+    const Failure failure = RunExpectingFailure(dir.Path());
+    EXPECT_NE(failure.Result, 0);
+    for (const std::string& word : bad.ExpectedWords)
+        EXPECT_TRUE(failure.Text.contains(QString::fromStdString(word)))
+            << "\"" << word << "\" not in: " << failure.Text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, BadDatabaseFile, ::testing::ValuesIn(test::BadDatabases()),
+                         [](const auto& info) { return info.param.Name; });
+
+TEST(Startup, ATargetNamedWithAnApostropheIsChosenAndFlown) {
+    test::ScratchDirectory dir;
+    test::MakeApostropheDatabase(dir.Path());
+    const GameDatabase database = OpenGameDatabase(dir.Path());
+    test::DesktopHarness program(3, std::nullopt, database);
+    test::Click(test::Control(program.Entry(), "imgChoice_0"));
+    ui::frmGetTarget* dialog = program.desktop->TargetDialog();
+    ASSERT_NE(dialog, nullptr);
+    test::Click(dialog->optTargetChoice[1]);
+    dialog->cboTargetList->setEditText(QString::fromStdString(std::string(test::ApostropheTarget)));
+    test::Click(dialog->cmdOK);
+    ui::frmMission* mission = program.desktop->Mission();
+    ASSERT_NE(mission, nullptr);
+    EXPECT_EQ(mission->lblTarget->text().toStdString(), test::ApostropheTarget);
+    for (int press = 0; press < 1000 && mission->cmdNextStep->isEnabled(); ++press)
+        test::Click(mission->cmdNextStep);
+    EXPECT_EQ(mission->cmdNextStep->text(), "Landing at Base");
 }
 
 TEST(Startup, TheShippedFilesOpenTheEntryScreenAndRegionFourEndsTheRun) {
