@@ -1,10 +1,12 @@
 // halvard-cli: the game in a terminal, on the same engine as the desktop program. Plays
 // interactively, or from a command script with a seed or a script of die faces, printing a
-// trace that replays exactly.
+// trace that replays exactly; or flies many missions with a built-in player ("simulate").
 
 #include "CliSession.h"
+#include "ExitStatus.h"
 #include "Game.h"
 #include "MissionSetup.h"
+#include "SimulateCommand.h"
 
 #include <CLI/CLI.hpp>
 #include <chrono>
@@ -20,14 +22,11 @@ namespace {
 namespace fs = std::filesystem;
 using namespace halvard;
 
-constexpr int ExitUnusableDatabase = 1;
-constexpr int ExitBadOptions = 2;
-constexpr int ExitDiceExhausted = 3;
-
-fs::path ExecutableDirectory() {
+// Beside the program in a build tree, ../share/halvard once installed.
+fs::path DefaultDataDirectory() {
     std::error_code error;
     const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::current_path() : exe.parent_path();
+    return FindDataDirectory(error ? fs::current_path() : exe.parent_path());
 }
 
 std::optional<FaceScript> ReadDiceScript(const fs::path& file) {
@@ -54,32 +53,40 @@ int main(int argc, char** argv) {
     std::optional<std::string> diceFile;
     std::optional<std::string> dataDirectory;
     bool trace = false;
-    app.add_option("--seed", seed, "Seed of the random generator (default: from the clock)");
-    app.add_option("--dice", diceFile, "File of die faces 1-6 that every die takes in turn");
-    app.add_option("--data", dataDirectory, "Directory holding Corvane.db (default: the program's own)");
-    app.add_flag("--trace", trace, "Machine-readable output: R, M, S, V and E lines");
+    CLI::Option* seedOption =
+        app.add_option("--seed", seed, "Seed of the random generator (default: from the clock)");
+    CLI::Option* diceOption =
+        app.add_option("--dice", diceFile, "File of die faces 1-6 that every die takes in turn");
+    app.add_option("--data", dataDirectory, "Directory holding Corvane.db (default: beside the program, or ../share/halvard installed)");
+    CLI::Option* traceOption =
+        app.add_flag("--trace", trace, "Machine-readable output: R, M, S, V and E lines");
     app.footer(CliSession::CommandHelp());
+    SimulateCommand simulate(app);
+    for (CLI::Option* option : {seedOption, diceOption, traceOption})
+        simulate.Excludes(option);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);
-        return ExitBadOptions;
+        return exit_status::BadOptions;
     }
+    if (simulate.Chosen())
+        return simulate.Run(dataDirectory ? fs::path(*dataDirectory) : DefaultDataDirectory());
 
     std::optional<FaceScript> dice;
     if (diceFile) {
         dice = ReadDiceScript(*diceFile);
-        if (!dice) return ExitBadOptions;
+        if (!dice) return exit_status::BadOptions;
     }
 
     std::optional<GameDatabase> database;
     try {
-        database.emplace(OpenGameDatabase(dataDirectory ? fs::path(*dataDirectory) : ExecutableDirectory()));
+        database.emplace(OpenGameDatabase(dataDirectory ? fs::path(*dataDirectory) : DefaultDataDirectory()));
     } catch (const GameDataError& e) {
         std::cerr << "halvard-cli: " << e.what() << '\n';
-        return ExitUnusableDatabase;
+        return exit_status::UnusableDatabase;
     }
 
     const auto clockSeed =
@@ -100,7 +107,7 @@ int main(int argc, char** argv) {
         }
     } catch (const DiceExhausted&) {
         std::cout << "E dice script exhausted" << std::endl;
-        return ExitDiceExhausted;
+        return exit_status::DiceExhausted;
     }
     return 0;
 }

@@ -14,17 +14,22 @@ void Game::UseDiceScript(FaceScript script) {
 int Game::RollDice(std::string_view die, std::string_view label) {
     int result;
     if (die == "1d6") {
-        result = dice_->NextFace();
+        result = NextFace();
     } else if (die == "2d6") {
-        const int first = dice_->NextFace();
-        result = first + dice_->NextFace();
+        const int first = NextFace();
+        result = first + NextFace();
     } else if (die == "d66") {
-        const int tens = dice_->NextFace();
-        result = tens * 10 + dice_->NextFace();
+        const int tens = NextFace();
+        result = tens * 10 + NextFace();
     } else {
         result = -1;
     }
 
+    // A roll window that no one sees only counts the roll.
+    if (Rolls.Unseen()) {
+        Rolls.Append();
+        return result;
+    }
     // The result column is two characters wide: "5 ", "12", "-1".
     char column[4] = {' ', ' ', ' ', ' '};
     std::to_chars(column, column + 3, result);

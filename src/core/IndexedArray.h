@@ -27,11 +27,16 @@ template <typename T, int Low, int High> class IndexedArray {
     friend bool operator==(const IndexedArray&, const IndexedArray&) = default;
 
   private:
+    // The check sits on every access of the game's records; the message is built out of line so
+    // that the check itself stays small enough to inline.
     static std::size_t Offset(int index) {
-        if (index < Low || index > High)
-            throw std::out_of_range("index " + std::to_string(index) + " outside " + std::to_string(Low) +
-                                    ".." + std::to_string(High));
+        if (index < Low || index > High) [[unlikely]]
+            OutOfRange(index);
         return std::size_t(index - Low);
+    }
+    [[noreturn, gnu::cold, gnu::noinline]] static void OutOfRange(int index) {
+        throw std::out_of_range("index " + std::to_string(index) + " outside " + std::to_string(Low) + ".." +
+                                std::to_string(High));
     }
 
     std::array<T, Size> items_{};

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,22 +17,19 @@ template <std::size_t Capacity> class LineLog {
   public:
     static constexpr std::size_t MaxLines = Capacity;
     using Listener = std::function<void(std::string_view line)>;
+    // Takes each line as the parts it is made of, for a reader that needs no whole line.
+    using PartsListener = std::function<void(std::span<const std::string_view> parts)>;
 
-    // Appends one line made of the parts, in order.
-    template <class... Parts> void Append(const Parts&... parts) {
-        std::string* slot;
-        if (count_ == Capacity) {
-            slot = &slots_[first_];
-            first_ = (first_ + 1) % Capacity;
-        } else {
-            slot = &slots_[(first_ + count_) % Capacity];
-            ++count_;
-        }
-        slot->clear();
-        (slot->append(std::string_view(parts)), ...);
-        ++total_;
-        if (listener_) listener_(*slot);
-    }
+    // Appends one line made of the parts, in order. The parts are turned into views here, at
+    // the call, where the lengths of literal parts are known without counting.
+    template <class... Parts> void Append(const Parts&... parts) { AppendLine(std::string_view(parts)...); }
+
+    // A log that nobody reads back, such as the roll window of a simulated mission, need not
+    // keep its lines: while not kept, a line is only counted (Total) and handed to the listener.
+    void KeepLines(bool keep) { kept_ = keep; }
+    // Neither kept nor followed: a line appended now is only counted, so its parts need not be
+    // prepared either.
+    bool Unseen() const { return !kept_ && !listener_ && !partsListener_; }
 
     std::size_t Count() const { return count_; }
     // Line 0 is the oldest still held.
@@ -54,13 +52,41 @@ template <std::size_t Capacity> class LineLog {
 
     // Called with each line as it is appended, so a window or a terminal can follow the log.
     void SetListener(Listener listener) { listener_ = std::move(listener); }
+    // Called with the parts of each line as it is appended. A log that keeps no lines and has
+    // no other listener then puts no line together at all.
+    void SetPartsListener(PartsListener listener) { partsListener_ = std::move(listener); }
 
   private:
+    template <class... Views> void AppendLine(Views... parts) {
+        ++total_;
+        if (partsListener_) partsListener_(std::array<std::string_view, sizeof...(Views)>{parts...});
+        std::string* line;
+        if (kept_) {
+            if (count_ == Capacity) {
+                line = &slots_[first_];
+                first_ = (first_ + 1) % Capacity;
+            } else {
+                line = &slots_[(first_ + count_) % Capacity];
+                ++count_;
+            }
+        } else if (listener_) {
+            line = &scratch_;
+        } else {
+            return;
+        }
+        line->clear();
+        (line->append(parts), ...);
+        if (listener_) listener_(*line);
+    }
+
     std::array<std::string, Capacity> slots_;
     std::size_t first_ = 0;
     std::size_t count_ = 0;
     std::size_t total_ = 0;
     Listener listener_;
+    PartsListener partsListener_;
+    bool kept_ = true;
+    std::string scratch_; // the line being handed over while lines are not kept
 };
 
 using RollLog = LineLog<38>;

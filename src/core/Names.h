@@ -1,14 +1,66 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace halvard {
 
 class Game;
 
+namespace names {
+
+inline constexpr std::array<std::string_view, 21> Positions = {
+    "",               //
+    "12 High",        // 1
+    "12 Level",       // 2
+    "12 Low",         // 3
+    "1:30 High",      // 4
+    "1:30 Level",     // 5
+    "1:30 Low",       // 6
+    "3 High",         // 7
+    "3 Level",        // 8
+    "3 Low",          // 9
+    "6 High",         // 10
+    "6 Level",        // 11
+    "6 Low",          // 12
+    "9 High",         // 13
+    "9 Level",        // 14
+    "9 Low",          // 15
+    "10:30 High",     // 16
+    "10:30 Level",    // 17
+    "10:30 Low",      // 18
+    "Vertical Climb", // 19
+    "Vertical Dive",  // 20
+};
+
+inline constexpr std::array<std::string_view, 11> Guns = {
+    "",                    //
+    "",                    //
+    "Nose Gun",            // 2
+    "Port Cheek Gun",      // 3
+    "Starboard Cheek Gun", // 4
+    "Radio Gun",           // 5
+    "Port Waist Gun",      // 6
+    "Starboard Waist Gun", // 7
+    "Top Turret",          // 8
+    "Ball Turret",         // 9
+    "Tail Guns",           // 10
+};
+
+} // namespace names
+
 // The text of an attack position (mode "PosNoToString", 1..20) or a gun (mode "GunNoToString",
 // 2..10); the empty text for any other mode or a number outside the mode's range.
-std::string_view NoToString(int number, std::string_view mode);
+// Inline, so that the mode, always written out at the call, is compared when the program is
+// compiled rather than on every shot.
+inline std::string_view NoToString(int number, std::string_view mode) {
+    if (mode == "PosNoToString" && number >= 1 && number <= 20)
+        return names::Positions[static_cast<std::size_t>(number)];
+    if (mode == "GunNoToString" && number >= 2 && number <= 10)
+        return names::Guns[static_cast<std::size_t>(number)];
+    return {};
+}
 
 // The suffix that marks a special fighter after its position: " (B)", " (D)", " (E)" or nothing.
 std::string_view SpecialMarker(std::string_view special);

@@ -11,6 +11,7 @@
 #include "ZoneCharts.h"
 
 #include <array>
+#include <charconv>
 #include <string_view>
 
 namespace halvard {
@@ -38,6 +39,51 @@ int AssignedFighter(const std::string& assignment) {
 }
 int AssignedToHit(const std::string& assignment) {
     return assignment.back() - '0';
+}
+
+// The records keep their texts as std::string, whose comparison with a literal goes through the
+// library's out-of-line compare; as a view it is compared in line, and these tests run on every
+// step and every click.
+bool Is(const std::string& text, std::string_view value) {
+    return std::string_view(text) == value;
+}
+
+// The display is redrawn after every shot and mostly shows what it showed already: a caption is
+// only written when it changes, and a number is put in place digit by digit.
+void ShowText(Label& label, std::string_view text) {
+    if (label.Caption != text) label.Caption.assign(text);
+}
+void ShowNumber(Label& label, int number) {
+    std::string& caption = label.Caption;
+    if (number < 0 || number > 99) {
+        char digits[12];
+        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+        caption.assign(digits, static_cast<std::size_t>(end - digits));
+        return;
+    }
+    const char tens = static_cast<char>('0' + number / 10);
+    const char units = static_cast<char>('0' + number % 10);
+    if (number < 10) {
+        if (caption.size() == 1 && caption[0] == units) return;
+        caption.clear();
+    } else {
+        if (caption.size() == 2 && caption[0] == tens && caption[1] == units) return;
+        caption.clear();
+        caption.push_back(tens);
+    }
+    caption.push_back(units);
+}
+
+// "fighter/to-hit", put together in place: every gun is aimed anew for every attack.
+void SetAssignment(std::string& tag, int fighter, int toHit) {
+    tag.clear();
+    if (fighter >= 0 && fighter <= 9 && toHit >= 0 && toHit <= 9) {
+        tag.push_back(static_cast<char>('0' + fighter));
+        tag.push_back('/');
+        tag.push_back(static_cast<char>('0' + toHit));
+        return;
+    }
+    tag.append(std::to_string(fighter)).append("/").append(std::to_string(toHit));
 }
 
 } // namespace
@@ -80,11 +126,11 @@ void MissionScreen::Form_Load() {
 
 std::string_view MissionScreen::CoverOfTheLeg() const {
     const ZoneRecord& zone = game_.Mission.Target.Zone[game_.Mission.CurrentZone];
-    return game_.Mission.Target.Direction == "Out" ? zone.CoverOut.View() : zone.CoverBack.View();
+    return Is(game_.Mission.Target.Direction, "Out") ? zone.CoverOut.View() : zone.CoverBack.View();
 }
 
 bool MissionScreen::OutboundAtTarget() const {
-    return game_.Mission.Target.Direction == "Out" && game_.AtTarget();
+    return Is(game_.Mission.Target.Direction, "Out") && game_.AtTarget();
 }
 
 bool MissionScreen::FighterCoverAvailable() const {
@@ -93,7 +139,7 @@ bool MissionScreen::FighterCoverAvailable() const {
 
 bool MissionScreen::GunReady(int gun) const {
     const GunRecord& record = game_.Guns[gun];
-    return record.Status == "OK" && record.Ammo >= 1 && record.Gunner >= 1;
+    return Is(record.Status, "OK") && record.Ammo >= 1 && record.Gunner >= 1;
 }
 
 bool MissionScreen::CanBeChasedOff(int fighter) const {
@@ -104,17 +150,19 @@ bool MissionScreen::CanBeChasedOff(int fighter) const {
 
 void MissionScreen::cmdNextStep_Click() {
     if (!cmdNextStep.Enabled) return;
+    // The fire exchange redraws the panels itself; the flak is the one other step that hurts
+    // the bomber, and its wounds and guns knocked out must reach the panels too.
+    const bool flak = nPhase == phase::FlakResults;
     Step();
     NextPhase();
-    // Flak, wounds and guns knocked out outside the fire exchange must reach the panels too.
-    RefreshDisplay();
+    if (flak) RefreshDisplay();
 }
 
 void MissionScreen::Step() {
     MissionRecord& mission = game_.Mission;
     switch (nPhase) {
     case phase::EnterNextZone: {
-        const int zone = mission.CurrentZone + (mission.Target.Direction == "Out" ? 1 : -1);
+        const int zone = mission.CurrentZone + (Is(mission.Target.Direction, "Out") ? 1 : -1);
         game_.AddMessage("");
         game_.AddMessage("[ZONE #", std::to_string(zone), "]");
         mission.CurrentZone = zone;
@@ -296,7 +344,7 @@ void MissionScreen::NextPhase() {
         }
         break;
     case phase::SuccessiveAttack:
-        if (sCover != "Good" && sCover != "Fair") {
+        if (!Is(sCover, "Good") && !Is(sCover, "Fair")) {
             EnterGunAssignment();
         } else {
             EnterPhase(phase::RollForCoverResults, "Roll for Cover Results");
@@ -356,7 +404,7 @@ void MissionScreen::lblGun_Click(int index) {
             const FighterRecord& fighter = game_.Fighters[i];
             const int toHit = ChartGunnery(game_, index, fighter.AttackPos, fighter.FighterType);
             if (toHit > 0) {
-                waves.Row[i].lblToHit.Caption = std::to_string(toHit);
+                ShowNumber(waves.Row[i].lblToHit, toHit);
                 nSelectedGun = index;
                 lblGun[index].BackColour = Colour::Yellow;
             }
@@ -396,7 +444,7 @@ void MissionScreen::lblToHit_Click(int index) {
             waves.Row[AssignedFighter(counter.Tag)].lblToHit.BackColour = Colour::Normal;
         const FighterRecord& fighter = game_.Fighters[index];
         const int toHit = ChartGunnery(game_, nSelectedGun, fighter.AttackPos, fighter.FighterType);
-        counter.Tag = std::to_string(index) + "/" + std::to_string(toHit);
+        SetAssignment(counter.Tag, index, toHit);
         cell.BackColour = Colour::Yellow;
         counter.BackColour = Colour::Yellow;
     }
@@ -426,7 +474,7 @@ void MissionScreen::CorvaneFire() {
         if (counter.Tag.empty()) continue;
         ChartDefensiveFire(game_, AssignedToHit(counter.Tag), gun, AssignedFighter(counter.Tag));
         --game_.Guns[gun].Ammo;
-        counter.Caption = std::to_string(game_.Guns[gun].Ammo);
+        ShowNumber(counter, game_.Guns[gun].Ammo);
     }
     RemoveFighters();
     for (Label& counter : lblGun)
@@ -438,17 +486,15 @@ void MissionScreen::EnemyFire() {
     const int n = nCurrentFighter;
     const int roll = game_.RollDice("1d6", "Enemy to Hit");
     const FighterRecord& fighter = game_.Fighters[n];
-    std::string line;
-    line.append(fighter.FighterType.View())
-        .append(" at ")
-        .append(NoToString(fighter.AttackPos, "PosNoToString"));
+    const std::string_view type = fighter.FighterType.View();
+    const std::string_view position = NoToString(fighter.AttackPos, "PosNoToString");
 
     if (roll < ChartEnemyToHit(fighter.AttackPos, fighter.DamageLevel)) {
         fraWaves().Row[n].lblToHit.Tag = MissedMark;
-        game_.AddMessage(line, " misses");
+        game_.AddMessage(type, " at ", position, " misses");
     } else {
         const int hits = ChartShellHits(game_, n);
-        game_.AddMessage(line, " registers ", std::to_string(hits), " hits");
+        game_.AddMessage(type, " at ", position, " registers ", std::to_string(hits), " hits");
         for (int hit = 1; hit <= hits; ++hit)
             ChartAreaDamage(game_, fighter.AttackPos);
     }
@@ -457,21 +503,26 @@ void MissionScreen::EnemyFire() {
 
 void MissionScreen::RefreshDisplay() {
     const MissionRecord& mission = game_.Mission;
-    lblMissionNo.Caption = std::to_string(mission.MissionNo);
-    lblTarget.Caption = mission.Target.Name;
-    lblTargetType.Caption = mission.Target.TargetType;
-    lblSquadronPos.Caption = mission.SquadronPos;
-    lblFormationPos.Caption = mission.FormationPos;
+    ShowNumber(lblMissionNo, mission.MissionNo);
+    ShowText(lblTarget, mission.Target.Name);
+    ShowText(lblTargetType, mission.Target.TargetType);
+    ShowText(lblSquadronPos, mission.SquadronPos);
+    ShowText(lblFormationPos, mission.FormationPos);
 
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
         const GunRecord& record = game_.Guns[gun];
-        lblGun[gun].Caption = std::to_string(record.Ammo);
+        const GunLook look{record.Ammo, Is(record.Status, "Out"), record.Gunner == 0};
+        std::optional<GunLook>& drawn = drawnGuns_[static_cast<std::size_t>(gun - FirstGun)];
+        if (drawn == look) continue;
+        drawn = look;
+
+        ShowNumber(lblGun[gun], look.Ammo);
         Colour colour;
-        if (record.Ammo == 0)
+        if (look.Ammo == 0)
             colour = Colour::Orange;
-        else if (record.Status == "Out")
+        else if (look.Out)
             colour = Colour::Red;
-        else if (record.Gunner == 0)
+        else if (look.Unmanned)
             colour = Colour::Blue;
         else
             continue;
@@ -480,16 +531,21 @@ void MissionScreen::RefreshDisplay() {
     }
 
     for (int member = 1; member <= CrewCount; ++member) {
+        const int level = game_.Crew[member].Wound;
+        int& drawn = drawnWounds_[static_cast<std::size_t>(member - 1)];
+        if (level == drawn) continue;
+        drawn = level;
+        if (level == 0) continue;
+
         Label& wound = lblCrewWound[member];
         Label& position = lblCrewPos[member];
         Label& name = lblCrewName[member];
         auto paint = [&](std::string_view caption, Colour colour, bool bold) {
-            wound.Caption = caption;
+            ShowText(wound, caption);
             wound.ForeColour = position.ForeColour = name.ForeColour = colour;
             if (bold) wound.Bold = true;
         };
-        switch (game_.Crew[member].Wound) {
-        case 0: break;
+        switch (level) {
         case 1: paint("LW", Colour::Blue, false); break;
         case 2: paint("LW2", Colour::Blue, true); break;
         case 3: paint("SW", Colour::Red, true); break;

@@ -8,7 +8,9 @@
 #include "IndexedArray.h"
 #include "View.h"
 
+#include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -65,7 +67,9 @@ class MissionScreen {
     void cmdOK_Click();
 
     // Redraws the mission, gun and crew panels from the mission state. Only ever worsens a
-    // colour: ammunition, guns and wounds never recover within a mission.
+    // colour: ammunition, guns and wounds never recover within a mission. The labels are the
+    // screen's own: a gun or crew member whose record is as it was at the last redraw is not
+    // drawn again.
     void RefreshDisplay();
     // Highlights every ready gun that has a shot at a fighter of the wave.
     void PreAssignGuns();
@@ -120,8 +124,20 @@ class MissionScreen {
     void EnterGunAssignment();
     int FighterCount() const;
 
+    // What each gun and crew member was last drawn from. The panels are redrawn after every
+    // shot, and mostly little has changed: what is as it was is not drawn again.
+    struct GunLook {
+        int Ammo = 0;
+        bool Out = false;
+        bool Unmanned = false;
+
+        friend bool operator==(const GunLook&, const GunLook&) = default;
+    };
+
     Game& game_;
     std::function<void()> unload_;
+    std::array<std::optional<GunLook>, LastGun - FirstGun + 1> drawnGuns_;
+    std::array<int, CrewCount> drawnWounds_{}; // a wound of 0 draws nothing
 };
 
 } // namespace halvard
