@@ -5,7 +5,7 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <algorithm>
-#include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <type_traits>
@@ -42,10 +42,11 @@ CREATE TABLE Gunnery (Gun INTEGER, Position INTEGER, Me109 INTEGER, Me110 INTEGE
 }
 
 ScratchDirectory::ScratchDirectory() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("halvard-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
+    // A new directory every time: one left behind by a test run that was killed, under a
+    // process id that has come round again, must not hand its files to this test.
+    std::string name = (std::filesystem::temp_directory_path() / "halvard-test-XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot make a directory like " + name);
+    path_ = name;
 }
 
 ScratchDirectory::~ScratchDirectory() {
