@@ -86,24 +86,24 @@ int LandingModifier(const Game& game) {
 void ChartLanding(Game& game) {
     const int roll = game.RollDice("2d6", "Landing on Land");
     if (roll == 12) {
-        game.AddMessage("Crew and Corvane safe.");
+        game.AddMessage(landing::Safe);
         return;
     }
     const int total = roll + LandingModifier(game);
     const int explosionDie = game.RollDice("1d6");
 
     if (total <= 0 && explosionDie == 6 && game.Damage.BombsAboard)
-        game.AddMessage("Explosion.  Corvane and all remaining crewmen destroyed.");
+        game.AddMessage(landing::Explosion);
     else if (total >= 2)
-        game.AddMessage("Crew and Corvane safe.");
+        game.AddMessage(landing::Safe);
     else if (total == 1)
-        game.AddMessage("Crew safe and Corvane repairable by next mission.");
+        game.AddMessage(landing::Repairable);
     else if (total == 0)
-        game.AddMessage("Crew safe and Corvane irrepairably damaged.");
+        game.AddMessage(landing::Irreparable);
     else if (total >= -2)
-        game.AddMessage("Corvane wrecked");
+        game.AddMessage(landing::Wrecked);
     else
-        game.AddMessage("Crew KIA and Corvane wrecked.");
+        game.AddMessage(landing::CrewKilledWrecked);
 }
 
 } // namespace halvard

@@ -22,7 +22,17 @@ int ChartFighterCoverResult(Game& game, std::string_view cover);
 // Weather over the base (zone 1) or over the target (any other zone), stored and reported.
 void ChartWeather(Game& game, int zone);
 
-// The landing at the end of the mission, reported as one line.
+// The landing chart's outcomes as the message list words them, best first.
+namespace landing {
+inline constexpr std::string_view Safe = "Crew and Corvane safe.";
+inline constexpr std::string_view Repairable = "Crew safe and Corvane repairable by next mission.";
+inline constexpr std::string_view Irreparable = "Crew safe and Corvane irrepairably damaged.";
+inline constexpr std::string_view Wrecked = "Corvane wrecked";
+inline constexpr std::string_view CrewKilledWrecked = "Crew KIA and Corvane wrecked.";
+inline constexpr std::string_view Explosion = "Explosion.  Corvane and all remaining crewmen destroyed.";
+} // namespace landing
+
+// The landing at the end of the mission, reported as one line: one of the outcomes above.
 void ChartLanding(Game& game);
 
 } // namespace halvard

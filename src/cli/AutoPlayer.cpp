@@ -2,6 +2,7 @@
 
 #include "EntryFlow.h"
 #include "Game.h"
+#include "ZoneCharts.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,12 +13,12 @@
 namespace halvard {
 
 const std::array<OutcomeName, OutcomeCount> OutcomeNames = {{
-    {"safe", "Crew and Corvane safe."},
-    {"repairable", "Crew safe and Corvane repairable by next mission."},
-    {"irreparable", "Crew safe and Corvane irrepairably damaged."},
-    {"wrecked", "Corvane wrecked"},
-    {"crew_killed_wrecked", "Crew KIA and Corvane wrecked."},
-    {"landing_explosion", "Explosion.  Corvane and all remaining crewmen destroyed."},
+    {"safe", landing::Safe},
+    {"repairable", landing::Repairable},
+    {"irreparable", landing::Irreparable},
+    {"wrecked", landing::Wrecked},
+    {"crew_killed_wrecked", landing::CrewKilledWrecked},
+    {"landing_explosion", landing::Explosion},
     {"bombs_detonated", "Bombs detonated in flight"},
     {"fuel_tank_exploded", "Fuel tank exploded in flight"},
     {"bailed_out", "Crew bailed out in flight"},

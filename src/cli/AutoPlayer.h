@@ -14,12 +14,13 @@ class Game;
 
 // How a mission ended: one of the landing chart's outcomes, or the bomber lost on the way.
 enum class Outcome : std::size_t {
-    Safe,              // "Crew and Corvane safe."
-    Repairable,        // "Crew safe and Corvane repairable by next mission."
-    Irreparable,       // "Crew safe and Corvane irrepairably damaged."
-    Wrecked,           // "Corvane wrecked"
-    CrewKilledWrecked, // "Crew KIA and Corvane wrecked."
-    LandingExplosion,  // "Explosion.  Corvane and all remaining crewmen destroyed."
+    // The landing chart's outcomes, in its order (landing:: in ZoneCharts.h).
+    Safe,
+    Repairable,
+    Irreparable,
+    Wrecked,
+    CrewKilledWrecked,
+    LandingExplosion,
     BombsDetonated,    // in flight: the bombs went off in the bay
     FuelTankExploded,  // in flight: a fuel-tank fire became an explosion
     BailedOut,         // in flight: a runaway engine or a fuel-tank fire made the crew jump

@@ -42,6 +42,12 @@ inline void Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Selects "Choose Your Own Target" and types the name.
+inline void ChooseOwnTarget(ui::frmGetTarget* dialog, const QString& name) {
+    Click(dialog->optTargetChoice[1]);
+    dialog->cboTargetList->setEditText(name);
+}
+
 struct DesktopHarness {
     // A game of this seed; with dice, every die comes from them instead.
     explicit DesktopHarness(std::uint64_t seed = 1, std::optional<FaceScript> dice = std::nullopt,
@@ -55,6 +61,13 @@ struct DesktopHarness {
     }
 
     ui::frmEntry* Entry() { return &desktop->Entry(); }
+    // Clicks the start region: the target dialog it opens.
+    ui::frmGetTarget* OpenTargetDialog() {
+        Click(Control(Entry(), "imgChoice_0"));
+        if (desktop->TargetDialog() == nullptr) throw std::runtime_error("region 0 opened no target dialog");
+        return desktop->TargetDialog();
+    }
+
     // The roll window, once a mission has made it.
     ui::frmMain* RollWindow() {
         if (desktop->RollWindow() == nullptr) throw std::runtime_error("no roll window yet");

@@ -13,21 +13,10 @@
 namespace halvard {
 namespace {
 
+using test::ChooseOwnTarget;
 using test::Click;
 using test::Control;
 using test::DesktopHarness;
-
-ui::frmGetTarget* OpenTargetDialog(DesktopHarness& program) {
-    Click(Control(program.Entry(), "imgChoice_0"));
-    ui::frmGetTarget* dialog = program.desktop->TargetDialog();
-    if (dialog == nullptr) throw std::runtime_error("region 0 opened no target dialog");
-    return dialog;
-}
-
-void ChooseOwnTarget(ui::frmGetTarget* dialog, const QString& name) {
-    Click(dialog->optTargetChoice[1]);
-    dialog->cboTargetList->setEditText(name);
-}
 
 TEST(EntryScreen, RegionsWithoutAnActionChangeNothing) {
     DesktopHarness program;
@@ -54,7 +43,7 @@ TEST(EntryScreen, ClosingTheWindowEndsTheProgram) {
 
 TEST(EntryScreen, RegionZeroOpensTheTargetDialogModally) {
     DesktopHarness program;
-    ui::frmGetTarget* dialog = OpenTargetDialog(program);
+    ui::frmGetTarget* dialog = program.OpenTargetDialog();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(dialog->isModal());
     EXPECT_EQ(dialog->windowTitle(), "Single Mission Target Selection");
@@ -77,7 +66,7 @@ TEST(EntryScreen, F1OpensTheAboutDialog) {
 
 TEST(TargetDialog, OptionButtonsEnableAndDisableTheList) {
     DesktopHarness program;
-    ui::frmGetTarget* dialog = OpenTargetDialog(program);
+    ui::frmGetTarget* dialog = program.OpenTargetDialog();
     Click(dialog->optTargetChoice[1]);
     EXPECT_TRUE(dialog->cboTargetList->isEnabled());
     EXPECT_FALSE(dialog->optTargetChoice[0]->isChecked());
@@ -88,7 +77,7 @@ TEST(TargetDialog, OptionButtonsEnableAndDisableTheList) {
 
 TEST(TargetDialog, OkOnAnEmptyTextKeepsTheDialogOpenThenFliesTheChosenTarget) {
     DesktopHarness program;
-    ui::frmGetTarget* dialog = OpenTargetDialog(program);
+    ui::frmGetTarget* dialog = program.OpenTargetDialog();
     ChooseOwnTarget(dialog, "");
     Click(dialog->cmdOK);
     ASSERT_EQ(program.desktop->TargetDialog(), dialog);
@@ -107,7 +96,7 @@ TEST(TargetDialog, OkOnAnEmptyTextKeepsTheDialogOpenThenFliesTheChosenTarget) {
 
 TEST(TargetDialog, AnUnknownNameIsRefusedInAMessageBox) {
     DesktopHarness program;
-    ui::frmGetTarget* dialog = OpenTargetDialog(program);
+    ui::frmGetTarget* dialog = program.OpenTargetDialog();
     ChooseOwnTarget(dialog, "Atlantis");
     Click(dialog->cmdOK);
     EXPECT_EQ(program.desktop->TargetDialog(), dialog);
@@ -118,18 +107,18 @@ TEST(TargetDialog, AnUnknownNameIsRefusedInAMessageBox) {
 
 TEST(TargetDialog, CancelBeforeAnyTargetKeepsTheEntryScreen) {
     DesktopHarness program;
-    Click(OpenTargetDialog(program)->cmdCancel);
+    Click(program.OpenTargetDialog()->cmdCancel);
     test::Settle();
     EXPECT_EQ(program.desktop->TargetDialog(), nullptr);
     EXPECT_EQ(program.desktop->Mission(), nullptr);
     EXPECT_TRUE(program.Entry()->isVisible());
     // The start region still opens a dialog afterwards.
-    EXPECT_NE(OpenTargetDialog(program), nullptr);
+    EXPECT_NE(program.OpenTargetDialog(), nullptr);
 }
 
 TEST(TargetDialog, CancelAfterAConfirmedTargetFliesItAgain) {
     DesktopHarness program;
-    ui::frmGetTarget* dialog = OpenTargetDialog(program);
+    ui::frmGetTarget* dialog = program.OpenTargetDialog();
     ChooseOwnTarget(dialog, "Paris");
     Click(dialog->cmdOK);
     Click(program.desktop->Mission()->cmdOK);
@@ -137,18 +126,18 @@ TEST(TargetDialog, CancelAfterAConfirmedTargetFliesItAgain) {
     EXPECT_EQ(program.desktop->Mission(), nullptr);
     EXPECT_TRUE(program.RollWindow()->isVisible()) << "the roll window stays after a mission";
 
-    Click(OpenTargetDialog(program)->cmdCancel);
+    Click(program.OpenTargetDialog()->cmdCancel);
     ASSERT_NE(program.desktop->Mission(), nullptr);
     EXPECT_EQ(program.desktop->Mission()->lblTarget->text(), "Paris");
 }
 
 TEST(TargetDialog, EnterPressesOkAndEscapePressesCancel) {
     DesktopHarness program;
-    QTest::keyClick(OpenTargetDialog(program), Qt::Key_Escape);
+    QTest::keyClick(program.OpenTargetDialog(), Qt::Key_Escape);
     EXPECT_EQ(program.desktop->TargetDialog(), nullptr);
     EXPECT_TRUE(program.Entry()->isVisible());
 
-    ui::frmGetTarget* dialog = OpenTargetDialog(program);
+    ui::frmGetTarget* dialog = program.OpenTargetDialog();
     QTest::keyClick(dialog, Qt::Key_Return);
     ASSERT_NE(program.desktop->Mission(), nullptr) << "Enter confirmed the random choice";
     EXPECT_EQ(program.game->SelectedTarget, program.desktop->Mission()->lblTarget->text().toStdString());
@@ -156,7 +145,7 @@ TEST(TargetDialog, EnterPressesOkAndEscapePressesCancel) {
 
 TEST(MissionScreen, ClosingItEndsTheMissionLikeOk) {
     DesktopHarness program;
-    Click(OpenTargetDialog(program)->cmdOK);
+    Click(program.OpenTargetDialog()->cmdOK);
     program.desktop->Mission()->close();
     EXPECT_EQ(program.desktop->Mission(), nullptr);
     EXPECT_TRUE(program.Entry()->isVisible());
@@ -165,7 +154,7 @@ TEST(MissionScreen, ClosingItEndsTheMissionLikeOk) {
 
 TEST(RollWindow, ClosingHidesItAndTheNextMissionShowsItWithItsLines) {
     DesktopHarness program;
-    Click(OpenTargetDialog(program)->cmdOK);
+    Click(program.OpenTargetDialog()->cmdOK);
     QListWidget* rolls = program.RollWindow()->lstRollDice;
     const int linesBefore = rolls->count();
     ASSERT_GT(linesBefore, 0) << "the mission's set-up rolls";
@@ -173,7 +162,7 @@ TEST(RollWindow, ClosingHidesItAndTheNextMissionShowsItWithItsLines) {
     EXPECT_FALSE(program.RollWindow()->isVisible());
     Click(program.desktop->Mission()->cmdNextStep);
     Click(program.desktop->Mission()->cmdOK);
-    Click(OpenTargetDialog(program)->cmdOK);
+    Click(program.OpenTargetDialog()->cmdOK);
     EXPECT_TRUE(program.RollWindow()->isVisible());
     // Nothing was cleared: the list holds every roll of the run, up to its 38 lines.
     EXPECT_EQ(rolls->count(), static_cast<int>(std::min<std::size_t>(38, program.game->Rolls.Total())));

@@ -133,11 +133,6 @@ TEST_P(WindowReplay, WidgetsShowWhatTheTraceRecorded) {
 
     std::size_t screenIndex = 0;
     int steps = 0;
-    const auto openDialog = [&] {
-        Click(test::Control(program.Entry(), "imgChoice_0"));
-        if (desktop.TargetDialog() == nullptr) throw std::runtime_error("no target dialog");
-        return desktop.TargetDialog();
-    };
     for (const std::string& line : Lines(GoldenFile(std::string(replay.name) + ".commands"))) {
         std::istringstream words(line);
         std::string command, argument;
@@ -149,14 +144,14 @@ TEST_P(WindowReplay, WidgetsShowWhatTheTraceRecorded) {
         if (command == "mission") {
             desktop.Flow().FixMissionNumber(std::stoi(argument));
         } else if (command == "random") {
-            Click(openDialog()->cmdOK);
+            Click(program.OpenTargetDialog()->cmdOK);
         } else if (command == "choose") {
-            ui::frmGetTarget* dialog = openDialog();
+            ui::frmGetTarget* dialog = program.OpenTargetDialog();
             Click(dialog->optTargetChoice[1]);
             dialog->cboTargetList->setCurrentIndex(dialog->cboTargetList->findText(QString::fromStdString(argument)));
             Click(dialog->cmdOK);
         } else if (command == "cancel") {
-            Click(openDialog()->cmdCancel);
+            Click(program.OpenTargetDialog()->cmdCancel);
         } else if (command == "step") {
             ASSERT_NE(mission, nullptr);
             // Every other step by keyboard: the shortcut obeys the button's enabled state too.
@@ -199,8 +194,7 @@ TEST_P(WindowReplay, WidgetsShowWhatTheTraceRecorded) {
 
 TEST(WindowReplay, ListsKeepTheirCapsThroughAWholeMission) {
     test::DesktopHarness program(12);
-    Click(test::Control(program.Entry(), "imgChoice_0"));
-    Click(program.desktop->TargetDialog()->cmdOK);
+    Click(program.OpenTargetDialog()->cmdOK);
     ui::frmMission* mission = program.desktop->Mission();
     ASSERT_NE(mission, nullptr);
     // Step on until the landing disables the button for good. The button is also disabled while

@@ -120,11 +120,8 @@ TEST(Startup, ATargetNamedWithAnApostropheIsChosenAndFlown) {
     test::MakeApostropheDatabase(dir.Path());
     const GameDatabase database = OpenGameDatabase(dir.Path());
     test::DesktopHarness program(3, std::nullopt, database);
-    test::Click(test::Control(program.Entry(), "imgChoice_0"));
-    ui::frmGetTarget* dialog = program.desktop->TargetDialog();
-    ASSERT_NE(dialog, nullptr);
-    test::Click(dialog->optTargetChoice[1]);
-    dialog->cboTargetList->setEditText(QString::fromStdString(std::string(test::ApostropheTarget)));
+    ui::frmGetTarget* dialog = program.OpenTargetDialog();
+    test::ChooseOwnTarget(dialog, QString::fromStdString(std::string(test::ApostropheTarget)));
     test::Click(dialog->cmdOK);
     ui::frmMission* mission = program.desktop->Mission();
     ASSERT_NE(mission, nullptr);
