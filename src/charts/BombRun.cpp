@@ -47,6 +47,8 @@ int BombRunModifier(const Game& game, int extraPenalty) {
     const std::string& weather = game.Mission.Target.WeatherTarget;
     int modifier = 0;
     if (game.Crew[Bombardier].Wound == 2) modifier -= 1;
+    // A bombardier of ten missions or more who is at most lightly wounded.
+    if (game.Crew[Bombardier].Missions >= 10 && game.Crew[Bombardier].Wound <= 1) modifier += 1;
     if (extraPenalty > 0) modifier -= 1;
     if (weather == "Poor") modifier -= 1;
     if (weather == "Bad") modifier -= 2;

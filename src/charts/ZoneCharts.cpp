@@ -62,6 +62,12 @@ void ChartWeather(Game& game, int zone) {
 
 namespace {
 
+// The pilot's or the co-pilot's seat held by its own crew member, with more than ten missions
+// behind him.
+bool SeasonedAtTheControls(const Game& game, int seat) {
+    return game.CrewPos[seat].Occupant == seat && game.Crew[seat].Missions > 10;
+}
+
 int LandingModifier(const Game& game) {
     const DamageRecord& damage = game.Damage;
     const std::string& weather = game.Mission.Target.WeatherBase;
@@ -69,6 +75,7 @@ int LandingModifier(const Game& game) {
     if (weather == "Poor") modifier -= 1;
     if (weather == "Bad") modifier -= 2;
     if (game.Crew[1].Wound >= 3 && game.Crew[2].Wound >= 3) modifier -= 11; // nobody left to fly her
+    if (SeasonedAtTheControls(game, 1) || SeasonedAtTheControls(game, 2)) modifier += 1;
     if (damage.WindowHits >= 2) modifier -= 1;
     if (damage.ControlCableHits >= 2) modifier -= 1;
     if (damage.TailwheelDamaged) modifier -= 1;

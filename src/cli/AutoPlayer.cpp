@@ -12,32 +12,7 @@
 
 namespace halvard {
 
-const std::array<OutcomeName, OutcomeCount> OutcomeNames = {{
-    {"safe", landing::Safe},
-    {"repairable", landing::Repairable},
-    {"irreparable", landing::Irreparable},
-    {"wrecked", landing::Wrecked},
-    {"crew_killed_wrecked", landing::CrewKilledWrecked},
-    {"landing_explosion", landing::Explosion},
-    {"bombs_detonated", "Bombs detonated in flight"},
-    {"fuel_tank_exploded", "Fuel tank exploded in flight"},
-    {"bailed_out", "Crew bailed out in flight"},
-    {"crew_killed", "Whole crew killed in flight"},
-}};
-
 namespace {
-
-// How the damage tables word the ends of a bomber in flight, at the end of their lines.
-struct InFlightLoss {
-    std::string_view LineEnd;
-    Outcome End;
-};
-constexpr InFlightLoss InFlightLosses[] = {
-    {"BOMBS DETONATE - Corvane DESTROYED AND ENTIRE CREW KIA", Outcome::BombsDetonated},
-    {"Fire: Explosion", Outcome::FuelTankExploded},
-    {"Fire: Bailout", Outcome::BailedOut},
-    {"Immediate bailout", Outcome::BailedOut},
-};
 
 constexpr int Killed = 4;
 // A phase can take many presses (a wave's fighters fire one per press), but a mission that
@@ -56,39 +31,6 @@ std::optional<int> CaptionNumber(const std::string& caption) {
     return number;
 }
 
-// A message line as the parts the message list was given: read without putting it together.
-class LineParts {
-  public:
-    explicit LineParts(std::span<const std::string_view> parts) : parts_(parts) {}
-
-    // The last character, or NUL for an empty line.
-    char Back() const {
-        for (auto part = parts_.rbegin(); part != parts_.rend(); ++part)
-            if (!part->empty()) return part->back();
-        return '\0';
-    }
-
-    bool EndsWith(std::string_view end) const {
-        for (auto part = parts_.rbegin(); part != parts_.rend() && !end.empty(); ++part) {
-            const std::size_t n = std::min(part->size(), end.size());
-            if (part->substr(part->size() - n) != end.substr(end.size() - n)) return false;
-            end.remove_suffix(n);
-        }
-        return end.empty();
-    }
-
-    bool Equals(std::string_view text) const {
-        for (std::string_view part : parts_) {
-            if (!text.starts_with(part)) return false;
-            text.remove_prefix(part.size());
-        }
-        return text.empty();
-    }
-
-  private:
-    std::span<const std::string_view> parts_;
-};
-
 class Player {
   public:
     Player(Game& game, MissionScreen& screen) : game_(game), screen_(screen) {}
@@ -102,46 +44,23 @@ class Player {
                 if (screen_.nPhase != phase::LandingAtBase)
                     throw std::logic_error("the step button is disabled in phase " +
                                            std::to_string(screen_.nPhase));
-                if (!landed_) throw std::logic_error("the landing wrote no outcome");
-                Finish(*landed_);
+                if (!watcher_.Ending()) throw std::logic_error("the landing wrote no outcome");
                 return;
             }
             landing_ = screen_.nPhase == phase::LandingAtBase;
             screen_.cmdNextStep_Click();
-            if (lost_) return;
-            if (WholeCrewKilled()) {
-                Finish(Outcome::CrewKilled);
-                return;
-            }
+            watcher_.CheckCrew(game_);
+            if (watcher_.LostInFlight()) return;
         }
         throw std::logic_error("the mission did not end");
     }
 
-    // Every message line passes here, in the parts it is made of: the damage tables announce
-    // the loss of the bomber only in words, and the landing chart its outcome.
-    void Read(const LineParts& line) {
-        if (landing_) {
-            for (std::size_t i = 0; i <= static_cast<std::size_t>(Outcome::LandingExplosion); ++i)
-                if (line.Equals(OutcomeNames[i].Label)) landed_ = static_cast<Outcome>(i);
-            return;
-        }
-        if (lost_) return;
-        const char last = line.Back();
-        for (const InFlightLoss& loss : InFlightLosses)
-            if (last == loss.LineEnd.back() && line.EndsWith(loss.LineEnd)) {
-                Finish(loss.End);
-                return;
-            }
-    }
+    // Every message line passes here, in the parts it is made of.
+    void Read(const LineParts& line) { watcher_.Read(line, landing_); }
 
-    Outcome Ending() const { return end_; }
+    Outcome Ending() const { return *watcher_.Ending(); }
 
   private:
-    void Finish(Outcome outcome) {
-        end_ = outcome;
-        lost_ = BomberLost(outcome);
-    }
-
     // The cover chases off the first fighters it can.
     void MarkChasedOff() {
         const int fighters = std::min(game_.Fighters.UpperBound(), WaveRows);
@@ -172,18 +91,10 @@ class Player {
         }
     }
 
-    bool WholeCrewKilled() const {
-        for (const CrewRecord& member : game_.Crew)
-            if (member.Wound < Killed) return false;
-        return true;
-    }
-
     Game& game_;
     MissionScreen& screen_;
-    Outcome end_ = Outcome::Safe;
-    bool lost_ = false;
+    EndingWatcher watcher_;
     bool landing_ = false; // the step pressed is the landing
-    std::optional<Outcome> landed_;
 };
 
 MissionResult ReadResult(const Game& game, const MissionScreen& screen, Outcome end) {

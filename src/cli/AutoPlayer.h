@@ -3,7 +3,8 @@
 // The simulator's player: flies one whole mission through the same screens a person uses,
 // clicking what a sensible player clicks, and reads the outcome off the screens and the state.
 
-#include <array>
+#include "Outcome.h"
+
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -11,40 +12,6 @@
 namespace halvard {
 
 class Game;
-
-// How a mission ended: one of the landing chart's outcomes, or the bomber lost on the way.
-enum class Outcome : std::size_t {
-    // The landing chart's outcomes, in its order (landing:: in ZoneCharts.h).
-    Safe,
-    Repairable,
-    Irreparable,
-    Wrecked,
-    CrewKilledWrecked,
-    LandingExplosion,
-    BombsDetonated,    // in flight: the bombs went off in the bay
-    FuelTankExploded,  // in flight: a fuel-tank fire became an explosion
-    BailedOut,         // in flight: a runaway engine or a fuel-tank fire made the crew jump
-    CrewKilled,        // in flight: every crew member killed
-};
-inline constexpr std::size_t OutcomeCount = 10;
-
-struct OutcomeName {
-    std::string_view Key;   // for machine-readable reports
-    std::string_view Label; // as the message list words it, or what happened in flight
-};
-// By Outcome, in its order.
-extern const std::array<OutcomeName, OutcomeCount> OutcomeNames;
-
-// The bomber does not come back fit to fly again: it was destroyed or abandoned in flight, or
-// the landing wrecked it, blew it up or damaged it beyond repair.
-constexpr bool BomberLost(Outcome outcome) {
-    return outcome != Outcome::Safe && outcome != Outcome::Repairable;
-}
-// The outcome says that every crew member still aboard died with the bomber.
-constexpr bool KillsTheCrew(Outcome outcome) {
-    return outcome == Outcome::CrewKilledWrecked || outcome == Outcome::LandingExplosion ||
-           outcome == Outcome::BombsDetonated;
-}
 
 struct MissionResult {
     std::size_t Target = 0; // index in the game database's target table

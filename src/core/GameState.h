@@ -86,6 +86,9 @@ struct MissionRecord {
 
 struct CrewRecord {
     int Wound = 0; // 0 unhurt, 1 LW, 2 LW2, 3 SW, 4 KIA
+    // Missions this crew member has flown before this one. Only a tour of missions fills it; a
+    // single mission's crew are all on their first.
+    int Missions = 0;
 
     friend bool operator==(const CrewRecord&, const CrewRecord&) = default;
 };

@@ -59,6 +59,7 @@ void EntryFlow::TargetDialogClosed(bool confirmed) {
     }
     // The dialog that called in here stays alive until the next one replaces it.
     mission_ = std::make_unique<MissionScreen>(game_, [this] { MissionClosed(); });
+    if (crewNames_) mission_->NameTheCrew(*crewNames_);
     mission_->Form_Load();
     current_ = Screen::Mission;
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace halvard {
 
@@ -46,6 +47,9 @@ class EntryFlow {
     // range) instead of the random draw; nullopt draws again.
     void FixMissionNumber(std::optional<int> missionNumber);
 
+    // The names the mission screens show for the crew, from the next mission on.
+    void NameTheCrew(const IndexedArray<std::string, 1, CrewCount>& names) { crewNames_ = names; }
+
   private:
     void TargetDialogClosed(bool confirmed);
     void MissionClosed();
@@ -57,6 +61,7 @@ class EntryFlow {
     // when a target has been confirmed.
     std::unique_ptr<MissionScreen> mission_;
     std::optional<int> fixedMissionNumber_;
+    std::optional<IndexedArray<std::string, 1, CrewCount>> crewNames_;
 };
 
 } // namespace halvard

@@ -98,6 +98,11 @@ MissionScreen::MissionScreen(Game& game, std::function<void()> unload)
     }
 }
 
+void MissionScreen::NameTheCrew(const IndexedArray<std::string, 1, CrewCount>& names) {
+    for (int member = 1; member <= CrewCount; ++member)
+        lblCrewName[member].Caption = names[member];
+}
+
 WavePanel& MissionScreen::fraWaves() {
     return game_.Waves;
 }
@@ -472,7 +477,11 @@ void MissionScreen::CorvaneFire() {
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
         Label& counter = lblGun[gun];
         if (counter.Tag.empty()) continue;
-        ChartDefensiveFire(game_, AssignedToHit(counter.Tag), gun, AssignedFighter(counter.Tag));
+        const int fighter = AssignedFighter(counter.Tag);
+        const bool standing = game_.Fighters[fighter].DamageLevel < 3;
+        ChartDefensiveFire(game_, AssignedToHit(counter.Tag), gun, fighter);
+        const int gunner = game_.Guns[gun].Gunner;
+        if (standing && game_.Fighters[fighter].DamageLevel >= 3 && gunner >= 1) ++FightersDestroyedBy[gunner];
         --game_.Guns[gun].Ammo;
         ShowNumber(counter, game_.Guns[gun].Ammo);
     }

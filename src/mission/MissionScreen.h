@@ -55,6 +55,9 @@ class MissionScreen {
     MissionScreen(const MissionScreen&) = delete;
     MissionScreen& operator=(const MissionScreen&) = delete;
 
+    // The crew's names for the crew panel, in place of "(names later)", by crew member.
+    void NameTheCrew(const IndexedArray<std::string, 1, CrewCount>& names);
+
     // Loads the selected target, sets the mission up and shows it; phase 1.
     void Form_Load();
     // Performs the step of the current phase, then moves to the next one.
@@ -111,6 +114,10 @@ class MissionScreen {
     int nCurrentFighter = 0;
     int nRemovals = 0;
     int nSelectedGun = 0;
+
+    // Fighters destroyed in this mission, by the crew member of the gun whose shot first
+    // brought each to DamageLevel 3: later shots of the same volley add nothing.
+    IndexedArray<int, 1, CrewCount> FightersDestroyedBy{};
 
   private:
     // The fighter cover of the current zone on the leg being flown.
