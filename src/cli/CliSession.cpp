@@ -1,5 +1,6 @@
 #include "CliSession.h"
 
+#include "CampaignSession.h"
 #include "Game.h"
 #include "Views.h"
 
@@ -44,19 +45,48 @@ std::string_view CellMark(Colour colour) {
 } // namespace
 
 CliSession::CliSession(Game& game, std::ostream& out, bool trace)
-    : game_(game), out_(out), trace_(trace), flow_(game) {
-    if (trace_) {
-        game_.Rolls.SetListener([this](std::string_view line) { out_ << "R " << line << '\n'; });
-        game_.Messages.SetListener([this](std::string_view line) { out_ << "M " << line << '\n'; });
-    } else {
-        game_.Rolls.SetListener([this](std::string_view line) { out_ << "        roll " << line << '\n'; });
-        game_.Messages.SetListener([this](std::string_view line) { out_ << line << '\n'; });
-    }
+    : game_(game), out_(out), trace_(trace), ownFlow_(std::make_unique<EntryFlow>(game)) {
+    game_.Rolls.SetListener([this](std::string_view line) { Follow("R " + std::string(line)); });
+    game_.Messages.SetListener([this](std::string_view line) { Follow("M " + std::string(line)); });
+}
+
+CliSession::CliSession(CampaignSession& campaign, std::ostream& out, bool trace)
+    : game_(campaign.CurrentGame()), out_(out), trace_(trace), campaign_(&campaign) {
+    // Lines come once they are committed, so nothing is shown that a crash could take back.
+    campaign.Follow([this](std::string_view line) { Follow(line); });
 }
 
 CliSession::~CliSession() {
+    if (campaign_) {
+        campaign_->Follow({});
+        return;
+    }
     game_.Rolls.SetListener({});
     game_.Messages.SetListener({});
+}
+
+EntryFlow& CliSession::flow() {
+    return campaign_ ? campaign_->Flow() : *ownFlow_;
+}
+
+const EntryFlow& CliSession::Flow() const {
+    return campaign_ ? campaign_->Flow() : *ownFlow_;
+}
+
+// A line as the trace prints it, "R ..." or "M ...".
+void CliSession::Follow(std::string_view line) {
+    if (trace_)
+        out_ << line << '\n';
+    else if (line.starts_with("R "))
+        out_ << "        roll " << line.substr(2) << '\n';
+    else
+        out_ << line.substr(2) << '\n';
+}
+
+ActionResult CliSession::Perform(const Action& action) {
+    ActionResult result = campaign_ ? campaign_->Perform(action) : PerformAction(flow(), action);
+    if (!result.Refusal.empty()) Refuse(result.Refusal);
+    return result;
 }
 
 const char* CliSession::CommandHelp() {
@@ -92,54 +122,44 @@ void CliSession::Refuse(std::string_view reason) {
 }
 
 bool CliSession::NeedsMission(std::string_view command) {
-    if (flow_.Current() == Screen::Mission) return true;
+    if (flow().Current() == Screen::Mission) return true;
     Refuse(std::string(command) + ": no mission screen is loaded");
     return false;
 }
 
 bool CliSession::NeedsEntry(std::string_view command) {
-    if (flow_.Current() == Screen::Entry) return true;
+    if (flow().Current() == Screen::Entry) return true;
     Refuse(std::string(command) + ": only on the entry screen");
     return false;
 }
 
 bool CliSession::Run(std::string_view command, std::string_view argument) {
+    if (campaign_ && RunCampaignCommand(command, argument)) return true;
     // Commands that take an argument.
     if (command == "mission") {
         if (argument == "random") {
-            flow_.FixMissionNumber(std::nullopt);
+            flow().FixMissionNumber(std::nullopt);
         } else if (const auto number = NumberIn(argument, 1, 25)) {
-            flow_.FixMissionNumber(number);
+            flow().FixMissionNumber(number);
         } else {
             Refuse("mission: a number 1-25 or \"random\"");
         }
         return true;
     }
     if (command == "choose") {
-        if (NeedsEntry(command)) SelectTarget(command, argument);
+        if (NeedsEntry(command)) SelectTarget({ActionKind::Choose, 0, std::string(argument)});
         return true;
     }
-    if (command == "cell") {
+    if (command == "cell" || command == "gun") {
         if (!NeedsMission(command)) return true;
-        const auto row = NumberIn(argument, 1, WaveRows);
-        if (!row) {
-            Refuse("cell: a row 1-6");
-        } else if (!flow_.Mission().fraWaves().Visible) {
-            Refuse("cell: the wave panel is hidden");
-        } else {
-            flow_.Mission().lblToHit_Click(*row);
-            if (!trace_) ShowWave();
+        const bool cell = command == "cell";
+        const auto number = cell ? NumberIn(argument, 1, WaveRows) : NumberIn(argument, FirstGun, LastGun);
+        if (!number) {
+            Refuse(cell ? "cell: a row 1-6" : "gun: a gun 2-10");
+            return true;
         }
-        return true;
-    }
-    if (command == "gun") {
-        if (!NeedsMission(command)) return true;
-        if (const auto gun = NumberIn(argument, FirstGun, LastGun)) {
-            flow_.Mission().lblGun_Click(*gun);
-            if (!trace_) ShowWave();
-        } else {
-            Refuse("gun: a gun 2-10");
-        }
+        const ActionResult result = Perform({cell ? ActionKind::Cell : ActionKind::Gun, *number, {}});
+        if (!trace_ && result.Refusal.empty()) ShowWave();
         return true;
     }
 
@@ -156,32 +176,20 @@ bool CliSession::Run(std::string_view command, std::string_view argument) {
     }
 
     if (command == "random") {
-        if (NeedsEntry(command)) SelectTarget(command, {});
+        if (NeedsEntry(command)) SelectTarget({ActionKind::Random, 0, {}});
     } else if (command == "cancel") {
-        if (NeedsEntry(command)) {
-            flow_.imgChoice_Click(0);
-            flow_.TargetDialog().cmdCancel_Click();
-            if (flow_.Current() == Screen::Mission) MissionLoaded();
-        }
+        if (NeedsEntry(command) && Perform({ActionKind::Cancel, 0, {}}).Accepted) MissionLoaded();
     } else if (command == "step") {
-        if (NeedsMission(command)) {
-            MissionScreen& screen = flow_.Mission();
-            if (!screen.cmdNextStep.Enabled) {
-                Refuse("step: the step button is disabled");
-            } else {
-                screen.cmdNextStep_Click();
-                if (!trace_ && screen.fraWaves().Visible) ShowWave();
-            }
-        }
+        if (NeedsMission(command) && Perform({ActionKind::Step, 0, {}}).Accepted && !trace_ &&
+            flow().Current() == Screen::Mission && flow().Mission().fraWaves().Visible)
+            ShowWave();
     } else if (command == "ok") {
-        if (NeedsMission(command)) {
-            flow_.Mission().cmdOK_Click();
-            if (!trace_) out_ << "\nBack at the entry screen.\n";
-        }
+        if (NeedsMission(command) && Perform({ActionKind::Ok, 0, {}}).Accepted && !trace_)
+            out_ << (campaign_ ? "\nBack at the campaign.\n" : "\nBack at the entry screen.\n");
     } else if (command == "state") {
         out_ << "S " << OneLine(StateJson(game_)) << '\n';
     } else if (command == "screen") {
-        out_ << "V " << OneLine(ScreenJson(flow_, game_)) << '\n';
+        out_ << "V " << OneLine(ScreenJson(flow(), game_)) << '\n';
     } else if (command == "wave") {
         if (NeedsMission(command) && !trace_) ShowWave(true);
     } else if (command == "guns") {
@@ -194,19 +202,59 @@ bool CliSession::Run(std::string_view command, std::string_view argument) {
     return true;
 }
 
-void CliSession::SelectTarget(std::string_view command, std::string_view name) {
-    flow_.imgChoice_Click(0);
-    TargetSelection& dialog = flow_.TargetDialog();
-    if (command == "choose") {
-        dialog.optTargetChoice_Click(1);
-        dialog.cboTargetList.Text = name;
+bool CliSession::RunCampaignCommand(std::string_view command, std::string_view argument) {
+    if (command == "mission") {
+        Refuse("mission: a campaign flies its missions in order");
+    } else if (command == "roster") {
+        if (argument.empty())
+            ShowRoster();
+        else
+            Refuse("roster: takes no argument");
+    } else if (command == "rename") {
+        const auto space = argument.find_first_of(" \t");
+        const auto position = NumberIn(argument.substr(0, space), 1, CrewCount);
+        const std::string_view name = space == std::string_view::npos ? "" : Trim(argument.substr(space));
+        if (!position) {
+            Refuse("rename: a position 1-10 and a name");
+        } else {
+            try {
+                campaign_->Rename(*position, std::string(name));
+            } catch (const CampaignNameError& e) {
+                Refuse(std::string("rename: ") + e.what());
+            }
+        }
+    } else {
+        return false;
     }
-    dialog.cmdOK_Click();
-    if (flow_.Current() == Screen::TargetDialog) {
+    return true;
+}
+
+void CliSession::ShowRoster() {
+    const Campaign& campaign = campaign_->State();
+    auto row = [this](const CrewMember& member) {
+        out_ << "  " << std::setw(2) << member.Position << "  " << std::left << std::setw(16)
+             << MissionScreen::CrewPositionName(member.Position) << std::setw(28) << member.Name << std::right
+             << std::setw(3) << member.Missions << " missions " << std::setw(3) << member.Kills << " kills  "
+             << StatusName(member.Status) << '\n';
+    };
+    out_ << "Campaign " << campaign.Name << ": "
+         << (campaign.Finished() ? std::string("tour over") : "mission " + std::to_string(campaign.NextMission))
+         << '\n';
+    for (const CrewMember& member : campaign.Crew)
+        row(member);
+    if (!campaign.Former.empty()) out_ << "  former:\n";
+    for (const CrewMember& member : campaign.Former)
+        row(member);
+}
+
+void CliSession::SelectTarget(const Action& action) {
+    const ActionResult result = Perform(action);
+    if (!result.Accepted) {
         // The dialog kept itself open; at a terminal there is no dialog to stay in.
-        Refuse(std::string(command) + ": " +
-               (dialog.Refusal.empty() ? "a target name is needed" : dialog.Refusal));
-        flow_.DismissTargetDialog();
+        if (campaign_)
+            campaign_->CancelTargetDialog();
+        else
+            flow().DismissTargetDialog();
         return;
     }
     MissionLoaded();
@@ -214,7 +262,7 @@ void CliSession::SelectTarget(std::string_view command, std::string_view name) {
 
 void CliSession::MissionLoaded() {
     if (trace_) return;
-    const MissionScreen& screen = flow_.Mission();
+    const MissionScreen& screen = flow().Mission();
     out_ << "\nMission " << screen.lblMissionNo.Caption << ": " << screen.lblTarget.Caption << " ("
          << screen.lblTargetType.Caption << "), squadron " << screen.lblSquadronPos.Caption << ", formation "
          << screen.lblFormationPos.Caption << "\n";
@@ -222,7 +270,7 @@ void CliSession::MissionLoaded() {
 
 void CliSession::ShowWave(bool always) {
     std::ostringstream panel;
-    const MissionScreen& screen = flow_.Mission();
+    const MissionScreen& screen = flow().Mission();
     const WavePanel& waves = screen.fraWaves();
     if (!waves.Visible) {
         panel << "  (no wave)\n";
@@ -259,7 +307,7 @@ void CliSession::Print(const std::string& panel, bool always) {
 }
 
 void CliSession::ShowGuns() {
-    const MissionScreen& screen = flow_.Mission();
+    const MissionScreen& screen = flow().Mission();
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
         const Label& counter = screen.lblGun[gun];
         out_ << "  " << std::setw(2) << gun << "  " << std::setw(3) << counter.Caption << "  " << std::left
@@ -278,7 +326,7 @@ void CliSession::ShowGuns() {
 }
 
 void CliSession::ShowCrew() {
-    const MissionScreen& screen = flow_.Mission();
+    const MissionScreen& screen = flow().Mission();
     for (int member = 1; member <= CrewCount; ++member) {
         const Label& wound = screen.lblCrewWound[member];
         out_ << "  " << std::setw(2) << member << "  " << std::left << std::setw(16)
@@ -289,8 +337,8 @@ void CliSession::ShowCrew() {
 
 void CliSession::Prompt() {
     if (trace_) return;
-    if (flow_.Current() == Screen::Mission) {
-        const MissionScreen& screen = flow_.Mission();
+    if (flow().Current() == Screen::Mission) {
+        const MissionScreen& screen = flow().Mission();
         const CommandButton& step = screen.cmdNextStep;
         std::string_view hint;
         if (!step.Enabled)

@@ -4,19 +4,25 @@
 // in the windows, and prints what the windows would show, either for a person or as a trace
 // (R, M, S, V and E lines) for replays and scripted tests.
 
+#include "Actions.h"
 #include "EntryFlow.h"
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace halvard {
 
+class CampaignSession;
 class Game;
 
 class CliSession {
   public:
+    // A run of single missions in one game.
     CliSession(Game& game, std::ostream& out, bool trace);
+    // A campaign's missions, each recorded as it is played.
+    CliSession(CampaignSession& campaign, std::ostream& out, bool trace);
     ~CliSession();
 
     CliSession(const CliSession&) = delete;
@@ -29,17 +35,23 @@ class CliSession {
     // For a person at a terminal: what the next command may be.
     void Prompt();
 
-    const EntryFlow& Flow() const { return flow_; }
+    const EntryFlow& Flow() const;
 
     // The commands, for --help.
     static const char* CommandHelp();
 
   private:
+    EntryFlow& flow();
+    void Follow(std::string_view line);
+    // The action on the screens, or on the campaign that records it; a refusal is printed.
+    ActionResult Perform(const Action& action);
+    bool RunCampaignCommand(std::string_view command, std::string_view argument);
+    void ShowRoster();
     bool Run(std::string_view command, std::string_view argument);
     void Refuse(std::string_view reason);
     bool NeedsMission(std::string_view command);
     bool NeedsEntry(std::string_view command);
-    void SelectTarget(std::string_view command, std::string_view name);
+    void SelectTarget(const Action& action);
     void MissionLoaded();
     // The wave panel, unless it looks as it did when last shown (always: show it anyway).
     void ShowWave(bool always = false);
@@ -50,7 +62,8 @@ class CliSession {
     Game& game_;
     std::ostream& out_;
     bool trace_;
-    EntryFlow flow_;
+    CampaignSession* campaign_ = nullptr;
+    std::unique_ptr<EntryFlow> ownFlow_; // a run's own; a campaign has one per mission
     std::string lastPanel_;
 };
 

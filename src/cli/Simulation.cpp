@@ -47,13 +47,6 @@ double Ratio(std::uint64_t part, std::uint64_t whole) {
     return whole == 0 ? 0.0 : static_cast<double>(part) / static_cast<double>(whole);
 }
 
-// splitmix64's finaliser: every bit of the input reaches every bit of the output.
-std::uint64_t Mix(std::uint64_t z) {
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
-
 // Missions are handed out in small runs: few enough trips to the shared counter, small enough
 // that the threads finish together.
 constexpr std::uint64_t MissionsPerTurn = 16;
@@ -99,7 +92,7 @@ class Run {
                 if (first >= options_.Missions || stop_.load(std::memory_order_relaxed)) break;
                 const std::uint64_t last = std::min(first + MissionsPerTurn, options_.Missions);
                 for (std::uint64_t mission = first; mission < last; ++mission) {
-                    Game game(database_, MissionSeed(options_.Seed, mission));
+                    Game game(database_, MixSeed(options_.Seed, mission));
                     // No one looks back at a simulated mission's roll window or message list;
                     // the player reads the messages as they come.
                     game.Rolls.KeepLines(false);
@@ -142,11 +135,6 @@ double Tally::PerMission(std::uint64_t total) const {
 }
 double Tally::LostShare() const {
     return Ratio(BombersLost, Missions);
-}
-
-std::uint64_t MissionSeed(std::uint64_t runSeed, std::uint64_t mission) {
-    // The mission's place in splitmix64's sequence from the run's seed.
-    return Mix(runSeed + (mission + 1) * 0x9e3779b97f4a7c15ULL);
 }
 
 SimulationResult Simulate(const GameDatabase& database, const SimulationOptions& options,

@@ -68,10 +68,6 @@ struct SimulationResult {
     friend bool operator==(const SimulationResult&, const SimulationResult&) = default;
 };
 
-// The seed of mission i of a run: a mix of the run's seed and i, so that neighbouring missions
-// and neighbouring runs share no stretch of their dice.
-std::uint64_t MissionSeed(std::uint64_t runSeed, std::uint64_t mission);
-
 // Told, every tenth of a second or so on the calling thread, how many missions are done.
 using Progress = std::function<void(std::uint64_t done, std::uint64_t total)>;
 

@@ -35,6 +35,15 @@ class SeededGenerator final : public RandomSource {
     std::mt19937_64 engine_;
 };
 
+// The seed of the index-th game of a series from the series' seed: its place in splitmix64's
+// sequence, so that neighbouring games and neighbouring series share no stretch of their dice.
+constexpr std::uint64_t MixSeed(std::uint64_t seed, std::uint64_t index) {
+    std::uint64_t z = seed + (index + 1) * 0x9e3779b97f4a7c15ULL;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
 // Thrown when a script of die faces has no face left for the next die.
 class DiceExhausted : public std::runtime_error {
   public:

@@ -98,6 +98,10 @@ MissionScreen::MissionScreen(Game& game, std::function<void()> unload)
     }
 }
 
+std::string_view MissionScreen::CrewPositionName(int position) {
+    return CrewPositionNames.at(static_cast<std::size_t>(position));
+}
+
 void MissionScreen::NameTheCrew(const IndexedArray<std::string, 1, CrewCount>& names) {
     for (int member = 1; member <= CrewCount; ++member)
         lblCrewName[member].Caption = names[member];

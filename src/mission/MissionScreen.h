@@ -55,6 +55,9 @@ class MissionScreen {
     MissionScreen(const MissionScreen&) = delete;
     MissionScreen& operator=(const MissionScreen&) = delete;
 
+    // The crew panel's name of a crew position 1-10: "Pilot" ... "Tail Gunner".
+    static std::string_view CrewPositionName(int position);
+
     // The crew's names for the crew panel, in place of "(names later)", by crew member.
     void NameTheCrew(const IndexedArray<std::string, 1, CrewCount>& names);
 
