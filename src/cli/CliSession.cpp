@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <iomanip>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -335,6 +336,16 @@ void CliSession::ShowCrew() {
     }
 }
 
+void CliSession::ReadCommands(std::istream& in, bool interactive) {
+    std::string line;
+    if (interactive) Prompt();
+    while (std::getline(in, line)) {
+        if (!Execute(line)) break;
+        out_.flush();
+        if (interactive) Prompt();
+    }
+}
+
 void CliSession::Prompt() {
     if (trace_) return;
     if (flow().Current() == Screen::Mission) {
@@ -347,6 +358,11 @@ void CliSession::Prompt() {
         else if (screen.nPhase == phase::AssignGuns)
             hint = " - aim: gun G, cell R";
         out_ << '[' << step.Caption << hint << "] > " << std::flush;
+    } else if (campaign_) {
+        const Campaign& campaign = campaign_->State();
+        out_ << "[" << campaign.Name << ", "
+             << (campaign.Finished() ? std::string("tour over") : "mission " + std::to_string(campaign.NextMission))
+             << ": random | choose NAME | roster | rename POS NAME | quit] > " << std::flush;
     } else {
         out_ << "[entry: random | choose NAME | cancel | quit] > " << std::flush;
     }

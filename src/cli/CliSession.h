@@ -35,6 +35,11 @@ class CliSession {
     // For a person at a terminal: what the next command may be.
     void Prompt();
 
+    // Executes the lines of the input until it ends or the player quits, flushing after each
+    // so that a program driving the game through a pipe sees each answer at once; prompts
+    // when the input is a terminal.
+    void ReadCommands(std::istream& in, bool interactive);
+
     const EntryFlow& Flow() const;
 
     // The commands, for --help.

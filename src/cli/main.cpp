@@ -2,6 +2,7 @@
 // interactively, or from a command script with a seed or a script of die faces, printing a
 // trace that replays exactly; or flies many missions with a built-in player ("simulate").
 
+#include "CampaignCommand.h"
 #include "CliSession.h"
 #include "ExitStatus.h"
 #include "Game.h"
@@ -62,8 +63,11 @@ int main(int argc, char** argv) {
         app.add_flag("--trace", trace, "Machine-readable output: R, M, S, V and E lines");
     app.footer(CliSession::CommandHelp());
     SimulateCommand simulate(app);
-    for (CLI::Option* option : {seedOption, diceOption, traceOption})
+    CampaignCommand campaign(app);
+    for (CLI::Option* option : {seedOption, diceOption, traceOption}) {
         simulate.Excludes(option);
+        campaign.Excludes(option);
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -74,6 +78,8 @@ int main(int argc, char** argv) {
     }
     if (simulate.Chosen())
         return simulate.Run(dataDirectory ? fs::path(*dataDirectory) : DefaultDataDirectory());
+    if (campaign.Chosen())
+        return campaign.Run(dataDirectory ? fs::path(*dataDirectory) : DefaultDataDirectory());
 
     std::optional<FaceScript> dice;
     if (diceFile) {
@@ -95,16 +101,8 @@ int main(int argc, char** argv) {
     if (dice) game.UseDiceScript(std::move(*dice));
 
     CliSession session(game, std::cout, trace);
-    const bool interactive = ::isatty(STDIN_FILENO) != 0;
-    std::string line;
     try {
-        if (interactive) session.Prompt();
-        while (std::getline(std::cin, line)) {
-            if (!session.Execute(line)) break;
-            // A program driving the game through a pipe sees each answer at once.
-            std::cout.flush();
-            if (interactive) session.Prompt();
-        }
+        session.ReadCommands(std::cin, ::isatty(STDIN_FILENO) != 0);
     } catch (const DiceExhausted&) {
         std::cout << "E dice script exhausted" << std::endl;
         return exit_status::DiceExhausted;
