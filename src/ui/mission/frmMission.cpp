@@ -40,10 +40,17 @@ ModelLabel* Cell(QWidget* parent, const QString& name, QRect place) {
     return new ModelLabel(parent, name, place, ModelLabel::Kind::Cell);
 }
 
+Action Pressed(ActionKind kind, int number = 0) {
+    Action action;
+    action.Kind = kind;
+    action.Number = number;
+    return action;
+}
+
 } // namespace
 
-frmMission::frmMission(MissionScreen& screen, const Game& game, QWidget* parent)
-    : QWidget(parent, Qt::Window), screen_(screen), game_(game) {
+frmMission::frmMission(MissionScreen& screen, const Game& game, Performer perform, QWidget* parent)
+    : QWidget(parent, Qt::Window), screen_(screen), game_(game), perform_(std::move(perform)) {
     setObjectName("frmMission");
     setWindowTitle("Corvane: Halvard - Mission Screen");
     setFont(SansFont());
@@ -68,13 +75,13 @@ frmMission::frmMission(MissionScreen& screen, const Game& game, QWidget* parent)
     cmdOK->setObjectName("cmdOK");
     cmdOK->setGeometry(TwipRect(7200, 6960, 1815, 615));
     cmdOK->setFocusPolicy(Qt::NoFocus);
-    connect(cmdOK, &QPushButton::clicked, this, [this] { Handle(&MissionScreen::cmdOK_Click); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { Handle(Pressed(ActionKind::Ok)); });
 
     cmdNextStep = new QPushButton(this);
     cmdNextStep->setObjectName("cmdNextStep");
     cmdNextStep->setGeometry(TwipRect(9120, 6960, 1815, 615));
     cmdNextStep->setFocusPolicy(Qt::NoFocus);
-    connect(cmdNextStep, &QPushButton::clicked, this, [this] { Handle(&MissionScreen::cmdNextStep_Click); });
+    connect(cmdNextStep, &QPushButton::clicked, this, [this] { Handle(Pressed(ActionKind::Step)); });
     for (const auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         // A disabled button ignores click(), so the shortcut obeys the same rule as the mouse.
@@ -127,7 +134,7 @@ void frmMission::BuildWavePanel() {
         lblType[i] = new ModelLabel(fraWaves, Indexed("lblType", i), TwipRect(960, top, 525, RowHeight));
         lblPosition[i] = new ModelLabel(fraWaves, Indexed("lblPosition", i), TwipRect(1680, top, 1320, RowHeight));
         lblSkill[i] = new ModelLabel(fraWaves, Indexed("lblSkill", i), TwipRect(3120, top, 480, RowHeight));
-        connect(lblToHit[i], &ModelLabel::clicked, this, [this, i] { Handle(&MissionScreen::lblToHit_Click, i); });
+        connect(lblToHit[i], &ModelLabel::clicked, this, [this, i] { Handle(Pressed(ActionKind::Cell, i)); });
     }
     lblMiscWave = new QLabel(fraWaves);
     lblMiscWave->setObjectName("lblMiscWave");
@@ -145,7 +152,7 @@ void frmMission::BuildGunPanel() {
         const int top = tops[static_cast<std::size_t>(g - FirstGun)];
         lblGun[g] = Cell(fraGuns, Indexed("lblGun", g), TwipRect(240, top, 360, RowHeight));
         lblGunName[g] = new ModelLabel(fraGuns, Indexed("lblGunName", g), TwipRect(720, top, 900, RowHeight));
-        connect(lblGun[g], &ModelLabel::clicked, this, [this, g] { Handle(&MissionScreen::lblGun_Click, g); });
+        connect(lblGun[g], &ModelLabel::clicked, this, [this, g] { Handle(Pressed(ActionKind::Gun, g)); });
     }
 }
 
@@ -195,23 +202,23 @@ void frmMission::Draw() {
     }
 
     cmdNextStep->setText(QString::fromStdString(screen_.cmdNextStep.Caption));
-    cmdNextStep->setEnabled(screen_.cmdNextStep.Enabled);
+    cmdNextStep->setEnabled(screen_.cmdNextStep.Enabled && !readOnly_);
     cmdOK->setEnabled(screen_.cmdOK.Enabled);
 }
 
-void frmMission::Handle(void (MissionScreen::*handler)()) {
-    (screen_.*handler)();
+void frmMission::Handle(const Action& action) {
+    perform_(action);
     emit changed();
 }
 
-void frmMission::Handle(void (MissionScreen::*handler)(int), int index) {
-    (screen_.*handler)(index);
-    emit changed();
+void frmMission::SetReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    Draw();
 }
 
 void frmMission::closeEvent(QCloseEvent* event) {
     event->ignore();
-    Handle(&MissionScreen::cmdOK_Click);
+    Handle(Pressed(ActionKind::Ok));
 }
 
 } // namespace halvard::ui

@@ -1,12 +1,15 @@
 #pragma once
 
 // The mission screen's window: draws the engine's MissionScreen (mission panel, message list,
-// wave panel, guns, crew, the two buttons) and forwards every click to it.
+// wave panel, guns, crew, the two buttons) and hands every click, as an action, to whoever
+// plays the mission: a single mission performs it on its flow, a campaign also records it.
 
+#include "Actions.h"
 #include "IndexedArray.h"
 #include "MissionScreen.h"
 
 #include <QWidget>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -24,7 +27,11 @@ class ModelLabel;
 class frmMission : public QWidget {
     Q_OBJECT
   public:
-    frmMission(MissionScreen& screen, const Game& game, QWidget* parent = nullptr);
+    using Performer = std::function<ActionResult(const Action&)>;
+    frmMission(MissionScreen& screen, const Game& game, Performer perform, QWidget* parent = nullptr);
+
+    // A mission whose record cannot be played on is only looked at: the step button stays off.
+    void SetReadOnly(bool readOnly);
 
     // Redraws every control from the screen and the game's message list and wave panel.
     void Draw();
@@ -57,11 +64,12 @@ class frmMission : public QWidget {
     void BuildWavePanel();
     void BuildGunPanel();
     void BuildCrewPanel();
-    void Handle(void (MissionScreen::*handler)());
-    void Handle(void (MissionScreen::*handler)(int), int index);
+    void Handle(const Action& action);
 
     MissionScreen& screen_;
     const Game& game_;
+    Performer perform_;
+    bool readOnly_ = false;
 };
 
 } // namespace halvard::ui

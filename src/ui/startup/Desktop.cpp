@@ -62,7 +62,7 @@ void Desktop::Follow() {
     case Screen::TargetDialog:
         retired_.reset();
         if (!dialog_) {
-            dialog_ = new frmGetTarget(flow_, entry_.get());
+            dialog_ = new frmGetTarget(flow_, [this](const Action& a) { return PerformAction(flow_, a); }, entry_.get());
             dialog_->setAttribute(Qt::WA_DeleteOnClose);
             connect(dialog_, &QDialog::finished, this, [this] {
                 dialog_ = nullptr;
@@ -73,7 +73,7 @@ void Desktop::Follow() {
         break;
     case Screen::Mission:
         if (!mission_) {
-            mission_ = std::make_unique<frmMission>(flow_.Mission(), game_);
+            mission_ = std::make_unique<frmMission>(flow_.Mission(), game_, [this](const Action& a) { return PerformAction(flow_, a); });
             connect(mission_.get(), &frmMission::changed, this, &Desktop::Follow);
             entry_->hide();
             if (!rolls_) rolls_ = std::make_unique<frmMain>();

@@ -22,7 +22,8 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, Q
 
 } // namespace
 
-frmGetTarget::frmGetTarget(EntryFlow& flow, QWidget* parent) : QDialog(parent), flow_(flow) {
+frmGetTarget::frmGetTarget(EntryFlow& flow, Performer perform, QWidget* parent)
+    : QDialog(parent), flow_(flow), perform_(std::move(perform)) {
     setObjectName("frmGetTarget");
     setWindowTitle("Single Mission Target Selection");
     setFont(SansFont());
@@ -82,7 +83,11 @@ void frmGetTarget::Draw() {
 }
 
 void frmGetTarget::OK() {
-    flow_.TargetDialog().cmdOK_Click();
+    const TargetSelection& selection = flow_.TargetDialog();
+    if (selection.optTargetChoice[1].Value)
+        perform_({ActionKind::Choose, 0, selection.cboTargetList.Text});
+    else
+        perform_(Action{ActionKind::Random, 0, {}});
     if (flow_.Current() != Screen::TargetDialog) {
         accept();
         return;
@@ -97,7 +102,7 @@ void frmGetTarget::OK() {
 }
 
 void frmGetTarget::reject() {
-    if (flow_.Current() == Screen::TargetDialog) flow_.TargetDialog().cmdCancel_Click();
+    if (flow_.Current() == Screen::TargetDialog) perform_(Action{ActionKind::Cancel, 0, {}});
     QDialog::reject();
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
 // The target selection dialog: draws the engine's TargetSelection and forwards the player's
-// choices to it. OK and Cancel close it only when the selection says so.
+// choices to it. OK and Cancel go as actions to whoever plays the mission, a single mission or a
+// campaign that records them, and close the dialog only when the selection says so.
 
+#include "Actions.h"
 #include "IndexedArray.h"
 
 #include <QDialog>
+#include <functional>
 
 class QComboBox;
 class QPushButton;
@@ -20,8 +23,9 @@ namespace halvard::ui {
 class frmGetTarget : public QDialog {
     Q_OBJECT
   public:
+    using Performer = std::function<ActionResult(const Action&)>;
     // The dialog of the selection the flow has open.
-    explicit frmGetTarget(EntryFlow& flow, QWidget* parent = nullptr);
+    frmGetTarget(EntryFlow& flow, Performer perform, QWidget* parent = nullptr);
 
     void Draw();
 
@@ -39,6 +43,7 @@ class frmGetTarget : public QDialog {
     void OK();
 
     EntryFlow& flow_;
+    Performer perform_;
 };
 
 } // namespace halvard::ui
