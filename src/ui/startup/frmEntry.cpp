@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <array>
@@ -36,18 +37,38 @@ frmEntry::frmEntry(QImage splash, QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName("frmEntry");
     setWindowTitle("Corvane: Halvard");
     setFont(SansFont());
-    setFixedSize(Px(11910), Px(7935));
 
-    picMenu = new SplashPicture(std::move(splash), this);
+    mnuBar = new QMenuBar(this);
+    mnuBar->setObjectName("mnuBar");
+    QMenu* campaign = mnuBar->addMenu("&Campaign");
+    mnuNewCampaign = campaign->addAction("&New campaign...", this, &frmEntry::newCampaignRequested);
+    mnuNewCampaign->setObjectName("mnuNewCampaign");
+    mnuOpenCampaign = campaign->addAction("&Open campaign...", this, &frmEntry::openCampaignRequested);
+    mnuOpenCampaign->setObjectName("mnuOpenCampaign");
+    QMenu* help = mnuBar->addMenu("&Help");
+    // F1 is the window's own key, as it was before there was a menu; the menu only names it.
+    mnuAbout = help->addAction("&About\tF1", this, &frmEntry::aboutRequested);
+    mnuAbout->setObjectName("mnuAbout");
+    const int menuHeight = mnuBar->sizeHint().height();
+    mnuBar->setGeometry(0, 0, Px(11910), menuHeight);
+
+    // The picture and its regions keep their places in a client area of the old size; the
+    // window grows by the menu bar instead.
+    picClient = new QWidget(this);
+    picClient->setObjectName("picClient");
+    picClient->setGeometry(0, menuHeight, Px(11910), Px(7935));
+    setFixedSize(Px(11910), Px(7935) + menuHeight);
+
+    picMenu = new SplashPicture(std::move(splash), picClient);
     picMenu->setObjectName("picMenu");
     // The picture overlaps the client area on every side; in whole pixels its right and bottom
     // edges fall one pixel short, so it is stretched by that pixel rather than leave a seam.
     const QRect place = TwipRect(-120, -120, 12015, 8055);
-    picMenu->setGeometry(place.united(QRect(place.topLeft(), rect().bottomRight())));
+    picMenu->setGeometry(place.united(QRect(place.topLeft(), picClient->rect().bottomRight())));
 
     for (int i = 0; i <= 4; ++i) {
         const Region& region = Regions[static_cast<std::size_t>(i)];
-        auto* choice = new QWidget(this);
+        auto* choice = new QWidget(picClient);
         choice->setObjectName(QStringLiteral("imgChoice_%1").arg(i));
         choice->setGeometry(TwipRect(region.Left, region.Top, region.Width, region.Height));
         choice->setProperty("index", i);

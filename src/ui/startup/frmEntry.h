@@ -1,12 +1,15 @@
 #pragma once
 
 // The entry screen: the splash picture, with its menu drawn on it, and five invisible click
-// regions over the picture.
+// regions over the picture, under a menu bar for campaigns and help.
 
 #include "IndexedArray.h"
 
 #include <QImage>
 #include <QWidget>
+
+class QAction;
+class QMenuBar;
 
 namespace halvard::ui {
 
@@ -28,14 +31,20 @@ class frmEntry : public QWidget {
   public:
     explicit frmEntry(QImage splash, QWidget* parent = nullptr);
 
+    QMenuBar* mnuBar;
+    QAction *mnuNewCampaign, *mnuOpenCampaign, *mnuAbout;
+    // The area below the menu bar that the picture and its regions are laid out in.
+    QWidget* picClient;
     SplashPicture* picMenu;
     IndexedArray<QWidget*, 0, 4> imgChoice;
 
   signals:
     // A click on region 0-4 of the picture.
     void imgChoice_Click(int index);
-    // F1: the About dialog.
+    // F1 or Help > About: the About dialog.
     void aboutRequested();
+    void newCampaignRequested();
+    void openCampaignRequested();
     // The player closed the window: the program ends, as region 4 ends it.
     void closed();
 
