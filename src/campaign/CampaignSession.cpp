@@ -112,6 +112,9 @@ ActionResult CampaignSession::Perform(const Action& action) {
     if (LostInFlight() && (action.Kind == ActionKind::Cell || action.Kind == ActionKind::Gun))
         return {false, ActionText(action) + ": the bomber is lost; ok ends the mission"};
 
+    // What the mission left, read while its screen is still loaded.
+    std::optional<MissionReport> report;
+    if (action.Kind == ActionKind::Ok && flow_->Current() == Screen::Mission) report = Report();
     RecordedAction made;
     const ActionResult result = Apply(action, made);
     if (!result.Accepted) return result;
@@ -121,7 +124,7 @@ ActionResult CampaignSession::Perform(const Action& action) {
         store_.BeginMission(campaign_, campaign_.NextMission, game_.Mission.Target.Name, started_, made);
         recorded_.push_back(made);
     } else if (action.Kind == ActionKind::Ok) {
-        Conclude(made);
+        Conclude(made, *report);
     } else {
         store_.Record(campaign_, campaign_.NextMission, ActionsRecorded(), made);
         recorded_.push_back(made);
@@ -132,8 +135,8 @@ ActionResult CampaignSession::Perform(const Action& action) {
     return result;
 }
 
-void CampaignSession::Conclude(RecordedAction& ok) {
-    const MissionScreen& screen = flow_->Mission(); // still loaded: its OK only told the flow
+MissionReport CampaignSession::Report() const {
+    const MissionScreen& screen = flow_->Mission();
     MissionReport report;
     report.Target = game_.Mission.Target.Name;
     report.Started = started_;
@@ -146,11 +149,18 @@ void CampaignSession::Conclude(RecordedAction& ok) {
         report.Wounds[member] = game_.Crew[member].Wound;
         report.Kills[member] = screen.FightersDestroyedBy[member];
     }
+    return report;
+}
+
+void CampaignSession::Conclude(RecordedAction& ok, const MissionReport& report) {
     Campaign concluded = campaign_;
     ConcludeMission(concluded, report);
     store_.Conclude(concluded, ActionsRecorded(), ok);
     campaign_ = std::move(concluded);
     recorded_.clear();
+    // Each mission of a tour has its roll window to itself: the record keeps the old one, and a
+    // program opening the campaign now finds it empty too.
+    game_.Rolls.Clear();
 }
 
 void CampaignSession::Replay(const MissionInProgress& mission) {

@@ -70,7 +70,8 @@ class CampaignSession {
     void BeginMission();
     void Replay(const MissionInProgress& mission);
     ActionResult Apply(const Action& action, RecordedAction& made);
-    void Conclude(RecordedAction& ok);
+    MissionReport Report() const;
+    void Conclude(RecordedAction& ok, const MissionReport& report);
 
     CampaignStore& store_;
     Campaign campaign_;

@@ -24,6 +24,21 @@ struct BombRunCase {
 
 class BombRun : public ::testing::TestWithParam<BombRunCase> {};
 
+// +1 for a bombardier of ten missions or more who is at most lightly wounded: a 2 is then on.
+TEST(BombRun, ASeasonedBombardierAddsOne) {
+    struct Case {
+        int missions, wound;
+        std::string_view result;
+    };
+    for (const Case c : {Case{10, 1, "On"}, Case{9, 0, "Off"}, Case{25, 2, "Off"}, Case{12, 0, "On"}}) {
+        auto game = test::CrewedGame(test::ShippedDatabase(), {c.wound == 2 ? 3 : 2});
+        game->Mission.Target.WeatherTarget = "Good";
+        game->Crew[3].Missions = c.missions;
+        game->Crew[3].Wound = c.wound;
+        EXPECT_EQ(ChartBombRun(*game, 0), c.result) << c.missions << " missions, wound " << c.wound;
+    }
+}
+
 TEST_P(BombRun, ModifiedRollOfThreeOrMoreIsOnTarget) {
     const BombRunCase& c = GetParam();
     auto game = test::CrewedGame(test::ShippedDatabase(), {c.face});

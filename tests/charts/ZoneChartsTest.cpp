@@ -223,6 +223,14 @@ struct ModifierCase {
 
 class LandingModifier : public ::testing::TestWithParam<ModifierCase> {};
 
+// Crew member seat, with these missions flown, sits at his seat (or it is held by occupant), in
+// a bomber whose landing gear is out.
+void Seasoned(Game& game, int seat, int occupant, int missions) {
+    game.Damage.LandingGearOut = true;
+    game.CrewPos[seat].Occupant = occupant;
+    game.Crew[seat].Missions = missions;
+}
+
 // Each modifier on its own, on the roll that brings the total to exactly 1 with it (and to 2 or
 // more without): a modifier one off either way reads another outcome.
 TEST_P(LandingModifier, ShiftsTheTotalByExactlyItsAmount) {
@@ -261,6 +269,17 @@ INSTANTIATE_TEST_SUITE_P(
         ModifierCase{"TwoRudderHits", [](Game& g) { g.Damage.RudderHits = 2; }, 0},
         ModifierCase{"PilotDownOnly", [](Game& g) { g.Crew[1].Wound = 4; }, 0},
         ModifierCase{"CoPilotSeriousOnly", [](Game& g) { g.Crew[2].Wound = 3; }, 0},
+        // A seasoned pilot or co-pilot at his own seat: +1 once, against the landing gear's -3.
+        ModifierCase{"PilotOfElevenMissions", [](Game& g) { Seasoned(g, 1, 1, 11); }, -2},
+        ModifierCase{"PilotOfTenMissions", [](Game& g) { Seasoned(g, 1, 1, 10); }, -3},
+        ModifierCase{"CoPilotOfElevenMissions", [](Game& g) { Seasoned(g, 2, 2, 11); }, -2},
+        ModifierCase{"SeasonedPilotOutOfHisSeat", [](Game& g) { Seasoned(g, 1, 0, 11); }, -3},
+        ModifierCase{"BothSeasonedCountOnce",
+                     [](Game& g) {
+                         Seasoned(g, 1, 1, 12);
+                         Seasoned(g, 2, 2, 12);
+                     },
+                     -2},
         ModifierCase{"TwoModifiersAddUp",
                      [](Game& g) {
                          g.Damage.BrakeOut = true;

@@ -692,6 +692,18 @@ TEST_F(MissionScreenTest, TwoGunsOnOneFighterAddTheirDamageBeforeItCanFire) {
     EXPECT_EQ(game->Guns[8].Ammo, 15);
     EXPECT_EQ(screen->lblGun[2].Tag, "");
     EXPECT_EQ(screen->lblGun[8].Tag, "");
+    // The shot that brought it down is the top turret's: its gunner has the kill.
+    EXPECT_EQ(screen->FightersDestroyedBy[8], 1);
+    EXPECT_EQ(screen->FightersDestroyedBy[2], 0);
+}
+
+TEST_F(MissionScreenTest, AFighterDownIsCreditedOnceToTheFirstGunThatDowned) {
+    Enter({.phase = phase::CorvaneFire, .wave = {AtTwelveHigh}, .aims = {{8, "1/5"}, {2, "1/4"}}});
+    Script({{"1d6", 4, "To Hit"}, {"1d6", 6, "Damage"}, {"1d6", 6, "To Hit"}, {"1d6", 6, "Damage"}});
+    game->Guns[2].Gunner = 3; // the bombardier took over the nose gun
+    screen->CorvaneFire();
+    EXPECT_EQ(screen->FightersDestroyedBy[3], 1);
+    EXPECT_EQ(screen->FightersDestroyedBy[8], 0);
 }
 
 TEST_F(MissionScreenTest, TheLastRoundLeavesTheGunOrangeAndNotReady) {
