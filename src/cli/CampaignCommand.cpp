@@ -4,6 +4,7 @@
 #include "CliSession.h"
 #include "ExitStatus.h"
 #include "MissionSetup.h"
+#include "Views.h"
 
 #include <chrono>
 #include <fstream>
@@ -63,10 +64,6 @@ json CampaignJson(const Campaign& campaign, const std::optional<MissionInProgres
             {"former", std::move(former)},
             {"missions", std::move(missions)},
             {"inProgress", std::move(progress)}};
-}
-
-std::string OneLine(const json& value) {
-    return value.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
 // "mission 4", "mission 4 in progress", "tour over".
@@ -198,17 +195,11 @@ int CampaignCommand::Show() const {
     }
     std::cout << "Campaign " << campaign->Name << " (seed " << campaign->Seed << "): "
               << StateOf(*campaign, inProgress) << "\n\nCrew:\n";
-    auto row = [](const CrewMember& member) {
-        std::cout << "  " << std::setw(2) << member.Position << "  " << std::left << std::setw(16)
-                  << MissionScreen::CrewPositionName(member.Position) << std::setw(28) << member.Name
-                  << std::right << std::setw(3) << member.Missions << " missions " << std::setw(3) << member.Kills
-                  << " kills  " << StatusName(member.Status) << '\n';
-    };
     for (const CrewMember& member : campaign->Crew)
-        row(member);
+        std::cout << RosterLine(member);
     if (!campaign->Former.empty()) std::cout << "Former crew:\n";
     for (const CrewMember& member : campaign->Former)
-        row(member);
+        std::cout << RosterLine(member);
     if (!campaign->Missions.empty()) std::cout << "\nMissions:\n";
     for (const MissionLog& log : campaign->Missions)
         std::cout << "  " << std::setw(2) << log.Number << "  " << std::left << std::setw(20) << log.Target

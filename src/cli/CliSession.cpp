@@ -232,20 +232,14 @@ bool CliSession::RunCampaignCommand(std::string_view command, std::string_view a
 
 void CliSession::ShowRoster() {
     const Campaign& campaign = campaign_->State();
-    auto row = [this](const CrewMember& member) {
-        out_ << "  " << std::setw(2) << member.Position << "  " << std::left << std::setw(16)
-             << MissionScreen::CrewPositionName(member.Position) << std::setw(28) << member.Name << std::right
-             << std::setw(3) << member.Missions << " missions " << std::setw(3) << member.Kills << " kills  "
-             << StatusName(member.Status) << '\n';
-    };
     out_ << "Campaign " << campaign.Name << ": "
          << (campaign.Finished() ? std::string("tour over") : "mission " + std::to_string(campaign.NextMission))
          << '\n';
     for (const CrewMember& member : campaign.Crew)
-        row(member);
+        out_ << RosterLine(member);
     if (!campaign.Former.empty()) out_ << "  former:\n";
     for (const CrewMember& member : campaign.Former)
-        row(member);
+        out_ << RosterLine(member);
 }
 
 void CliSession::SelectTarget(const Action& action) {

@@ -2,6 +2,10 @@
 
 #include "EntryFlow.h"
 #include "Game.h"
+#include "Tour.h"
+
+#include <iomanip>
+#include <sstream>
 
 #include <string>
 
@@ -127,6 +131,15 @@ json ScreenJson(const EntryFlow& flow, const Game& game) {
 
 std::string OneLine(const json& value) {
     return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+std::string RosterLine(const CrewMember& member) {
+    std::ostringstream line;
+    line << "  " << std::setw(2) << member.Position << "  " << std::left << std::setw(16)
+         << MissionScreen::CrewPositionName(member.Position) << std::setw(28) << member.Name << std::right
+         << std::setw(3) << member.Missions << " missions " << std::setw(3) << member.Kills << " kills  "
+         << StatusName(member.Status) << '\n';
+    return line.str();
 }
 
 } // namespace halvard

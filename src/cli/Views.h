@@ -7,6 +7,12 @@
 
 namespace halvard {
 
+struct CrewMember;
+
+// One crew member as the terminal lists a roster: position, its name, his name, missions, kills,
+// status.
+std::string RosterLine(const CrewMember& member);
+
 class EntryFlow;
 class Game;
 struct GameState;
