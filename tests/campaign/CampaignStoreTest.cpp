@@ -142,6 +142,11 @@ TEST_F(CampaignStoreTest, MigratesAStoreOfTheFirstVersion) {
     EXPECT_EQ(store.LoadInProgress(*old)->Actions.at(0).Caption, "");
 }
 
+TEST_F(CampaignStoreTest, AStoreWhoseDirectoryCannotBeMadeSaysSo) {
+    Write(scratch.Path() / "sub", "a file where the directory would be");
+    EXPECT_NE(Opening().find("its directory cannot be made"), std::string::npos) << Opening();
+}
+
 TEST_F(CampaignStoreTest, AReadOnlyDirectorySaysSoAndKeepsTheLastSave) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
     {
