@@ -1,6 +1,10 @@
 #include "Desktop.h"
 
+#include "CampaignStore.h"
+#include "CampaignWindows.h"
 #include "Game.h"
+#include "MessageBox.h"
+#include "frmOpenCampaign.h"
 #include "MissionSetup.h"
 #include "frmAbout.h"
 #include "frmEntry.h"
@@ -10,9 +14,11 @@
 
 #include <QApplication>
 #include <QImageReader>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <chrono>
+#include <cstdlib>
 
 namespace halvard::ui {
 
@@ -36,10 +42,106 @@ Desktop::Desktop(Game& game, QImage splash, std::function<void()> end)
         Follow();
     });
     connect(entry_.get(), &frmEntry::aboutRequested, this, &Desktop::ShowAbout);
+    connect(entry_.get(), &frmEntry::newCampaignRequested, this, &Desktop::NewCampaign);
+    connect(entry_.get(), &frmEntry::openCampaignRequested, this, &Desktop::ChooseCampaign);
     connect(entry_.get(), &frmEntry::closed, this, [this] { end_(); });
+    if (const char* file = std::getenv("HALVARD_CAMPAIGN_STORE"); file != nullptr && *file != '\0')
+        storePath_ = file;
+    else
+        storePath_ = CampaignStore::DefaultPath();
 }
 
 Desktop::~Desktop() = default;
+
+void Desktop::SetCampaignStore(fs::path file) {
+    storePath_ = std::move(file);
+    store_.reset();
+}
+
+CampaignStore* Desktop::Store() {
+    if (!store_) {
+        try {
+            store_ = std::make_unique<CampaignStore>(storePath_);
+        } catch (const StoreError& e) {
+            OpenMessageBox(entry_.get(), QString::fromStdString(e.what()))->setObjectName("campaignFailure");
+        }
+    }
+    return store_.get();
+}
+
+void Desktop::NewCampaign() {
+    if (campaign_) return;
+    auto* ask = new QInputDialog(entry_.get());
+    ask->setObjectName("newCampaign");
+    ask->setWindowTitle("New Campaign");
+    ask->setLabelText("Name of the campaign:");
+    ask->setAttribute(Qt::WA_DeleteOnClose);
+    connect(ask, &QInputDialog::textValueSelected, this,
+            [this](const QString& name) { CreateCampaign(name.toStdString()); });
+    ask->open();
+}
+
+void Desktop::CreateCampaign(const std::string& name) {
+    const auto fail = [this](const std::string& problem) {
+        OpenMessageBox(entry_.get(), QString::fromStdString(problem))->setObjectName("campaignFailure");
+    };
+    if (const std::optional<std::string> problem = NameProblem(name)) return fail(*problem);
+    CampaignStore* store = Store();
+    if (store == nullptr) return;
+    try {
+        const auto seed = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+        halvard::Campaign campaign = halvard::NewCampaign(name, seed);
+        store->Create(campaign);
+    } catch (const CampaignNameError& e) {
+        return fail(e.what());
+    } catch (const StoreError& e) {
+        return fail(e.what());
+    }
+    OpenCampaign(name);
+}
+
+void Desktop::ChooseCampaign() {
+    if (campaign_) return;
+    CampaignStore* store = Store();
+    if (store == nullptr) return;
+    std::vector<CampaignEntry> campaigns;
+    try {
+        for (halvard::Campaign& campaign : store->LoadAll()) {
+            const bool inProgress = store->LoadInProgress(campaign).has_value();
+            campaigns.push_back({std::move(campaign), inProgress});
+        }
+    } catch (const StoreError& e) {
+        OpenMessageBox(entry_.get(), QString::fromStdString(e.what()))->setObjectName("campaignFailure");
+        return;
+    }
+    auto* list = new frmOpenCampaign(campaigns, entry_.get());
+    list->setAttribute(Qt::WA_DeleteOnClose);
+    connect(list, &frmOpenCampaign::chosen, this, &Desktop::OpenCampaign);
+    list->open();
+}
+
+void Desktop::OpenCampaign(const std::string& name) {
+    if (campaign_) return;
+    CampaignStore* store = Store();
+    if (store == nullptr) return;
+    try {
+        campaign_ = std::make_unique<CampaignWindows>(*store, game_.Database, name, [this] { CloseCampaign(); });
+    } catch (const std::exception& e) {
+        // Busy elsewhere, gone meanwhile, or a store that fails: the entry screen stays.
+        OpenMessageBox(entry_.get(), QString::fromStdString(e.what()))->setObjectName("campaignFailure");
+        return;
+    }
+    entry_->hide();
+    if (rolls_) rolls_->hide();
+    campaign_->Start();
+}
+
+void Desktop::CloseCampaign() {
+    // Called from the campaign's own event: its windows go once that has returned.
+    if (campaign_) campaign_.release()->deleteLater();
+    entry_->show();
+    if (rolls_ && flow_.RollWindowShown()) rolls_->show();
+}
 
 void Desktop::Start() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

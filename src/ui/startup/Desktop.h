@@ -2,7 +2,8 @@
 
 // The desktop program: finds and opens its files, then leads the player from the entry screen
 // through the target dialog to the mission screen and roll window, and back, by following the
-// engine's EntryFlow after every event.
+// engine's EntryFlow after every event. Its menu opens campaigns from the player's store, each
+// played in windows of its own while the entry screen waits.
 
 #include "EntryFlow.h"
 #include "GameDatabase.h"
@@ -17,11 +18,13 @@
 class QApplication;
 
 namespace halvard {
+class CampaignStore;
 class Game;
 }
 
 namespace halvard::ui {
 
+class CampaignWindows;
 class frmEntry;
 class frmMain;
 class frmMission;
@@ -51,10 +54,26 @@ class Desktop : public QObject {
     frmGetTarget* TargetDialog() { return dialog_; }
     frmMission* Mission() { return mission_.get(); }
 
+    // The store the campaign menu uses: HALVARD_CAMPAIGN_STORE when set, else the player's
+    // default one. Opened at the menu's first use, so a bad file never stops single missions.
+    void SetCampaignStore(std::filesystem::path file);
+    const std::filesystem::path& CampaignStorePath() const { return storePath_; }
+    // The campaign open, if one is.
+    CampaignWindows* Campaign() { return campaign_.get(); }
+    // Opens the named campaign in its window, or the mission in progress as it stood; a
+    // campaign that cannot be opened is named with its problem in a message box.
+    void OpenCampaign(const std::string& name);
+
   private:
     // Brings the windows in line with the flow's screen and redraws them.
     void Follow();
     void ShowAbout();
+    void NewCampaign();
+    void ChooseCampaign();
+    void CreateCampaign(const std::string& name);
+    void CloseCampaign();
+    // The store, opened when first needed; null, after a message box, when it cannot be used.
+    CampaignStore* Store();
 
     Game& game_;
     EntryFlow flow_;
@@ -68,6 +87,10 @@ class Desktop : public QObject {
     // The mission screen whose OK ended its mission: still inside its own click handler when
     // the flow comes back here, so it goes only at the next event.
     std::unique_ptr<frmMission> retired_;
+    std::filesystem::path storePath_;
+    std::unique_ptr<CampaignStore> store_;
+    // Goes before the store, whose campaign it holds.
+    std::unique_ptr<CampaignWindows> campaign_;
 };
 
 // The whole program after QApplication: opens the files of the executable's data directory,
