@@ -1,0 +1,182 @@
+// The entry screen's campaign menu, the campaign window, and a campaign's mission played, put
+// away by a restart and taken up again, bound to the engine's campaign session and store.
+
+#include "CampaignStore.h"
+#include "CampaignWindows.h"
+#include "DesktopHarness.h"
+#include "frmCampaign.h"
+#include "frmOpenCampaign.h"
+
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTableWidget>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace halvard {
+namespace {
+
+using test::Click;
+using test::Control;
+using test::DesktopHarness;
+using test::Settle;
+
+// Every store path of the test in a scratch directory, the player's own data untouched.
+class CampaignWindow : public ::testing::Test {
+  protected:
+    CampaignWindow() {
+        ::setenv("XDG_DATA_HOME", scratch.Path().c_str(), 1);
+        ::setenv("HALVARD_CAMPAIGN_STORE", store.c_str(), 1);
+    }
+    ~CampaignWindow() override {
+        ::unsetenv("HALVARD_CAMPAIGN_STORE");
+        ::unsetenv("XDG_DATA_HOME");
+    }
+
+    void MakeCampaign(const std::string& name) {
+        CampaignStore kept(store);
+        Campaign campaign = NewCampaign(name, 7);
+        kept.Create(campaign);
+    }
+
+    // Opens the campaign through the menu's list; the list's line for it is checked on the way.
+    ui::CampaignWindows& OpenThroughMenu(DesktopHarness& program, const QString& expectedLine) {
+        program.Entry()->mnuOpenCampaign->trigger();
+        auto* list = Control<ui::frmOpenCampaign>(program.Entry(), "frmOpenCampaign");
+        EXPECT_TRUE(list->isVisible());
+        EXPECT_EQ(list->lstCampaigns->count(), 1);
+        EXPECT_EQ(list->lstCampaigns->currentItem()->text(), expectedLine);
+        Click(list->cmdOpen);
+        Settle();
+        if (program.desktop->Campaign() == nullptr) throw std::runtime_error("no campaign opened");
+        return *program.desktop->Campaign();
+    }
+
+    test::ScratchDirectory scratch;
+    std::filesystem::path store = scratch.Path() / "campaigns.db";
+};
+
+std::vector<QString> Lines(const QListWidget* list) {
+    std::vector<QString> lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines.push_back(list->item(i)->text());
+    return lines;
+}
+
+TEST(EntryMenu, HasTheCampaignEntriesAndKeepsThePictureAndRegionsInPlaceBelowIt) {
+    DesktopHarness program;
+    ui::frmEntry* entry = program.Entry();
+    EXPECT_EQ(entry->mnuNewCampaign->text(), "&New campaign...");
+    EXPECT_EQ(entry->mnuOpenCampaign->text(), "&Open campaign...");
+    EXPECT_TRUE(entry->mnuAbout->text().startsWith("&About"));
+    QList<QAction*> menus = entry->mnuBar->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->menu()->actions(), (QList<QAction*>{entry->mnuNewCampaign, entry->mnuOpenCampaign}));
+    EXPECT_EQ(menus[1]->menu()->actions(), QList<QAction*>{entry->mnuAbout});
+
+    // The client area is the window of before, moved down by the menu bar.
+    const int menuHeight = entry->mnuBar->height();
+    EXPECT_GT(menuHeight, 0);
+    EXPECT_EQ(entry->picClient->geometry(), QRect(0, menuHeight, ui::Px(11910), ui::Px(7935)));
+    EXPECT_EQ(entry->size(), QSize(ui::Px(11910), ui::Px(7935) + menuHeight));
+    EXPECT_EQ(entry->picMenu->parentWidget(), entry->picClient);
+    // The picture overlaps the client area and reaches at least to its far corner.
+    const QRect picture = ui::TwipRect(-120, -120, 12015, 8055);
+    EXPECT_EQ(entry->picMenu->geometry(),
+              picture.united(QRect(picture.topLeft(), entry->picClient->rect().bottomRight())));
+    const std::array<QRect, 5> regions{ui::TwipRect(1280, 4600, 2160, 600), ui::TwipRect(4940, 4600, 2160, 600),
+                                       ui::TwipRect(8520, 4605, 2160, 600), ui::TwipRect(3120, 5805, 2160, 510),
+                                       ui::TwipRect(6840, 5805, 2160, 510)};
+    for (int i = 0; i <= 4; ++i) {
+        EXPECT_EQ(entry->imgChoice[i]->parentWidget(), entry->picClient) << "region " << i;
+        EXPECT_EQ(entry->imgChoice[i]->geometry(), regions[static_cast<std::size_t>(i)]) << "region " << i;
+    }
+}
+
+TEST_F(CampaignWindow, NewCampaignOpensItsWindowAndADuplicateNameIsRefused) {
+    DesktopHarness program;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        program.Entry()->mnuNewCampaign->trigger();
+        auto* ask = Control<QInputDialog>(program.Entry(), "newCampaign");
+        ask->setTextValue("Ruhr Valley");
+        ask->accept();
+        Settle();
+        if (attempt == 0) {
+            ASSERT_NE(program.desktop->Campaign(), nullptr);
+            ui::frmCampaign& window = program.desktop->Campaign()->Window();
+            EXPECT_TRUE(window.isVisible());
+            EXPECT_FALSE(program.Entry()->isVisible());
+            EXPECT_EQ(window.tblRoster->rowCount(), 10);
+            window.close();
+            Settle();
+            EXPECT_EQ(program.desktop->Campaign(), nullptr);
+            EXPECT_TRUE(program.Entry()->isVisible());
+        }
+    }
+    auto* failure = Control<QMessageBox>(program.Entry(), "campaignFailure");
+    EXPECT_TRUE(failure->text().contains("Ruhr Valley")) << failure->text().toStdString();
+    EXPECT_EQ(program.desktop->Campaign(), nullptr);
+}
+
+TEST_F(CampaignWindow, AMissionInProgressComesBackAfterARestartAndItsOkRecordsIt) {
+    MakeCampaign("Ruhr Valley");
+    std::vector<QString> messages, rolls;
+    {
+        DesktopHarness program;
+        ui::CampaignWindows& campaign = OpenThroughMenu(program, "Ruhr Valley - mission 1");
+        ui::frmCampaign& window = campaign.Window();
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(window.tblRoster->rowCount(), 10);
+        EXPECT_EQ(window.tblMissions->rowCount(), 0);
+        EXPECT_EQ(window.cmdFlyMission->text(), "Fly mission 1");
+        EXPECT_TRUE(window.cmdFlyMission->isEnabled());
+
+        Click(window.cmdFlyMission);
+        ui::frmGetTarget* dialog = campaign.TargetDialog();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->isModal());
+        EXPECT_EQ(dialog->windowTitle(), "Mission 1 of campaign Ruhr Valley");
+        Click(dialog->cmdOK);
+        Settle();
+        ui::frmMission* mission = campaign.Mission();
+        ASSERT_NE(mission, nullptr);
+        EXPECT_TRUE(mission->isVisible());
+        EXPECT_FALSE(window.isVisible());
+        for (int step = 0; step < 3; ++step) {
+            Click(mission->cmdNextStep);
+            Settle();
+        }
+        EXPECT_EQ(campaign.Session().ActionsRecorded(), 4);
+        messages = Lines(mission->lstMessages);
+        rolls = Lines(campaign.RollWindow()->lstRollDice);
+        EXPECT_FALSE(messages.empty());
+        EXPECT_FALSE(rolls.empty());
+    }
+    Settle();
+
+    DesktopHarness restarted;
+    ui::CampaignWindows& campaign = OpenThroughMenu(restarted, "Ruhr Valley - mission 1 in progress");
+    ui::frmMission* mission = campaign.Mission();
+    ASSERT_NE(mission, nullptr);
+    EXPECT_TRUE(mission->isVisible());
+    EXPECT_FALSE(campaign.Window().isVisible());
+    EXPECT_EQ(Lines(mission->lstMessages), messages);
+    EXPECT_EQ(Lines(campaign.RollWindow()->lstRollDice), rolls);
+    EXPECT_FALSE(campaign.Window().cmdFlyMission->isEnabled());
+
+    ASSERT_TRUE(mission->cmdOK->isEnabled());
+    Click(mission->cmdOK);
+    Settle();
+    ui::frmCampaign& window = campaign.Window();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(campaign.Mission(), nullptr);
+    ASSERT_EQ(window.tblMissions->rowCount(), 1);
+    EXPECT_EQ(window.tblMissions->item(0, 0)->text(), "1");
+    EXPECT_EQ(window.cmdFlyMission->text(), "Fly mission 2");
+    EXPECT_TRUE(window.cmdFlyMission->isEnabled());
+    EXPECT_EQ(CampaignStore(store).Load("Ruhr Valley")->NextMission, 2);
+}
+
+} // namespace
+} // namespace halvard
