@@ -8,7 +8,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -30,6 +32,8 @@ QTableWidget* Table(QWidget* parent, const char* name, const QStringList& header
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->horizontalHeader()->setStretchLastSection(true);
+    // Rows as tight as the mission screen's, so the whole crew shows without scrolling.
+    table->verticalHeader()->setDefaultSectionSize(Px(300));
     return table;
 }
 
@@ -62,6 +66,11 @@ frmCampaign::frmCampaign(CampaignSession& session, QWidget* parent) : QWidget(pa
     setWindowTitle("Corvane: Halvard - Campaign " + Text(session.State().Name));
     setFont(SansFont());
     resize(Px(9000), Px(9600));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect place(QPoint(), size());
+        place.moveCenter(screen->availableGeometry().center());
+        move(place.topLeft());
+    }
 
     const QStringList member{"Position", "Name", "Missions", "Kills", "Status"};
     tblRoster = Table(this, "tblRoster", member);
