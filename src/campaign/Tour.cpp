@@ -52,6 +52,11 @@ std::optional<MemberStatus> StatusNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::string Standing(const Campaign& campaign, bool inProgress) {
+    if (campaign.Finished()) return "tour over";
+    return "mission " + std::to_string(campaign.NextMission) + (inProgress ? " in progress" : "");
+}
+
 std::optional<std::string> NameProblem(std::string_view name) {
     if (name.empty()) return "a name needs at least one character";
     std::size_t characters = 0;

@@ -64,6 +64,9 @@ struct Campaign {
     friend bool operator==(const Campaign&, const Campaign&) = default;
 };
 
+// Where a tour stands, as its listings word it: "mission 4", "mission 4 in progress", "tour over".
+std::string Standing(const Campaign& campaign, bool inProgress = false);
+
 // A name for a campaign or a crew member: 1-60 characters of any text but control characters.
 // The problem in words, or nothing when the name is fine.
 std::optional<std::string> NameProblem(std::string_view name);

@@ -66,12 +66,6 @@ json CampaignJson(const Campaign& campaign, const std::optional<MissionInProgres
             {"inProgress", std::move(progress)}};
 }
 
-// "mission 4", "mission 4 in progress", "tour over".
-std::string StateOf(const Campaign& campaign, const std::optional<MissionInProgress>& inProgress) {
-    if (campaign.Finished()) return "tour over";
-    return "mission " + std::to_string(campaign.NextMission) + (inProgress ? " in progress" : "");
-}
-
 // Ten names, one a line; blank lines are skipped.
 std::optional<std::array<std::string, CrewCount>> ReadCrewFile(const fs::path& file, std::string& problem) {
     std::ifstream in(file);
@@ -178,7 +172,7 @@ int CampaignCommand::List() const {
                             {"finished", campaign.Finished()},
                             {"inProgress", inProgress.has_value()}});
         else
-            std::cout << campaign.Name << "  (" << StateOf(campaign, inProgress) << ")\n";
+            std::cout << campaign.Name << "  (" << Standing(campaign, inProgress.has_value()) << ")\n";
     }
     if (json_) std::cout << OneLine(list) << '\n';
     return 0;
@@ -194,7 +188,7 @@ int CampaignCommand::Show() const {
         return 0;
     }
     std::cout << "Campaign " << campaign->Name << " (seed " << campaign->Seed << "): "
-              << StateOf(*campaign, inProgress) << "\n\nCrew:\n";
+              << Standing(*campaign, inProgress.has_value()) << "\n\nCrew:\n";
     for (const CrewMember& member : campaign->Crew)
         std::cout << RosterLine(member);
     if (!campaign->Former.empty()) std::cout << "Former crew:\n";

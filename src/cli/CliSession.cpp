@@ -232,9 +232,7 @@ bool CliSession::RunCampaignCommand(std::string_view command, std::string_view a
 
 void CliSession::ShowRoster() {
     const Campaign& campaign = campaign_->State();
-    out_ << "Campaign " << campaign.Name << ": "
-         << (campaign.Finished() ? std::string("tour over") : "mission " + std::to_string(campaign.NextMission))
-         << '\n';
+    out_ << "Campaign " << campaign.Name << ": " << Standing(campaign) << '\n';
     for (const CrewMember& member : campaign.Crew)
         out_ << RosterLine(member);
     if (!campaign.Former.empty()) out_ << "  former:\n";
@@ -354,9 +352,7 @@ void CliSession::Prompt() {
         out_ << '[' << step.Caption << hint << "] > " << std::flush;
     } else if (campaign_) {
         const Campaign& campaign = campaign_->State();
-        out_ << "[" << campaign.Name << ", "
-             << (campaign.Finished() ? std::string("tour over") : "mission " + std::to_string(campaign.NextMission))
-             << ": random | choose NAME | roster | rename POS NAME | quit] > " << std::flush;
+        out_ << "[" << campaign.Name << ", " << Standing(campaign) << ": random | choose NAME | roster | rename POS NAME | quit] > " << std::flush;
     } else {
         out_ << "[entry: random | choose NAME | cancel | quit] > " << std::flush;
     }

@@ -10,10 +10,7 @@
 namespace halvard::ui {
 
 QString StandingOf(const CampaignEntry& entry) {
-    if (entry.State.Finished()) return "tour over";
-    QString standing = QString("mission %1").arg(entry.State.NextMission);
-    if (entry.InProgress) standing += " in progress";
-    return standing;
+    return QString::fromStdString(Standing(entry.State, entry.InProgress));
 }
 
 frmOpenCampaign::frmOpenCampaign(const std::vector<CampaignEntry>& campaigns, QWidget* parent) : QDialog(parent) {
