@@ -25,14 +25,7 @@ Campaign LoadNamed(CampaignStore& store, std::string_view name) {
 
 CampaignSession::CampaignSession(CampaignStore& store, const GameDatabase& database, std::string_view name)
     : store_(store), campaign_(LoadNamed(store, name)), lock_(store, campaign_), game_(database),
-      flow_(std::make_unique<EntryFlow>(game_)) {
-    game_.Rolls.SetListener([this](std::string_view line) {
-        if (capture_) capture_->push_back("R " + std::string(line));
-    });
-    game_.Messages.SetListener([this](std::string_view line) {
-        if (capture_) capture_->push_back("M " + std::string(line));
-        watcher_.Read(line, landing_);
-    });
+      tape_(game_, true), flow_(std::make_unique<EntryFlow>(game_)) {
     // The campaign as stored may have moved on while the lock was being taken.
     campaign_ = LoadNamed(store, name);
     if (const std::optional<MissionInProgress> mission = store_.LoadInProgress(campaign_)) Replay(*mission);
@@ -44,18 +37,9 @@ std::optional<int> CampaignSession::InProgress() const {
 }
 
 void CampaignSession::BeginMission() {
-    PrepareMission(campaign_, game_);
-    game_.Random = SeededGenerator(TourMissionSeed(campaign_, campaign_.NextMission));
-    game_.Rolls.Clear();
-    game_.Messages.Clear();
-    watcher_ = EndingWatcher{};
+    tape_.Restart();
     recorded_.clear();
-    flow_ = std::make_unique<EntryFlow>(game_);
-    flow_->FixMissionNumber(campaign_.NextMission);
-    IndexedArray<std::string, 1, CrewCount> names;
-    for (int member = 1; member <= CrewCount; ++member)
-        names[member] = campaign_.Crew[member].Name;
-    flow_->NameTheCrew(names);
+    flow_ = StartTourMission(campaign_, game_);
 }
 
 std::optional<std::string> CampaignSession::OpenTargetDialog() {
@@ -73,28 +57,7 @@ void CampaignSession::CancelTargetDialog() {
 }
 
 ActionResult CampaignSession::Apply(const Action& action, RecordedAction& made) {
-    made.Text = ActionText(action);
-    if (flow_->Current() == Screen::Mission) {
-        const MissionScreen& screen = flow_->Mission();
-        made.Caption = screen.cmdNextStep.Caption;
-        landing_ = action.Kind == ActionKind::Step && screen.nPhase == phase::LandingAtBase;
-    }
-    capture_ = &made.Lines;
-    ActionResult result;
-    try {
-        result = PerformAction(*flow_, action);
-    } catch (...) {
-        capture_ = nullptr;
-        throw;
-    }
-    capture_ = nullptr;
-    landing_ = false;
-    if (action.Kind == ActionKind::Step && result.Accepted) {
-        watcher_.CheckCrew(game_);
-        // A campaign's mission ends where the bomber is lost: the crew cannot fly on.
-        if (watcher_.LostInFlight()) flow_->Mission().cmdNextStep.Enabled = false;
-    }
-    return result;
+    return tape_.Apply(*flow_, action, made);
 }
 
 ActionResult CampaignSession::Perform(const Action& action) {
@@ -136,19 +99,9 @@ ActionResult CampaignSession::Perform(const Action& action) {
 }
 
 MissionReport CampaignSession::Report() const {
-    const MissionScreen& screen = flow_->Mission();
-    MissionReport report;
-    report.Target = game_.Mission.Target.Name;
+    MissionReport report = tape_.Report(*flow_);
     report.Started = started_;
     report.Ended = TimestampNow();
-    report.Ending = watcher_.Ending();
-    report.OnTarget = screen.lblOnTarget.Caption;
-    if (!report.OnTarget.empty()) report.BombPct = std::stoi(screen.lblBombPct.Caption);
-    report.Damage = game_.Damage;
-    for (int member = 1; member <= CrewCount; ++member) {
-        report.Wounds[member] = game_.Crew[member].Wound;
-        report.Kills[member] = screen.FightersDestroyedBy[member];
-    }
     return report;
 }
 

@@ -10,6 +10,7 @@
 #include "CampaignStore.h"
 #include "EntryFlow.h"
 #include "Game.h"
+#include "MissionTape.h"
 #include "Outcome.h"
 
 #include <functional>
@@ -46,7 +47,7 @@ class CampaignSession {
     // Why the mission in progress cannot be played on, when its record does not replay.
     const std::optional<std::string>& ReadOnly() const { return readOnly_; }
     // The mission ended in flight: only OK is left.
-    bool LostInFlight() const { return watcher_.LostInFlight(); }
+    bool LostInFlight() const { return tape_.Watcher().LostInFlight(); }
 
     // Opens the target dialog for the tour's next mission, as the campaign window's "Fly
     // mission k" does. Refused (the reason) when the tour is over, a mission is in progress or
@@ -77,10 +78,8 @@ class CampaignSession {
     Campaign campaign_;
     CampaignLock lock_;
     Game game_;
+    MissionTape tape_;
     std::unique_ptr<EntryFlow> flow_;
-    EndingWatcher watcher_;
-    std::vector<std::string>* capture_ = nullptr; // the lines of the action being performed
-    bool landing_ = false;
     std::vector<RecordedAction> recorded_; // of the mission in progress
     std::string started_;
     std::optional<std::string> readOnly_;

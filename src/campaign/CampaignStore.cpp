@@ -320,6 +320,32 @@ void CampaignStore::Rename(const CrewMember& member, const std::string& name) {
     });
 }
 
+std::vector<RecordedAction> CampaignStore::LoadRecord(const Campaign& campaign, int number) {
+    return Guarded([&] { return ReadRecord(campaign, number); });
+}
+
+std::vector<RecordedAction> CampaignStore::ReadRecord(const Campaign& campaign, int number) {
+    std::vector<RecordedAction> record;
+    SQLite::Statement actions(*db_, "SELECT seq, action, caption FROM actions WHERE campaign = ? AND mission = ? "
+                                    "ORDER BY seq");
+    actions.bind(1, campaign.Id);
+    actions.bind(2, number);
+    while (actions.executeStep()) {
+        if (actions.getColumn(0).getInt() != static_cast<int>(record.size()))
+            throw StoreError(file_, "damaged (a recorded action is missing)");
+        record.push_back({actions.getColumn(1).getString(), actions.getColumn(2).getString(), {}});
+    }
+    SQLite::Statement lines(*db_, "SELECT seq, text FROM lines WHERE campaign = ? AND mission = ? ORDER BY seq, line");
+    lines.bind(1, campaign.Id);
+    lines.bind(2, number);
+    while (lines.executeStep()) {
+        const auto seq = static_cast<std::size_t>(lines.getColumn(0).getInt());
+        if (seq >= record.size()) throw StoreError(file_, "damaged (lines of no recorded action)");
+        record[seq].Lines.push_back(lines.getColumn(1).getString());
+    }
+    return record;
+}
+
 std::optional<MissionInProgress> CampaignStore::LoadInProgress(const Campaign& campaign) {
     return Guarded([&]() -> std::optional<MissionInProgress> {
         SQLite::Statement head(*db_, "SELECT number, target, started FROM missions WHERE campaign = ? AND ended IS NULL");
@@ -330,23 +356,7 @@ std::optional<MissionInProgress> CampaignStore::LoadInProgress(const Campaign& c
         mission.Target = head.getColumn(1).getString();
         mission.Started = head.getColumn(2).getString();
 
-        SQLite::Statement actions(*db_, "SELECT seq, action, caption FROM actions WHERE campaign = ? AND mission = ? "
-                                        "ORDER BY seq");
-        actions.bind(1, campaign.Id);
-        actions.bind(2, mission.Number);
-        while (actions.executeStep()) {
-            if (actions.getColumn(0).getInt() != static_cast<int>(mission.Actions.size()))
-                throw StoreError(file_, "damaged (a recorded action is missing)");
-            mission.Actions.push_back({actions.getColumn(1).getString(), actions.getColumn(2).getString(), {}});
-        }
-        SQLite::Statement lines(*db_, "SELECT seq, text FROM lines WHERE campaign = ? AND mission = ? ORDER BY seq, line");
-        lines.bind(1, campaign.Id);
-        lines.bind(2, mission.Number);
-        while (lines.executeStep()) {
-            const auto seq = static_cast<std::size_t>(lines.getColumn(0).getInt());
-            if (seq >= mission.Actions.size()) throw StoreError(file_, "damaged (lines of no recorded action)");
-            mission.Actions[seq].Lines.push_back(lines.getColumn(1).getString());
-        }
+        mission.Actions = ReadRecord(campaign, mission.Number);
         return mission;
     });
 }

@@ -78,6 +78,8 @@ class CampaignStore {
     void Rename(const CrewMember& member, const std::string& name);
 
     std::optional<MissionInProgress> LoadInProgress(const Campaign& campaign);
+    // The whole record of mission number, flown or in progress: empty for one not begun.
+    std::vector<RecordedAction> LoadRecord(const Campaign& campaign, int number);
     // The dialog's OK that started mission number.
     void BeginMission(const Campaign& campaign, int number, const std::string& target,
                       const std::string& started, const RecordedAction& first);
@@ -90,6 +92,7 @@ class CampaignStore {
   private:
     template <class Work> auto Guarded(Work&& work);
     void Migrate(int from);
+    std::vector<RecordedAction> ReadRecord(const Campaign& campaign, int number);
     void SaveCrew(Campaign& campaign);
 
     std::filesystem::path file_;

@@ -11,6 +11,26 @@ void Game::UseDiceScript(FaceScript script) {
     dice_ = script_.get();
 }
 
+Game::Snapshot Game::Save() const {
+    Snapshot snapshot{*this, Random, std::nullopt, Rolls.Lines(), Messages.Lines(), Waves};
+    if (script_) snapshot.Script = *script_;
+    return snapshot;
+}
+
+void Game::Restore(const Snapshot& snapshot) {
+    static_cast<GameState&>(*this) = snapshot.State;
+    Random = snapshot.Random;
+    if (snapshot.Script) {
+        UseDiceScript(*snapshot.Script);
+    } else {
+        script_.reset();
+        dice_ = &Random;
+    }
+    Waves = snapshot.Waves;
+    Rolls.Refill(snapshot.Rolls);
+    Messages.Refill(snapshot.Messages);
+}
+
 int Game::RollDice(std::string_view die, std::string_view label) {
     int result;
     if (die == "1d6") {

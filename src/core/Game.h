@@ -8,7 +8,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace halvard {
 
@@ -30,6 +33,20 @@ class Game : public GameState {
 
     // From now on every die takes the next face of the script instead of the generator.
     void UseDiceScript(FaceScript script);
+
+    // Everything the course of the game from here on depends on: its state, where its dice
+    // stand, and what its windows show. Restored into a fresh game, the same actions then make
+    // the same lines and the same screens.
+    struct Snapshot {
+        GameState State;
+        SeededGenerator Random;
+        std::optional<FaceScript> Script;
+        std::vector<std::string> Rolls, Messages;
+        WavePanel Waves;
+    };
+    Snapshot Save() const;
+    // The logs' listeners stay as they are and hear nothing of the restored lines.
+    void Restore(const Snapshot& snapshot);
 
     const GameDatabase& Database;
     SeededGenerator Random; // the one generator: dice unless scripted, and the mission-number draw

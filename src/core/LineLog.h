@@ -50,6 +50,15 @@ template <std::size_t Capacity> class LineLog {
         count_ = 0;
     }
 
+    // Puts back lines read off a log earlier (Lines), oldest first, without telling the
+    // listeners, who heard them when they first came.
+    void Refill(const std::vector<std::string>& lines) {
+        Clear();
+        const std::size_t skip = lines.size() > Capacity ? lines.size() - Capacity : 0;
+        for (std::size_t i = skip; i < lines.size(); ++i)
+            slots_[count_++] = lines[i];
+    }
+
     // Called with each line as it is appended, so a window or a terminal can follow the log.
     void SetListener(Listener listener) { listener_ = std::move(listener); }
     // Called with the parts of each line as it is appended. A log that keeps no lines and has

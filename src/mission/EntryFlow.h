@@ -24,7 +24,19 @@ enum class Screen {
 
 class EntryFlow {
   public:
+    // What the flow carries from one mission to the next: a fresh flow given these starts the
+    // next mission exactly as this one would.
+    struct Settings {
+        std::optional<int> FixedMissionNumber;
+        std::optional<IndexedArray<std::string, 1, CrewCount>> CrewNames;
+        bool TargetConfirmed = false; // Cancel then flies the last target again
+
+        friend bool operator==(const Settings&, const Settings&) = default;
+    };
+
     explicit EntryFlow(Game& game);
+    EntryFlow(Game& game, Settings settings);
+    Settings CurrentSettings() const { return settings_; }
 
     // Click regions of the splash picture: 0 starts a mission, 4 ends the program; 1 to 3 have
     // no action.
@@ -48,7 +60,7 @@ class EntryFlow {
     void FixMissionNumber(std::optional<int> missionNumber);
 
     // The names the mission screens show for the crew, from the next mission on.
-    void NameTheCrew(const IndexedArray<std::string, 1, CrewCount>& names) { crewNames_ = names; }
+    void NameTheCrew(const IndexedArray<std::string, 1, CrewCount>& names) { settings_.CrewNames = names; }
 
   private:
     void TargetDialogClosed(bool confirmed);
@@ -60,8 +72,7 @@ class EntryFlow {
     // Made by the first confirmed target and replaced by each later mission: it exists exactly
     // when a target has been confirmed.
     std::unique_ptr<MissionScreen> mission_;
-    std::optional<int> fixedMissionNumber_;
-    std::optional<IndexedArray<std::string, 1, CrewCount>> crewNames_;
+    Settings settings_;
 };
 
 } // namespace halvard
