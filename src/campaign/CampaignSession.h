@@ -32,6 +32,7 @@ class CampaignSession {
     CampaignSession& operator=(const CampaignSession&) = delete;
 
     const Campaign& State() const { return campaign_; }
+    CampaignStore& Store() { return store_; }
     Game& CurrentGame() { return game_; }
     const Game& CurrentGame() const { return game_; }
     // The flow of the mission being flown, or of the last one, or of none yet. It changes when

@@ -2,6 +2,8 @@
 
 #include "CampaignSession.h"
 #include "Game.h"
+#include "Journal.h"
+#include "Report.h"
 #include "Views.h"
 
 #include <algorithm>
@@ -46,9 +48,9 @@ std::string_view CellMark(Colour colour) {
 } // namespace
 
 CliSession::CliSession(Game& game, std::ostream& out, bool trace)
-    : game_(game), out_(out), trace_(trace), ownFlow_(std::make_unique<EntryFlow>(game)) {
-    game_.Rolls.SetListener([this](std::string_view line) { Follow("R " + std::string(line)); });
-    game_.Messages.SetListener([this](std::string_view line) { Follow("M " + std::string(line)); });
+    : game_(game), out_(out), trace_(trace), ownFlow_(std::make_unique<EntryFlow>(game)),
+      journal_(std::make_unique<RunJournal>(game, *ownFlow_)) {
+    journal_->Follow([this](std::string_view line) { Follow(line); });
 }
 
 CliSession::CliSession(CampaignSession& campaign, std::ostream& out, bool trace)
@@ -58,12 +60,7 @@ CliSession::CliSession(CampaignSession& campaign, std::ostream& out, bool trace)
 }
 
 CliSession::~CliSession() {
-    if (campaign_) {
-        campaign_->Follow({});
-        return;
-    }
-    game_.Rolls.SetListener({});
-    game_.Messages.SetListener({});
+    if (campaign_) campaign_->Follow({});
 }
 
 EntryFlow& CliSession::flow() {
@@ -85,7 +82,7 @@ void CliSession::Follow(std::string_view line) {
 }
 
 ActionResult CliSession::Perform(const Action& action) {
-    ActionResult result = campaign_ ? campaign_->Perform(action) : PerformAction(flow(), action);
+    ActionResult result = campaign_ ? campaign_->Perform(action) : journal_->Perform(action);
     if (!result.Refusal.empty()) Refuse(result.Refusal);
     return result;
 }
@@ -105,6 +102,8 @@ const char* CliSession::CommandHelp() {
   crew          show the crew and their wounds
   state         print the mission state as one line of JSON
   screen        print what the windows show as one line of JSON
+  journal       print the whole record of the mission being flown, or of the last one
+  export FILE   write the report of that mission to FILE (.md, .txt or .html)
   quit          end the program
 Blank lines and lines starting with # are ignored.)";
 }
@@ -147,6 +146,13 @@ bool CliSession::Run(std::string_view command, std::string_view argument) {
         }
         return true;
     }
+    if (command == "export") {
+        if (argument.empty())
+            Refuse("export: a file ending in .md, .txt or .html");
+        else
+            Export(argument);
+        return true;
+    }
     if (command == "choose") {
         if (NeedsEntry(command)) SelectTarget({ActionKind::Choose, 0, std::string(argument)});
         return true;
@@ -165,8 +171,8 @@ bool CliSession::Run(std::string_view command, std::string_view argument) {
     }
 
     // Commands without an argument.
-    static constexpr std::string_view Bare[] = {"random", "cancel", "step", "ok",   "state",
-                                                "screen", "wave",   "guns", "crew", "quit"};
+    static constexpr std::string_view Bare[] = {"random", "cancel", "step", "ok",   "state",  "screen",
+                                                "wave",   "guns",   "crew", "quit", "journal"};
     if (std::find(std::begin(Bare), std::end(Bare), command) == std::end(Bare)) {
         Refuse("unknown command: " + std::string(command));
         return true;
@@ -197,10 +203,44 @@ bool CliSession::Run(std::string_view command, std::string_view argument) {
         if (NeedsMission(command) && !trace_) ShowGuns();
     } else if (command == "crew") {
         if (NeedsMission(command) && !trace_) ShowCrew();
+    } else if (command == "journal") {
+        ShowJournal();
     } else if (command == "quit") {
         return false;
     }
     return true;
+}
+
+std::optional<JournalMission> CliSession::CurrentMission() const {
+    if (!campaign_) {
+        if (journal_->Missions().empty()) return std::nullopt;
+        return journal_->Missions().back();
+    }
+    std::vector<JournalMission> tour = TourJournal(campaign_->Store(), game_.Database, campaign_->State());
+    if (tour.empty()) return std::nullopt;
+    return std::move(tour.back());
+}
+
+void CliSession::ShowJournal() {
+    const std::optional<JournalMission> mission = CurrentMission();
+    if (!mission) return Refuse("journal: no mission has been flown");
+    if (!trace_) out_ << "\nJournal of mission " << mission->Number << ": " << mission->Target << "\n";
+    for (const std::string& line : RecordLines(*mission))
+        Follow(line);
+}
+
+void CliSession::Export(std::string_view file) {
+    const std::optional<ReportFormat> format = ReportFormatOf(file);
+    if (!format) return Refuse("export: a file ending in .md, .txt or .html");
+    const std::optional<JournalMission> mission = CurrentMission();
+    if (!mission) return Refuse("export: no mission has been flown");
+    const std::string title = campaign_ ? campaign_->State().Name : "After-action report";
+    try {
+        WriteReport(file, AfterActionReport(game_.Database, {&*mission}, title, *format));
+    } catch (const ReportError& e) {
+        return Refuse(std::string("export: ") + e.what());
+    }
+    if (!trace_) out_ << "Report written to " << file << '\n';
 }
 
 bool CliSession::RunCampaignCommand(std::string_view command, std::string_view argument) {

@@ -9,6 +9,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,8 @@ namespace halvard {
 
 class CampaignSession;
 class Game;
+class RunJournal;
+struct JournalMission;
 
 class CliSession {
   public:
@@ -63,12 +66,17 @@ class CliSession {
     void Print(const std::string& panel, bool always);
     void ShowGuns();
     void ShowCrew();
+    // The mission being flown, or the last one flown: the run's, or the campaign's from its store.
+    std::optional<JournalMission> CurrentMission() const;
+    void ShowJournal();
+    void Export(std::string_view file);
 
     Game& game_;
     std::ostream& out_;
     bool trace_;
     CampaignSession* campaign_ = nullptr;
     std::unique_ptr<EntryFlow> ownFlow_; // a run's own; a campaign has one per mission
+    std::unique_ptr<RunJournal> journal_; // a run's; a campaign's store keeps its own
     std::string lastPanel_;
 };
 
