@@ -3,6 +3,8 @@
 #include "CampaignSession.h"
 #include "CliSession.h"
 #include "ExitStatus.h"
+#include "Journal.h"
+#include "Report.h"
 #include "MissionSetup.h"
 #include "Views.h"
 
@@ -108,14 +110,18 @@ CampaignCommand::CampaignCommand(CLI::App& program)
     show_ = command_->add_subcommand("show", "Show a campaign's roster and record");
     play_ = command_->add_subcommand("play", "Play a campaign: commands as a single run takes them, "
                                              "and roster, rename POS NAME");
-    for (CLI::App* sub : {new_, show_, play_})
+    export_ = command_->add_subcommand("export", "Write the after-action report of a campaign's tour or of one mission");
+    for (CLI::App* sub : {new_, show_, play_, export_})
         sub->add_option("NAME", name_, "The campaign's name")->required();
+    export_->add_option("--mission", mission_, "Only this mission of the tour")->check(CLI::Range(1, TourLength));
+    export_->add_option("--format", format_, "md, txt or html")->required()->check(CLI::IsMember({"md", "txt", "html"}));
+    export_->add_option("-o,--output", output_, "The file to write (default: standard output)");
     new_->add_option("--seed", seed_, "Seed of the campaign's dice (default: the clock)");
     new_->add_option("--crew", crewFile_, "File of ten crew names, one a line (default: drawn from a list)");
     for (CLI::App* sub : {list_, show_})
         sub->add_flag("--json", json_, "As one line of JSON");
     play_->add_flag("--trace", trace_, "Machine-readable output: R, M, S, V and E lines");
-    for (CLI::App* sub : {new_, list_, show_, play_}) {
+    for (CLI::App* sub : {new_, list_, show_, play_, export_}) {
         sub->add_option("--store", store_,
                         "The campaign store (default: $XDG_DATA_HOME/halvard/campaigns.db)");
         sub->add_option("--data", dataDirectory_,
@@ -133,6 +139,7 @@ int CampaignCommand::Run(const fs::path& dataDirectory) const {
         if (new_->parsed()) return New();
         if (list_->parsed()) return List();
         if (show_->parsed()) return Show();
+        if (export_->parsed()) return Export(dataDirectory_ ? fs::path(*dataDirectory_) : dataDirectory);
         return Play(dataDirectory_ ? fs::path(*dataDirectory_) : dataDirectory);
     } catch (const StoreError& e) {
         return Fail(exit_status::UnusableStore, e.what());
@@ -140,6 +147,8 @@ int CampaignCommand::Run(const fs::path& dataDirectory) const {
         return Fail(exit_status::CampaignBusy, e.what());
     } catch (const CampaignNameError& e) {
         return Fail(exit_status::BadOptions, e.what());
+    } catch (const ReportError& e) {
+        return Fail(exit_status::UnwritableReport, e.what());
     }
 }
 
@@ -203,6 +212,30 @@ int CampaignCommand::Show() const {
     if (inProgress)
         std::cout << "\nIn progress: mission " << inProgress->Number << ", " << inProgress->Target << ", "
                   << inProgress->Actions.size() << " actions\n";
+    return 0;
+}
+
+int CampaignCommand::Export(const fs::path& dataDirectory) const {
+    std::optional<GameDatabase> database;
+    try {
+        database.emplace(OpenGameDatabase(dataDirectory));
+    } catch (const GameDataError& e) {
+        return Fail(exit_status::UnusableDatabase, e.what());
+    }
+    CampaignStore store(StorePath());
+    const std::optional<Campaign> campaign = store.Load(name_);
+    if (!campaign) throw CampaignNameError("no campaign named \"" + name_ + "\"");
+    const std::vector<JournalMission> journal = TourJournal(store, *database, *campaign);
+    std::vector<const JournalMission*> missions;
+    for (const JournalMission& mission : journal)
+        if (!mission_ || mission.Number == *mission_) missions.push_back(&mission);
+    if (mission_ && missions.empty())
+        throw CampaignNameError("campaign \"" + name_ + "\" has no mission " + std::to_string(*mission_) + " yet");
+    const std::string report = AfterActionReport(*database, missions, campaign->Name, *ReportFormatNamed(format_));
+    if (output_)
+        WriteReport(*output_, report);
+    else
+        std::cout << report;
     return 0;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// "halvard-cli campaign new | list | show | play": tours of 25 missions, kept in the campaign
+// "halvard-cli campaign new | list | show | play | export": tours of 25 missions, kept in the campaign
 // store and played with the same commands as a single run.
 
 #include <CLI/CLI.hpp>
@@ -27,6 +27,7 @@ class CampaignCommand {
     int List() const;
     int Show() const;
     int Play(const std::filesystem::path& dataDirectory) const;
+    int Export(const std::filesystem::path& dataDirectory) const;
     std::filesystem::path StorePath() const;
 
     CLI::App* command_;
@@ -34,6 +35,7 @@ class CampaignCommand {
     CLI::App* list_;
     CLI::App* show_;
     CLI::App* play_;
+    CLI::App* export_;
     std::string name_;
     std::optional<std::uint64_t> seed_;
     std::optional<std::string> crewFile_;
@@ -41,6 +43,9 @@ class CampaignCommand {
     std::optional<std::string> dataDirectory_;
     bool json_ = false;
     bool trace_ = false;
+    std::optional<int> mission_;
+    std::string format_;
+    std::optional<std::string> output_;
 };
 
 } // namespace halvard

@@ -9,5 +9,6 @@ constexpr int BadOptions = 2;
 constexpr int DiceExhausted = 3;
 constexpr int UnusableStore = 4;  // the campaign store: named, with its problem
 constexpr int CampaignBusy = 5;   // the campaign is open in another program
+constexpr int UnwritableReport = 6; // a report that could not be written: nothing was
 
 } // namespace halvard::exit_status
