@@ -201,6 +201,7 @@ void MissionReplay::Rebuild() {
     game_->Restore(mission_.Start->State);
     flow_ = std::make_unique<EntryFlow>(*game_, mission_.Start->Flow);
     at_ = 0;
+    ++builds_;
 }
 
 void MissionReplay::GoTo(int moment) {

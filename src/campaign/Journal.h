@@ -93,6 +93,10 @@ class MissionReplay {
     // The moment just after the next action that enters a zone, or Last.
     int NextZone() const;
 
+    // Counts the times the game was built: Flow() and CurrentGame() are new objects whenever it
+    // changes, even where they happen to sit where the old ones were.
+    int Builds() const { return builds_; }
+
     const EntryFlow& Flow() const { return *flow_; }
     EntryFlow& Flow() { return *flow_; }
     const Game& CurrentGame() const { return *game_; }
@@ -110,6 +114,7 @@ class MissionReplay {
     std::unique_ptr<EntryFlow> flow_;
     int at_ = 0;
     int last_ = 0;
+    int builds_ = 0;
     std::string problem_;
 };
 

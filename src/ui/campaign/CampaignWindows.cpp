@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 #include "frmCampaign.h"
 #include "frmGetTarget.h"
+#include "frmJournal.h"
 #include "frmMain.h"
 #include "frmMission.h"
 
@@ -13,9 +14,10 @@ namespace halvard::ui {
 
 CampaignWindows::CampaignWindows(CampaignStore& store, const GameDatabase& database, const std::string& name,
                                  std::function<void()> closed)
-    : session_(store, database, name), closed_(std::move(closed)),
+    : database_(database), session_(store, database, name), closed_(std::move(closed)),
       window_(std::make_unique<frmCampaign>(session_)) {
     connect(window_.get(), &frmCampaign::flyRequested, this, &CampaignWindows::Fly);
+    connect(window_.get(), &frmCampaign::journalRequested, this, &CampaignWindows::ShowJournal);
     connect(window_.get(), &frmCampaign::closed, this, &CampaignWindows::Close);
 }
 
@@ -91,6 +93,7 @@ void CampaignWindows::Follow() {
                                                     [this](const Action& action) { return Perform(action); });
             mission_->SetReadOnly(session_.ReadOnly().has_value());
             connect(mission_.get(), &frmMission::changed, this, &CampaignWindows::Follow);
+            connect(mission_.get(), &frmMission::journalRequested, this, &CampaignWindows::ShowJournal);
             window_->hide();
             if (!rolls_) rolls_ = std::make_unique<frmMain>();
             rolls_->show();
@@ -102,6 +105,24 @@ void CampaignWindows::Follow() {
     case Screen::Ended: break;
     }
     if (rolls_) rolls_->Draw(session_.CurrentGame().Rolls);
+}
+
+void CampaignWindows::ShowJournal() {
+    if (!journal_) {
+        const std::string& name = session_.State().Name;
+        journal_ = std::make_unique<frmJournal>(
+            database_, "Mission Journal - " + QString::fromStdString(name), name,
+            [this] { return TourJournal(session_.Store(), database_, session_.State()); }, true);
+    }
+    try {
+        journal_->Refresh();
+    } catch (const StoreError& e) {
+        OpenMessageBox(window_.get(), QString::fromStdString(e.what()))->setObjectName("journalFailure");
+        return;
+    }
+    journal_->show();
+    journal_->raise();
+    journal_->activateWindow();
 }
 
 void CampaignWindows::BackToCampaign() {

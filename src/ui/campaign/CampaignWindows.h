@@ -17,6 +17,7 @@ namespace halvard::ui {
 
 class frmCampaign;
 class frmGetTarget;
+class frmJournal;
 class frmMain;
 class frmMission;
 
@@ -38,6 +39,9 @@ class CampaignWindows : public QObject {
     frmGetTarget* TargetDialog() { return dialog_; }
     frmMission* Mission() { return mission_.get(); }
     frmMain* RollWindow() { return rolls_.get(); }
+    // The tour's journal, brought up to date and shown.
+    void ShowJournal();
+    frmJournal* Journal() { return journal_.get(); }
 
   private:
     void Fly();
@@ -47,6 +51,7 @@ class CampaignWindows : public QObject {
     void BackToCampaign();
     void Close();
 
+    const GameDatabase& database_;
     CampaignSession session_;
     std::function<void()> closed_;
     std::unique_ptr<frmCampaign> window_;
@@ -56,6 +61,8 @@ class CampaignWindows : public QObject {
     // The mission screen whose OK ended its mission goes only at the next event, as it is still
     // in its own click handler; it must go before the next mission replaces its screen.
     std::unique_ptr<frmMission> retired_;
+    // Reads the session: it goes before it.
+    std::unique_ptr<frmJournal> journal_;
     bool failed_ = false;
     // A read-only mission put away by its OK: its flow stays on the mission screen.
     bool shelved_ = false;

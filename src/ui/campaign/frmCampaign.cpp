@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <array>
 
@@ -85,6 +86,9 @@ frmCampaign::frmCampaign(CampaignSession& session, QWidget* parent) : QWidget(pa
     cmdFlyMission = new QPushButton(this);
     cmdFlyMission->setObjectName("cmdFlyMission");
     connect(cmdFlyMission, &QPushButton::clicked, this, &frmCampaign::flyRequested);
+    cmdJournal = new QPushButton("Journal...", this);
+    cmdJournal->setObjectName("cmdJournal");
+    connect(cmdJournal, &QPushButton::clicked, this, &frmCampaign::journalRequested);
 
     auto* layout = new QVBoxLayout(this);
     const auto heading = [this, layout](const QString& caption) {
@@ -98,7 +102,11 @@ frmCampaign::frmCampaign(CampaignSession& session, QWidget* parent) : QWidget(pa
     layout->addWidget(tblFormer, 1);
     heading("Missions flown");
     layout->addWidget(tblMissions, 2);
-    layout->addWidget(cmdFlyMission, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdJournal);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdFlyMission);
+    layout->addLayout(buttons);
 
     Draw();
 }

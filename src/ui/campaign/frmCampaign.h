@@ -26,9 +26,11 @@ class frmCampaign : public QWidget {
     QTableWidget* tblFormer;
     QTableWidget* tblMissions;
     QPushButton* cmdFlyMission;
+    QPushButton* cmdJournal;
 
   signals:
     void flyRequested();
+    void journalRequested();
     // The player closed the window: the campaign is put away.
     void closed();
 

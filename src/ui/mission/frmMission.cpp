@@ -87,6 +87,9 @@ frmMission::frmMission(MissionScreen& screen, const Game& game, Performer perfor
         // A disabled button ignores click(), so the shortcut obeys the same rule as the mouse.
         connect(shortcut, &QShortcut::activated, cmdNextStep, &QPushButton::click);
     }
+    // A key, not a control: the screen's layout stays as it is.
+    auto* journal = new QShortcut(QKeySequence("Ctrl+J"), this);
+    connect(journal, &QShortcut::activated, this, &frmMission::journalRequested);
     setFocusPolicy(Qt::StrongFocus);
 
     Draw();

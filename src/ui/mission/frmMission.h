@@ -54,6 +54,8 @@ class frmMission : public QWidget {
     // After every click the screen handled: the windows redraw, and the program follows the
     // player back to the entry screen when the mission has ended.
     void changed();
+    // Ctrl+J: the journal of the missions this one belongs with.
+    void journalRequested();
 
   protected:
     // Closing the window ends the mission as OK does, so the entry screen comes back.

@@ -9,6 +9,7 @@
 #include "frmAbout.h"
 #include "frmEntry.h"
 #include "frmGetTarget.h"
+#include "frmJournal.h"
 #include "frmMain.h"
 #include "frmMission.h"
 
@@ -36,7 +37,7 @@ QImage LoadSplash(const fs::path& dataDirectory) {
 }
 
 Desktop::Desktop(Game& game, QImage splash, std::function<void()> end)
-    : game_(game), flow_(game), end_(std::move(end)), entry_(std::make_unique<frmEntry>(std::move(splash))) {
+    : game_(game), flow_(game), journal_(game, flow_), end_(std::move(end)), entry_(std::make_unique<frmEntry>(std::move(splash))) {
     connect(entry_.get(), &frmEntry::imgChoice_Click, this, [this](int index) {
         flow_.imgChoice_Click(index);
         Follow();
@@ -44,6 +45,7 @@ Desktop::Desktop(Game& game, QImage splash, std::function<void()> end)
     connect(entry_.get(), &frmEntry::aboutRequested, this, &Desktop::ShowAbout);
     connect(entry_.get(), &frmEntry::newCampaignRequested, this, &Desktop::NewCampaign);
     connect(entry_.get(), &frmEntry::openCampaignRequested, this, &Desktop::ChooseCampaign);
+    connect(entry_.get(), &frmEntry::journalRequested, this, &Desktop::ShowJournal);
     connect(entry_.get(), &frmEntry::closed, this, [this] { end_(); });
     if (const char* file = std::getenv("HALVARD_CAMPAIGN_STORE"); file != nullptr && *file != '\0')
         storePath_ = file;
@@ -164,7 +166,7 @@ void Desktop::Follow() {
     case Screen::TargetDialog:
         retired_.reset();
         if (!dialog_) {
-            dialog_ = new frmGetTarget(flow_, [this](const Action& a) { return PerformAction(flow_, a); }, entry_.get());
+            dialog_ = new frmGetTarget(flow_, [this](const Action& a) { return journal_.Perform(a); }, entry_.get());
             dialog_->setAttribute(Qt::WA_DeleteOnClose);
             connect(dialog_, &QDialog::finished, this, [this] {
                 dialog_ = nullptr;
@@ -175,8 +177,9 @@ void Desktop::Follow() {
         break;
     case Screen::Mission:
         if (!mission_) {
-            mission_ = std::make_unique<frmMission>(flow_.Mission(), game_, [this](const Action& a) { return PerformAction(flow_, a); });
+            mission_ = std::make_unique<frmMission>(flow_.Mission(), game_, [this](const Action& a) { return journal_.Perform(a); });
             connect(mission_.get(), &frmMission::changed, this, &Desktop::Follow);
+            connect(mission_.get(), &frmMission::journalRequested, this, &Desktop::ShowJournal);
             entry_->hide();
             if (!rolls_) rolls_ = std::make_unique<frmMain>();
             rolls_->show();
@@ -189,6 +192,16 @@ void Desktop::Follow() {
     case Screen::Ended: end_(); break;
     }
     if (rolls_) rolls_->Draw(game_.Rolls);
+}
+
+void Desktop::ShowJournal() {
+    if (!journalWindow_)
+        journalWindow_ = std::make_unique<frmJournal>(game_.Database, "Mission Journal", "After-action report",
+                                                      [this] { return journal_.Missions(); }, false);
+    journalWindow_->Refresh();
+    journalWindow_->show();
+    journalWindow_->raise();
+    journalWindow_->activateWindow();
 }
 
 void Desktop::ShowAbout() {

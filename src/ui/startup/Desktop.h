@@ -7,6 +7,7 @@
 
 #include "EntryFlow.h"
 #include "GameDatabase.h"
+#include "Journal.h"
 #include "frmGetTarget.h"
 
 #include <QObject>
@@ -26,6 +27,7 @@ namespace halvard::ui {
 
 class CampaignWindows;
 class frmEntry;
+class frmJournal;
 class frmMain;
 class frmMission;
 
@@ -58,6 +60,11 @@ class Desktop : public QObject {
     // default one. Opened at the menu's first use, so a bad file never stops single missions.
     void SetCampaignStore(std::filesystem::path file);
     const std::filesystem::path& CampaignStorePath() const { return storePath_; }
+    // The journal of this run's single missions, brought up to date and shown.
+    void ShowJournal();
+    frmJournal* Journal() { return journalWindow_.get(); }
+    const RunJournal& RunRecord() const { return journal_; }
+
     // The campaign open, if one is.
     CampaignWindows* Campaign() { return campaign_.get(); }
     // Opens the named campaign in its window, or the mission in progress as it stood; a
@@ -77,6 +84,8 @@ class Desktop : public QObject {
 
     Game& game_;
     EntryFlow flow_;
+    // Every action of a single mission goes through it, so the run keeps each mission's record.
+    RunJournal journal_;
     std::function<void()> end_;
     std::unique_ptr<frmEntry> entry_;
     // Made when the first mission starts: the start shows only the entry screen.
@@ -87,6 +96,7 @@ class Desktop : public QObject {
     // The mission screen whose OK ended its mission: still inside its own click handler when
     // the flow comes back here, so it goes only at the next event.
     std::unique_ptr<frmMission> retired_;
+    std::unique_ptr<frmJournal> journalWindow_;
     std::filesystem::path storePath_;
     std::unique_ptr<CampaignStore> store_;
     // Goes before the store, whose campaign it holds.

@@ -45,6 +45,11 @@ frmEntry::frmEntry(QImage splash, QWidget* parent) : QWidget(parent, Qt::Window)
     mnuNewCampaign->setObjectName("mnuNewCampaign");
     mnuOpenCampaign = campaign->addAction("&Open campaign...", this, &frmEntry::openCampaignRequested);
     mnuOpenCampaign->setObjectName("mnuOpenCampaign");
+    QMenu* journal = mnuBar->addMenu("&Journal");
+    journal->setObjectName("mnuJournalMenu");
+    mnuJournal = journal->addAction("Mission &journal...", this, &frmEntry::journalRequested);
+    mnuJournal->setObjectName("mnuJournal");
+    mnuJournal->setShortcut(QKeySequence("Ctrl+J"));
     QMenu* help = mnuBar->addMenu("&Help");
     // F1 is the window's own key, as it was before there was a menu; the menu only names it.
     mnuAbout = help->addAction("&About\tF1", this, &frmEntry::aboutRequested);

@@ -32,7 +32,7 @@ class frmEntry : public QWidget {
     explicit frmEntry(QImage splash, QWidget* parent = nullptr);
 
     QMenuBar* mnuBar;
-    QAction *mnuNewCampaign, *mnuOpenCampaign, *mnuAbout;
+    QAction *mnuNewCampaign, *mnuOpenCampaign, *mnuJournal, *mnuAbout;
     // The area below the menu bar that the picture and its regions are laid out in.
     QWidget* picClient;
     SplashPicture* picMenu;
@@ -45,6 +45,8 @@ class frmEntry : public QWidget {
     void aboutRequested();
     void newCampaignRequested();
     void openCampaignRequested();
+    // Journal > Mission journal... (Ctrl+J): the journal of this run's missions.
+    void journalRequested();
     // The player closed the window: the program ends, as region 4 ends it.
     void closed();
 

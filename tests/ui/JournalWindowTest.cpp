@@ -1,0 +1,163 @@
+// The journal window on missions played through the windows: the replay is drawn as the live
+// windows were drawn after each action, and the window's bookmarks, search and export work on
+// that record.
+
+#include "CampaignStore.h"
+#include "CampaignWindows.h"
+#include "DesktopHarness.h"
+#include "frmCampaign.h"
+#include "frmJournal.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace halvard {
+namespace {
+
+using test::Click;
+using test::Control;
+using test::DesktopHarness;
+using test::Settle;
+
+std::vector<QString> Lines(const QListWidget* list) {
+    std::vector<QString> lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines.push_back(list->item(i)->text());
+    return lines;
+}
+
+// What a player reads off the mission screen and the roll window (not whether the step button
+// can be pressed: a replay never can).
+std::vector<std::string> Looks(const ui::frmMission* screen, const ui::frmMain* rolls) {
+    std::vector<QString> looks{screen->cmdNextStep->text(), screen->lblTarget->text(), screen->lblBombPct->text(),
+                               screen->fraWaves->isHidden() ? "hidden" : "shown", screen->lblMiscWave->text()};
+    for (int i = 1; i <= 6; ++i)
+        looks.insert(looks.end(), {screen->lblToHit[i]->text(), screen->lblType[i]->text(),
+                                   screen->lblToHit[i]->palette().color(QPalette::Window).name()});
+    for (int g = FirstGun; g <= LastGun; ++g)
+        looks.push_back(screen->lblGun[g]->text());
+    for (int c = 1; c <= CrewCount; ++c)
+        looks.push_back(screen->lblCrewWound[c]->text());
+    for (const auto* list : {screen->lstMessages, rolls->lstRollDice})
+        for (const QString& line : Lines(list))
+            looks.push_back(line);
+    std::vector<std::string> text;
+    for (const QString& look : looks)
+        text.push_back(look.toStdString());
+    return text;
+}
+
+TEST(JournalWindow, ReplaysASingleMissionAsTheWindowsShowedItAndExportsItsReport) {
+    DesktopHarness program(7);
+    test::ChooseOwnTarget(program.OpenTargetDialog(), "St. Omer");
+    Click(program.desktop->TargetDialog()->cmdOK);
+    Settle();
+    ui::frmMission* live = program.desktop->Mission();
+    ASSERT_NE(live, nullptr);
+    // The windows after each action the run recorded, the dialog's OK first.
+    std::vector<std::vector<std::string>> seen{Looks(live, program.RollWindow())};
+    const auto& actions = program.desktop->RunRecord().Missions().back().Actions;
+    for (int i = 0; i < 60 && live->cmdNextStep->isEnabled(); ++i)
+        for (QWidget* control : std::initializer_list<QWidget*>{live->cmdNextStep, live->lblGun[2 + i % 9], live->lblToHit[1 + i % 4]}) {
+            const std::size_t before = actions.size();
+            Click(control);
+            Settle();
+            if (actions.size() > before) seen.push_back(Looks(live, program.RollWindow()));
+        }
+    ASSERT_EQ(seen.size(), actions.size());
+    ASSERT_GT(seen.size(), 30U);
+
+    QTest::keyClick(live, Qt::Key_J, Qt::ControlModifier);
+    ui::frmJournal* journal = program.desktop->Journal();
+    ASSERT_NE(journal, nullptr);
+    EXPECT_TRUE(journal->isVisible());
+    ASSERT_EQ(journal->lstMissions->count(), 1);
+    EXPECT_TRUE(journal->lstMissions->item(0)->text().startsWith("Mission 22: St. Omer (Airfield)"));
+
+    // Forward, then back, which builds the game and the replay's screen anew.
+    const int last = static_cast<int>(seen.size());
+    for (int step = 1; step < 2 * last; ++step) {
+        const int moment = step <= last ? step : 2 * last - step;
+        journal->ShowMoment(moment);
+        ASSERT_NE(journal->ReplayScreen(), nullptr);
+        ASSERT_EQ(journal->Replay()->Problem(), "");
+        ASSERT_EQ(journal->Replay()->At(), moment);
+        EXPECT_FALSE(journal->ReplayScreen()->cmdNextStep->isEnabled());
+        ASSERT_EQ(Looks(journal->ReplayScreen(), journal->ReplayRolls()), seen.at(static_cast<std::size_t>(moment - 1)))
+            << "moment " << moment;
+    }
+
+    const std::vector<QString> marks = Lines(journal->lstBookmarks);
+    ASSERT_GE(marks.size(), 2U);
+    EXPECT_EQ(marks[0], "Take-off");
+    EXPECT_EQ(marks[1], "Zone 2 (out)");
+    QListWidgetItem* zone = journal->lstBookmarks->item(1);
+    QTest::mouseClick(journal->lstBookmarks->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      journal->lstBookmarks->visualItemRect(zone).center());
+    EXPECT_TRUE(journal->lstRecord->currentItem()->text().startsWith("[ZONE #2]"));
+    EXPECT_EQ(journal->Replay()->At(), 2);
+
+    journal->txtSearch->setText("weather over");
+    EXPECT_EQ(journal->lblMatches->text(), "2 matches");
+    EXPECT_EQ(journal->lstRecord->currentItem()->text(), "Weather over Target: Poor");
+    Click(journal->cmdFindNext);
+    EXPECT_EQ(journal->lstRecord->currentItem()->text(), "Weather over Base: Good");
+    Click(journal->cmdFindNext);
+    EXPECT_EQ(journal->lstRecord->currentItem()->text(), "Weather over Target: Poor");
+
+    test::ScratchDirectory scratch;
+    const std::filesystem::path report = scratch.Path() / "report.md";
+    journal->ExportTo(QString::fromStdString(report.string()));
+    std::ifstream in(report);
+    std::string heading;
+    std::getline(in, heading);
+    EXPECT_EQ(heading, "# After-action report");
+    journal->ExportTo(QString::fromStdString((scratch.Path() / "missing" / "report.md").string()));
+    EXPECT_NE(journal->findChild<QMessageBox*>("exportFailure"), nullptr);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), std::filesystem::directory_iterator()), 1);
+
+    journal->close();
+    program.Entry()->mnuJournal->trigger();
+    EXPECT_TRUE(journal->isVisible());
+}
+
+TEST(JournalWindow, OfACampaignComesFromItsWindowWithTheMissionInFlight) {
+    test::ScratchDirectory scratch;
+    const std::filesystem::path store = scratch.Path() / "campaigns.db";
+    ::setenv("XDG_DATA_HOME", scratch.Path().c_str(), 1);
+    {
+        CampaignStore kept(store);
+        Campaign campaign = NewCampaign("Ruhr Valley", 7);
+        kept.Create(campaign);
+    }
+    {
+        DesktopHarness program;
+        program.desktop->SetCampaignStore(store);
+        program.desktop->OpenCampaign("Ruhr Valley");
+        ui::CampaignWindows* campaign = program.desktop->Campaign();
+        ASSERT_NE(campaign, nullptr);
+        Click(campaign->Window().cmdFlyMission);
+        Click(campaign->TargetDialog()->cmdOK);
+        Settle();
+        Click(campaign->Mission()->cmdNextStep);
+        QTest::keyClick(campaign->Mission(), Qt::Key_J, Qt::ControlModifier);
+        ui::frmJournal* journal = campaign->Journal();
+        ASSERT_NE(journal, nullptr);
+        EXPECT_EQ(journal->windowTitle(), "Mission Journal - Ruhr Valley");
+        ASSERT_EQ(journal->lstMissions->count(), 1);
+        EXPECT_TRUE(journal->lstMissions->item(0)->text().endsWith(" - in flight"));
+        journal->ShowMoment(2);
+        EXPECT_EQ(Looks(journal->ReplayScreen(), journal->ReplayRolls()), Looks(campaign->Mission(), campaign->RollWindow()));
+        EXPECT_EQ(Control<QPushButton>(&campaign->Window(), "cmdJournal")->text(), "Journal...");
+    }
+    Settle();
+    ::unsetenv("XDG_DATA_HOME");
+}
+
+} // namespace
+} // namespace halvard
