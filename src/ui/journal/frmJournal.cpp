@@ -165,7 +165,7 @@ void frmJournal::Refresh() {
     ChooseMission(lstMissions->currentRow());
 }
 
-void frmJournal::ChooseMission(int row) {
+void frmJournal::ChooseMission(int) {
     HideReplay();
     screen_.reset();
     replay_.reset();
