@@ -139,8 +139,13 @@ int CampaignCommand::Run(const fs::path& dataDirectory) const {
         if (new_->parsed()) return New();
         if (list_->parsed()) return List();
         if (show_->parsed()) return Show();
-        if (export_->parsed()) return Export(dataDirectory_ ? fs::path(*dataDirectory_) : dataDirectory);
-        return Play(dataDirectory_ ? fs::path(*dataDirectory_) : dataDirectory);
+        std::optional<GameDatabase> database;
+        try {
+            database.emplace(OpenGameDatabase(dataDirectory_ ? fs::path(*dataDirectory_) : dataDirectory));
+        } catch (const GameDataError& e) {
+            return Fail(exit_status::UnusableDatabase, e.what());
+        }
+        return export_->parsed() ? Export(*database) : Play(*database);
     } catch (const StoreError& e) {
         return Fail(exit_status::UnusableStore, e.what());
     } catch (const CampaignBusy& e) {
@@ -215,23 +220,17 @@ int CampaignCommand::Show() const {
     return 0;
 }
 
-int CampaignCommand::Export(const fs::path& dataDirectory) const {
-    std::optional<GameDatabase> database;
-    try {
-        database.emplace(OpenGameDatabase(dataDirectory));
-    } catch (const GameDataError& e) {
-        return Fail(exit_status::UnusableDatabase, e.what());
-    }
+int CampaignCommand::Export(const GameDatabase& database) const {
     CampaignStore store(StorePath());
     const std::optional<Campaign> campaign = store.Load(name_);
     if (!campaign) throw CampaignNameError("no campaign named \"" + name_ + "\"");
-    const std::vector<JournalMission> journal = TourJournal(store, *database, *campaign);
+    const std::vector<JournalMission> journal = TourJournal(store, database, *campaign);
     std::vector<const JournalMission*> missions;
     for (const JournalMission& mission : journal)
         if (!mission_ || mission.Number == *mission_) missions.push_back(&mission);
     if (mission_ && missions.empty())
         throw CampaignNameError("campaign \"" + name_ + "\" has no mission " + std::to_string(*mission_) + " yet");
-    const std::string report = AfterActionReport(*database, missions, campaign->Name, *ReportFormatNamed(format_));
+    const std::string report = AfterActionReport(database, missions, campaign->Name, *ReportFormatNamed(format_));
     if (output_)
         WriteReport(*output_, report);
     else
@@ -239,15 +238,9 @@ int CampaignCommand::Export(const fs::path& dataDirectory) const {
     return 0;
 }
 
-int CampaignCommand::Play(const fs::path& dataDirectory) const {
-    std::optional<GameDatabase> database;
-    try {
-        database.emplace(OpenGameDatabase(dataDirectory));
-    } catch (const GameDataError& e) {
-        return Fail(exit_status::UnusableDatabase, e.what());
-    }
+int CampaignCommand::Play(const GameDatabase& database) const {
     CampaignStore store(StorePath());
-    CampaignSession campaign(store, *database, name_);
+    CampaignSession campaign(store, database, name_);
     if (campaign.ReadOnly())
         std::cerr << "halvard-cli: campaign \"" << name_ << "\": " << *campaign.ReadOnly() << '\n';
     CliSession session(campaign, std::cout, trace_);

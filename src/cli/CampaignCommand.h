@@ -11,6 +11,8 @@
 
 namespace halvard {
 
+class GameDatabase;
+
 class CampaignCommand {
   public:
     explicit CampaignCommand(CLI::App& program);
@@ -26,8 +28,8 @@ class CampaignCommand {
     int New() const;
     int List() const;
     int Show() const;
-    int Play(const std::filesystem::path& dataDirectory) const;
-    int Export(const std::filesystem::path& dataDirectory) const;
+    int Play(const GameDatabase& database) const;
+    int Export(const GameDatabase& database) const;
     std::filesystem::path StorePath() const;
 
     CLI::App* command_;

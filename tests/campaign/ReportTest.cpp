@@ -58,19 +58,12 @@ TEST(Report, HtmlIsWellFormedEscapedAndHoldsTheWholeRecordOnce) {
         EXPECT_EQ(html.find(outside), std::string::npos) << outside;
 }
 
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(Report, IsWrittenWholeOrNotAtAll) {
     const test::ScratchDirectory scratch;
     const fs::path kept = scratch.Path() / "report.md";
     std::ofstream(kept) << "an older report";
     WriteReport(kept, "the new report");
-    EXPECT_EQ(ReadFile(kept), "the new report");
+    EXPECT_EQ(test::ReadFile(kept), "the new report");
 
     for (const fs::path& bad : {scratch.Path() / "missing" / "report.md", scratch.Path()}) {
         SCOPED_TRACE(bad);

@@ -34,21 +34,6 @@ const Golden Goldens[] = {
 };
 // clang-format on
 
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class GoldenTrace : public ::testing::TestWithParam<Golden> {};
 
 TEST_P(GoldenTrace, ReplaysLineByLine) {
@@ -72,8 +57,8 @@ TEST_P(GoldenTrace, ReplaysLineByLine) {
         GTEST_SKIP() << "rewrote " << expectedFile;
     }
 
-    const std::vector<std::string> expected = SplitLines(ReadFile(expectedFile));
-    const std::vector<std::string> actual = SplitLines(run.Output);
+    const std::vector<std::string> expected = test::SplitLines(test::ReadFile(expectedFile));
+    const std::vector<std::string> actual = test::SplitLines(run.Output);
     ASSERT_FALSE(expected.empty()) << "no golden trace at " << expectedFile;
     if (actual == expected) {
         fs::remove(actualFile);

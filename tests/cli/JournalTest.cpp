@@ -18,25 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // A golden mission's commands up to its quit, then these.
 std::string CommandsThen(const std::string& golden, const std::string& more) {
     std::string commands;
-    for (const std::string& line : Lines(ReadFile(test::GoldenDirectory() / (golden + ".commands"))))
+    for (const std::string& line : test::SplitLines(test::ReadFile(test::GoldenDirectory() / (golden + ".commands"))))
         if (line != "quit") commands += line + '\n';
     return commands + more;
 }
@@ -63,12 +48,12 @@ std::string Options(const Case& mission) {
 TEST(Journal, OfAGoldenMissionIsItsTracesRollsAndMessages) {
     for (const Case& mission : Missions) {
         SCOPED_TRACE(mission.Name);
-        const std::vector<std::string> trace = Lines(ReadFile(test::GoldenDirectory() / (mission.Name + ".trace")));
+        const std::vector<std::string> trace = test::SplitLines(test::ReadFile(test::GoldenDirectory() / (mission.Name + ".trace")));
         std::vector<std::string> expected = trace;
         std::erase_if(expected, [](const std::string& line) { return !line.starts_with("R ") && !line.starts_with("M "); });
         const test::Run run = test::RunCliWithInput(Options(mission), CommandsThen(mission.Name, "journal\n"));
         ASSERT_EQ(run.ExitStatus, 0) << run.Errors;
-        const std::vector<std::string> output = Lines(run.Output);
+        const std::vector<std::string> output = test::SplitLines(run.Output);
         ASSERT_GE(output.size(), trace.size());
         EXPECT_EQ(std::vector(output.begin(), output.begin() + static_cast<std::ptrdiff_t>(trace.size())), trace);
         EXPECT_EQ(std::vector(output.begin() + static_cast<std::ptrdiff_t>(trace.size()), output.end()), expected);
@@ -84,7 +69,7 @@ TEST(Journal, ReportsOfAGoldenMissionAreAsPinned) {
     for (const fs::path& written : {md, txt}) {
         const fs::path golden = test::GoldenDirectory() / ("short_target.report" + written.extension().string());
         if (std::getenv("HALVARD_UPDATE_GOLDEN")) fs::copy_file(written, golden, fs::copy_options::overwrite_existing);
-        EXPECT_EQ(ReadFile(written), ReadFile(golden)) << "compare " << written << " with " << golden;
+        EXPECT_EQ(test::ReadFile(written), test::ReadFile(golden)) << "compare " << written << " with " << golden;
     }
 }
 
@@ -124,7 +109,7 @@ TEST(Journal, ReplayShowsTheLiveScreenAfterEveryAction) {
         RunJournal journal(game, flow);
         // Each mission's screens; a run's later mission takes off with the bomber the first left.
         std::vector<std::vector<std::string>> screens(1);
-        for (const std::string& command : Lines(ReadFile(test::GoldenDirectory() / (std::string(name) + ".commands")))) {
+        for (const std::string& command : test::SplitLines(test::ReadFile(test::GoldenDirectory() / (std::string(name) + ".commands")))) {
             if (command == "ok") screens.emplace_back();
             std::vector<std::string> more = PlayAndWatch(
                 {command}, [&](const Action& a) { return journal.Perform(a); }, [&]() -> const EntryFlow& { return flow; }, game);

@@ -51,6 +51,10 @@ class TempDatabase {
     std::filesystem::path path_;
 };
 
+// A file's bytes, and a text's lines without their line ends.
+std::string ReadFile(const std::filesystem::path& file);
+std::vector<std::string> SplitLines(const std::string& text);
+
 // The database the build makes from data/corvane.sql, opened once.
 const GameDatabase& ShippedDatabase();
 std::filesystem::path DataDirectory();
