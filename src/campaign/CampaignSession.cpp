@@ -56,10 +56,6 @@ void CampaignSession::CancelTargetDialog() {
     if (flow_->Current() == Screen::TargetDialog) flow_->TargetDialog().cmdCancel_Click();
 }
 
-ActionResult CampaignSession::Apply(const Action& action, RecordedAction& made) {
-    return tape_.Apply(*flow_, action, made);
-}
-
 ActionResult CampaignSession::Perform(const Action& action) {
     const bool confirming = action.Kind == ActionKind::Random || action.Kind == ActionKind::Choose;
     if (readOnly_) return {false, ActionText(action) + ": the campaign is read-only: " + *readOnly_};
@@ -79,7 +75,7 @@ ActionResult CampaignSession::Perform(const Action& action) {
     std::optional<MissionReport> report;
     if (action.Kind == ActionKind::Ok && flow_->Current() == Screen::Mission) report = Report();
     RecordedAction made;
-    const ActionResult result = Apply(action, made);
+    const ActionResult result = tape_.Apply(*flow_, action, made);
     if (!result.Accepted) return result;
 
     if (confirming) {
@@ -126,14 +122,11 @@ void CampaignSession::Replay(const MissionInProgress& mission) {
     started_ = mission.Started;
     for (std::size_t seq = 0; seq < mission.Actions.size(); ++seq) {
         const RecordedAction& recorded = mission.Actions[seq];
+        // The dialog's OK comes first, and only there.
         const std::optional<Action> action = ParseAction(recorded.Text);
-        RecordedAction made;
-        ActionResult result;
-        if (action && (seq == 0) == (action->Kind == ActionKind::Random || action->Kind == ActionKind::Choose)) {
-            if (seq == 0) flow_->imgChoice_Click(0);
-            result = Apply(*action, made);
-        }
-        if (!result.Accepted || made.Lines != recorded.Lines) {
+        const bool inPlace =
+            action && (seq == 0) == (action->Kind == ActionKind::Random || action->Kind == ActionKind::Choose);
+        if (!inPlace || !tape_.Replay(*flow_, recorded)) {
             readOnly_ = "mission " + std::to_string(mission.Number) + " does not replay as it was recorded (action " +
                         std::to_string(seq + 1) + ", \"" + recorded.Text +
                         "\"): it is shown as far as it replays and cannot be played on";

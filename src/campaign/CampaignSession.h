@@ -71,7 +71,6 @@ class CampaignSession {
   private:
     void BeginMission();
     void Replay(const MissionInProgress& mission);
-    ActionResult Apply(const Action& action, RecordedAction& made);
     MissionReport Report() const;
     void Conclude(RecordedAction& ok, const MissionReport& report);
 

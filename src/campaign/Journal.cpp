@@ -151,14 +151,10 @@ std::vector<JournalMission> TourJournal(CampaignStore& store, const GameDatabase
         std::optional<MissionReport> report;
         for (std::size_t seq = 0; seq < mission.Actions.size() && broken.empty(); ++seq) {
             const RecordedAction& recorded = mission.Actions[seq];
-            const std::optional<Action> action = ParseAction(recorded.Text);
-            RecordedAction made;
-            ActionResult result;
-            if (action) {
-                if (action->Kind == ActionKind::Ok && flow->Current() == Screen::Mission) report = tape.Report(*flow);
-                result = tape.Apply(*flow, *action, made);
-            }
-            if (!result.Accepted || made.Lines != recorded.Lines) {
+            // What the mission left, read while its screen is still loaded.
+            if (recorded.Text == ActionText({ActionKind::Ok, 0, {}}) && flow->Current() == Screen::Mission)
+                report = tape.Report(*flow);
+            if (!tape.Replay(*flow, recorded)) {
                 broken = "mission " + std::to_string(number) + " does not replay as it was recorded (action " +
                          std::to_string(seq + 1) + ", \"" + recorded.Text + "\")";
                 break;
@@ -209,16 +205,13 @@ void MissionReplay::GoTo(int moment) {
     if (moment < at_) Rebuild();
     while (at_ < moment) {
         const RecordedAction& recorded = mission_.Actions[static_cast<std::size_t>(at_)];
-        const std::optional<Action> action = ParseAction(recorded.Text);
-        RecordedAction made;
-        ActionResult result;
         try {
-            if (action) result = tape_->Apply(*flow_, *action, made);
+            if (!tape_->Replay(*flow_, recorded))
+                problem_ = "action " + std::to_string(at_ + 1) + ", \"" + recorded.Text + "\", does not replay as recorded";
         } catch (const std::exception& e) {
+            // A run's dice script that ran out: the record stops there too.
             problem_ = e.what();
         }
-        if (problem_.empty() && (!result.Accepted || made.Lines != recorded.Lines))
-            problem_ = "action " + std::to_string(at_ + 1) + ", \"" + recorded.Text + "\", does not replay as recorded";
         ++at_;
         if (!problem_.empty()) {
             last_ = at_;

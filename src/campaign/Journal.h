@@ -100,7 +100,6 @@ class MissionReplay {
     const EntryFlow& Flow() const { return *flow_; }
     EntryFlow& Flow() { return *flow_; }
     const Game& CurrentGame() const { return *game_; }
-    const JournalMission& Mission() const { return mission_; }
     // Why the replay stopped short of the record (the dice ran out, or it does not replay).
     const std::string& Problem() const { return problem_; }
 

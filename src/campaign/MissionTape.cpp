@@ -47,6 +47,13 @@ ActionResult MissionTape::Apply(EntryFlow& flow, const Action& action, RecordedA
     return result;
 }
 
+bool MissionTape::Replay(EntryFlow& flow, const RecordedAction& recorded) {
+    const std::optional<Action> action = ParseAction(recorded.Text);
+    if (!action) return false;
+    RecordedAction made;
+    return Apply(flow, *action, made).Accepted && made.Lines == recorded.Lines;
+}
+
 MissionReport MissionTape::Report(const EntryFlow& flow) const {
     const MissionScreen& screen = flow.Mission();
     MissionReport report;

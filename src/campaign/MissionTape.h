@@ -31,6 +31,10 @@ class MissionTape {
     // exception are in made too.
     ActionResult Apply(EntryFlow& flow, const Action& action, RecordedAction& made);
 
+    // Performs a recorded action again: true when the screens take it and it makes exactly the
+    // lines it made when it was recorded.
+    bool Replay(EntryFlow& flow, const RecordedAction& recorded);
+
     // Each line, "R ..." or "M ...", the moment it is made.
     void Echo(std::function<void(std::string_view line)> echo) { echo_ = std::move(echo); }
 

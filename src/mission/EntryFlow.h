@@ -30,8 +30,6 @@ class EntryFlow {
         std::optional<int> FixedMissionNumber;
         std::optional<IndexedArray<std::string, 1, CrewCount>> CrewNames;
         bool TargetConfirmed = false; // Cancel then flies the last target again
-
-        friend bool operator==(const Settings&, const Settings&) = default;
     };
 
     explicit EntryFlow(Game& game);

@@ -20,6 +20,7 @@ namespace {
 using test::Click;
 using test::Control;
 using test::DesktopHarness;
+using test::Lines;
 using test::Settle;
 
 // Every store path of the test in a scratch directory, the player's own data untouched.
@@ -56,13 +57,6 @@ class CampaignWindow : public ::testing::Test {
     test::ScratchDirectory scratch;
     std::filesystem::path store = scratch.Path() / "campaigns.db";
 };
-
-std::vector<QString> Lines(const QListWidget* list) {
-    std::vector<QString> lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines.push_back(list->item(i)->text());
-    return lines;
-}
 
 TEST(EntryMenu, HasTheCampaignEntriesAndKeepsThePictureAndRegionsInPlaceBelowIt) {
     DesktopHarness program;

@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace halvard::test {
 
@@ -30,6 +31,14 @@ template <class T = QWidget> T* Control(const QObject* root, const QString& name
     T* control = root->findChild<T*>(name);
     if (control == nullptr) throw std::runtime_error("no control " + name.toStdString());
     return control;
+}
+
+// The lines a list shows, first to last.
+inline std::vector<QString> Lines(const QListWidget* list) {
+    std::vector<QString> lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines.push_back(list->item(i)->text());
+    return lines;
 }
 
 inline void Click(QWidget* widget) {

@@ -22,14 +22,8 @@ namespace {
 using test::Click;
 using test::Control;
 using test::DesktopHarness;
+using test::Lines;
 using test::Settle;
-
-std::vector<QString> Lines(const QListWidget* list) {
-    std::vector<QString> lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines.push_back(list->item(i)->text());
-    return lines;
-}
 
 // What a player reads off the mission screen and the roll window (not whether the step button
 // can be pressed: a replay never can).
