@@ -7,7 +7,7 @@ packages=(
     libsqlite3-dev libsqlitecpp-dev
     libgtest-dev libbenchmark-dev
     nlohmann-json3-dev libcli11-dev
-    qt6-base-dev fonts-dejavu-core fonts-liberation
+    qt6-base-dev qt6-charts-dev fonts-dejavu-core fonts-liberation
     desktop-file-utils appstream
     clang libclang-rt-14-dev
 )

@@ -107,8 +107,9 @@ int SimulateCommand::Run(const std::filesystem::path& dataDirectory) const {
     SimulationResult result;
     if (::isatty(STDERR_FILENO)) {
         ProgressBar bar;
-        result = Simulate(*database, options,
-                          [&bar](std::uint64_t done, std::uint64_t total) { bar.Show(done, total); });
+        SimulationCalls calls;
+        calls.OnProgress = [&bar](std::uint64_t done, std::uint64_t total) { bar.Show(done, total); };
+        result = Simulate(*database, options, calls);
     } else {
         result = Simulate(*database, options);
     }

@@ -5,6 +5,7 @@
 #include <random>
 #include <stdexcept>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace halvard {
@@ -16,15 +17,38 @@ class RandomSource {
     virtual int NextFace() = 0; // 1..6
 };
 
+// splitmix64: a whole generator in one word, seeded by storing it. Its outputs pass the usual
+// batteries of tests, which is more than dice need.
+class SplitMix64 {
+  public:
+    constexpr explicit SplitMix64(std::uint64_t seed) : state_(seed) {}
+    constexpr std::uint64_t operator()() {
+        std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+    friend bool operator==(const SplitMix64&, const SplitMix64&) = default;
+
+  private:
+    std::uint64_t state_;
+};
+
 // The one random generator of a game. Its output is turned into dice by our own arithmetic,
 // not by the standard distributions (whose algorithms differ between libraries), so one seed
 // gives the same game on every build.
+//
+// A game played, traced or replayed draws from std::mt19937_64, whose seeding sets 312 words and
+// whose first draw refills them all: a few thousand instructions, nothing beside a mission
+// played by hand. A simulator seeding a generator for every one of many thousands of missions
+// takes the quick one instead; its dice are made by the same arithmetic.
 class SeededGenerator final : public RandomSource {
   public:
-    explicit SeededGenerator(std::uint64_t seed = 0) : engine_(seed) {}
+    explicit SeededGenerator(std::uint64_t seed = 0) : engine_(std::in_place_type<std::mt19937_64>, seed) {}
+    static SeededGenerator Quick(std::uint64_t seed) { return SeededGenerator(SplitMix64(seed)); }
 
     // Uniform in [0, 1): the top 53 bits of one output.
-    double Uniform() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+    double Uniform() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
 
     int NextFace() override { return static_cast<int>(Uniform() * 6.0) + 1; }
 
@@ -32,16 +56,19 @@ class SeededGenerator final : public RandomSource {
     int MissionNumber() { return static_cast<int>(Uniform() * 15.0) + 11; }
 
   private:
-    std::mt19937_64 engine_;
+    explicit SeededGenerator(SplitMix64 quick) : engine_(quick) {}
+    std::uint64_t Next() {
+        if (auto* quick = std::get_if<SplitMix64>(&engine_)) return (*quick)();
+        return std::get<std::mt19937_64>(engine_)();
+    }
+
+    std::variant<std::mt19937_64, SplitMix64> engine_;
 };
 
 // The seed of the index-th game of a series from the series' seed: its place in splitmix64's
 // sequence, so that neighbouring games and neighbouring series share no stretch of their dice.
 constexpr std::uint64_t MixSeed(std::uint64_t seed, std::uint64_t index) {
-    std::uint64_t z = seed + (index + 1) * 0x9e3779b97f4a7c15ULL;
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
+    return SplitMix64(seed + index * 0x9e3779b97f4a7c15ULL)();
 }
 
 // Thrown when a script of die faces has no face left for the next die.

@@ -5,6 +5,7 @@
 namespace halvard {
 
 Game::Game(const GameDatabase& database, std::uint64_t seed) : Database(database), Random(seed) {}
+Game::Game(const GameDatabase& database, SeededGenerator random) : Database(database), Random(random) {}
 
 void Game::UseDiceScript(FaceScript script) {
     script_ = std::make_unique<FaceScript>(std::move(script));

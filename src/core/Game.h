@@ -20,6 +20,7 @@ namespace halvard {
 class Game : public GameState {
   public:
     explicit Game(const GameDatabase& database, std::uint64_t seed = 0);
+    Game(const GameDatabase& database, SeededGenerator random);
 
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;

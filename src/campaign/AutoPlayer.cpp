@@ -142,8 +142,10 @@ class Listening {
 
 } // namespace
 
-MissionResult PlayMission(Game& game, std::optional<std::string_view> target) {
-    EntryFlow flow(game);
+MissionResult PlayMission(Game& game, std::optional<std::string_view> target, std::optional<int> missionNumber) {
+    EntryFlow::Settings settings;
+    settings.FixedMissionNumber = missionNumber;
+    EntryFlow flow(game, std::move(settings));
     flow.imgChoice_Click(0);
     TargetSelection& dialog = flow.TargetDialog();
     if (target) {

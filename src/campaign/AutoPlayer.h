@@ -27,8 +27,10 @@ struct MissionResult {
 
 // Plays one mission of the game, from the entry screen through the target dialog to the landing
 // (or the loss of the bomber) and back to the entry screen. The target is drawn by the mission
-// chart, or named; a name the dialog refuses throws std::invalid_argument. Throws
-// std::logic_error if the screens ever leave the player without a move.
-MissionResult PlayMission(Game& game, std::optional<std::string_view> target = std::nullopt);
+// chart, or named; a name the dialog refuses throws std::invalid_argument. The mission number
+// is drawn by the dialog unless one is fixed. Throws std::logic_error if the screens ever leave
+// the player without a move.
+MissionResult PlayMission(Game& game, std::optional<std::string_view> target = std::nullopt,
+                          std::optional<int> missionNumber = std::nullopt);
 
 } // namespace halvard
