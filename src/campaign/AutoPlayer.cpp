@@ -5,7 +5,6 @@
 #include "ZoneCharts.h"
 
 #include <algorithm>
-#include <charconv>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -18,18 +17,6 @@ constexpr int Killed = 4;
 // A phase can take many presses (a wave's fighters fire one per press), but a mission that
 // takes this many has stopped moving.
 constexpr int MostPresses = 100000;
-
-// A to-hit cell's caption: the number a gun needs, or nothing when it has no shot. Read for
-// every fighter each time a gun is selected, so read by hand.
-std::optional<int> CaptionNumber(const std::string& caption) {
-    if (caption.empty()) return std::nullopt;
-    int number = 0;
-    for (char c : caption) {
-        if (c < '0' || c > '9') return std::nullopt;
-        number = number * 10 + (c - '0');
-    }
-    return number;
-}
 
 class Player {
   public:
@@ -81,7 +68,8 @@ class Player {
             int bestToHit = 0;
             for (const WaveRow& fighter : screen_.fraWaves().Row) {
                 ++row;
-                const auto toHit = CaptionNumber(fighter.lblToHit.Caption);
+                // The number the gun needs, shown for each fighter it has a shot at.
+                const std::optional<int> toHit = fighter.lblToHit.Caption.Value();
                 if (toHit && (best == 0 || *toHit < bestToHit)) {
                     best = row;
                     bestToHit = *toHit;
@@ -104,11 +92,7 @@ MissionResult ReadResult(const Game& game, const MissionScreen& screen, Outcome 
     result.End = end;
     result.BombRun = !screen.lblOnTarget.Caption.empty();
     result.OnTarget = screen.lblOnTarget.Caption == "On";
-    if (result.BombRun) {
-        // The caption reads "40%".
-        const std::string& percentage = screen.lblBombPct.Caption;
-        std::from_chars(percentage.data(), percentage.data() + percentage.size(), result.BombPercentage);
-    }
+    if (result.BombRun) result.BombPercentage = screen.lblBombPct.Caption.Value().value_or(0);
 
     for (const CrewRecord& member : game.Crew) {
         if (member.Wound >= Killed || KillsTheCrew(end))

@@ -14,10 +14,10 @@ void Note(JournalMission& mission, const EntryFlow& flow, const Game& game, cons
     if (flow.Current() != Screen::Mission) return;
     const MissionScreen& screen = flow.Mission();
     mission.Number = game.Mission.MissionNo;
-    mission.Target = screen.lblTarget.Caption;
-    mission.TargetType = screen.lblTargetType.Caption;
-    mission.OnTarget = screen.lblOnTarget.Caption;
-    mission.BombPct = mission.OnTarget.empty() ? 0 : std::stoi(screen.lblBombPct.Caption);
+    mission.Target = screen.lblTarget.Caption.Text();
+    mission.TargetType = screen.lblTargetType.Caption.Text();
+    mission.OnTarget = screen.lblOnTarget.Caption.Text();
+    mission.BombPct = mission.OnTarget.empty() ? 0 : screen.lblBombPct.Caption.Value().value_or(0);
     if (const std::optional<Outcome> ending = watcher.Ending()) mission.Ending = NameOf(*ending).Label;
 }
 

@@ -26,7 +26,7 @@ ActionResult MissionTape::Apply(EntryFlow& flow, const Action& action, RecordedA
     made.Text = ActionText(action);
     if (flow.Current() == Screen::Mission) {
         const MissionScreen& screen = flow.Mission();
-        made.Caption = screen.cmdNextStep.Caption;
+        made.Caption = screen.cmdNextStep.Caption.Text();
         landing_ = action.Kind == ActionKind::Step && screen.nPhase == phase::LandingAtBase;
     }
     made_ = &made;
@@ -59,8 +59,8 @@ MissionReport MissionTape::Report(const EntryFlow& flow) const {
     MissionReport report;
     report.Target = game_.Mission.Target.Name;
     report.Ending = watcher_.Ending();
-    report.OnTarget = screen.lblOnTarget.Caption;
-    if (!report.OnTarget.empty()) report.BombPct = std::stoi(screen.lblBombPct.Caption);
+    report.OnTarget = screen.lblOnTarget.Caption.Text();
+    if (!report.OnTarget.empty()) report.BombPct = screen.lblBombPct.Caption.Value().value_or(0);
     report.Damage = game_.Damage;
     for (int member = 1; member <= CrewCount; ++member) {
         report.Wounds[member] = game_.Crew[member].Wound;

@@ -112,7 +112,7 @@ std::string_view GunCompartment(int gun) {
 std::vector<std::vector<std::string>> DamageRows(const Game& game, const MissionScreen& screen) {
     std::vector<std::pair<std::string_view, std::string>> items;
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
-        const std::string& name = screen.lblGunName[gun].Caption;
+        const std::string name = screen.lblGunName[gun].Caption.Text();
         if (game.Guns[gun].Status == "Out") items.emplace_back(GunCompartment(gun), name + " out of action");
         if (game.Guns[gun].Ammo == 0) items.emplace_back(GunCompartment(gun), name + " out of ammunition");
     }
@@ -173,8 +173,8 @@ void AddMission(std::vector<Block>& blocks, const GameDatabase& database, const 
     summary.Rows.push_back({"Target", Or(mission.Target, "-") + (mission.TargetType.empty() ? "" : " (" + mission.TargetType + ")")});
     if (screen) {
         const MissionScreen& view = replay->Flow().Mission();
-        summary.Rows.push_back({"Squadron", view.lblSquadronPos.Caption});
-        summary.Rows.push_back({"Formation", view.lblFormationPos.Caption});
+        summary.Rows.push_back({"Squadron", view.lblSquadronPos.Caption.Text()});
+        summary.Rows.push_back({"Formation", view.lblFormationPos.Caption.Text()});
     }
     summary.Rows.push_back({"Weather over the target", Or(MessageAfter(lines, "Weather over Target: "), "-")});
     summary.Rows.push_back({"Flak over the target", Or(MessageAfter(lines, "Flak Over Target: "), "-")});
@@ -204,7 +204,7 @@ void AddMission(std::vector<Block>& blocks, const GameDatabase& database, const 
         crew.Header.insert(crew.Header.end(), {"Wound", "Kills"});
         for (int member = 1; member <= CrewCount; ++member) {
             std::vector<std::string> row{std::string(MissionScreen::CrewPositionName(member))};
-            if (named) row.push_back(view.lblCrewName[member].Caption);
+            if (named) row.push_back(view.lblCrewName[member].Caption.Text());
             const int wound = std::clamp(game.Crew[member].Wound, 0, 4);
             row.push_back(std::string(WoundWords[wound]));
             row.push_back(std::to_string(view.FightersDestroyedBy[member]));

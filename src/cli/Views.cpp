@@ -10,6 +10,15 @@
 #include <string>
 
 namespace halvard {
+
+// A trace prints what the labels show, as text.
+static void to_json(nlohmann::json& json, const Caption& caption) {
+    json = caption.Text();
+}
+static void to_json(nlohmann::json& json, const Mark& mark) {
+    json = mark.Text();
+}
+
 namespace {
 
 using nlohmann::json;

@@ -26,8 +26,8 @@ void ShowWave(Game& game) {
         const FighterRecord& fighter = game.Fighters[i];
         WaveRow& row = game.Waves.Row[i];
         row.lblType.Caption = fighter.FighterType.View();
-        row.lblPosition.Caption = NoToString(fighter.AttackPos, "PosNoToString");
-        row.lblPosition.Caption += SpecialMarker(fighter.Special);
+        row.lblPosition.Caption =
+            Caption::Fixed(NoToString(fighter.AttackPos, "PosNoToString"), SpecialMarker(fighter.Special));
     }
 }
 

@@ -5,7 +5,11 @@
 
 #include "IndexedArray.h"
 
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace halvard {
 
@@ -19,15 +23,90 @@ enum class Colour {
     Orange,    // RGB(255,128,0)
 };
 
+// What a caption shows, kept as the values it is made of; its text is put together only when a
+// window draws it or a trace prints it. It is a text of the program's own (a literal or an entry
+// of one of its name tables, which last as long as the program), possibly followed by a second
+// one ("6 High" " (B)"); a number between two such texts ("40" "%", "Remove " 2 " Enemy
+// Fighters"); or a copy of a text of the game's, such as a target's or a crew member's name.
+class Caption {
+  public:
+    Caption() = default;
+    // A literal lasts as long as the program, so it is kept as it is, uncopied.
+    template <std::size_t N> Caption(const char (&literal)[N]) : head_(literal, N - 1) {} // NOLINT
+    // Any other text is copied.
+    Caption(std::string_view text) : kind_(Kind::Copy), copy_(text) {} // NOLINT
+    Caption(const std::string& text) : Caption(std::string_view(text)) {} // NOLINT
+
+    // Texts of the program's own, which must last as long as the program.
+    static Caption Fixed(std::string_view head, std::string_view tail = {}) {
+        Caption caption;
+        caption.head_ = head;
+        caption.tail_ = tail;
+        return caption;
+    }
+    static Caption Number(int number, std::string_view head = {}, std::string_view tail = {}) {
+        Caption caption = Fixed(head, tail);
+        caption.kind_ = Kind::Number;
+        caption.number_ = number;
+        return caption;
+    }
+
+    std::string Text() const;
+    bool empty() const {
+        return kind_ == Kind::Copy ? copy_.empty() : kind_ == Kind::Fixed && head_.empty() && tail_.empty();
+    }
+    void clear() { *this = Caption(); }
+    // The number a caption shows, if it shows one.
+    std::optional<int> Value() const {
+        return kind_ == Kind::Number ? std::optional<int>(number_) : std::nullopt;
+    }
+
+    friend bool operator==(const Caption& caption, std::string_view text);
+    template <std::size_t N> friend bool operator==(const Caption& caption, const char (&text)[N]) {
+        return caption == std::string_view(text, N - 1);
+    }
+    friend bool operator==(const Caption& caption, const std::string& text) {
+        return caption == std::string_view(text);
+    }
+    friend bool operator==(const Caption& caption, const char* text) { return caption == std::string_view(text); }
+    friend bool operator==(const Caption& a, const Caption& b) { return a.Text() == b.Text(); }
+    friend std::ostream& operator<<(std::ostream& out, const Caption& caption);
+
+  private:
+    enum class Kind : std::uint8_t { Fixed, Number, Copy };
+    Kind kind_ = Kind::Fixed;
+    int number_ = 0;
+    std::string_view head_, tail_;
+    std::string copy_;
+};
+
+// A text a label carries but does not show: a to-hit cell's mark, "FC" for a fighter the cover
+// chases off or "XXX" for one that missed, or a gun counter's aim, "2/5" for fighter 2 at a
+// to-hit number of 5.
+struct Mark {
+    enum class Kind : std::uint8_t { None, ChasedOff, Missed, Aim };
+    Kind What = Kind::None;
+    int Fighter = 0; // of an aim
+    int ToHit = 0;   // of an aim
+
+    static Mark Aim(int fighter, int toHit) { return {Kind::Aim, fighter, toHit}; }
+    bool empty() const { return What == Kind::None; }
+    void clear() { *this = Mark(); }
+    std::string Text() const;
+
+    friend bool operator==(const Mark&, const Mark&) = default;
+    friend bool operator==(const Mark& mark, Kind kind) { return mark.What == kind; }
+    friend bool operator==(const Mark& mark, std::string_view text) { return mark.Text() == text; }
+    friend std::ostream& operator<<(std::ostream& out, const Mark& mark);
+};
+
 struct Label {
-    std::string Caption;
+    halvard::Caption Caption;
     Colour ForeColour = Colour::Default;
     Colour BackColour = Colour::Normal;
     bool Bold = false;
     bool Visible = true;
-    // A text the label carries but does not show: a to-hit cell's mark ("FC", "XXX"),
-    // a gun counter's assignment ("2/5").
-    std::string Tag;
+    Mark Tag;
 
     friend bool operator==(const Label&, const Label&) = default;
 };

@@ -11,7 +11,6 @@
 #include "ZoneCharts.h"
 
 #include <array>
-#include <charconv>
 #include <string_view>
 
 namespace halvard {
@@ -27,20 +26,6 @@ constexpr std::array<std::string_view, 11> CrewPositionNames = {
     "Engineer",  "Ball Gunner",    "Tail Gunner",
 };
 
-// The marks a to-hit cell carries without showing them.
-constexpr std::string_view ChasedOffMark = "FC";
-constexpr std::string_view MissedMark = "XXX";
-
-// An assignment text: the fighter's number, "/", the to-hit number. Both are single digits, as
-// wave rows are 1..6 and to-hit numbers are die faces, so the first and the last character
-// carry them.
-int AssignedFighter(const std::string& assignment) {
-    return assignment.front() - '0';
-}
-int AssignedToHit(const std::string& assignment) {
-    return assignment.back() - '0';
-}
-
 // The records keep their texts as std::string, whose comparison with a literal goes through the
 // library's out-of-line compare; as a view it is compared in line, and these tests run on every
 // step and every click.
@@ -48,52 +33,14 @@ bool Is(const std::string& text, std::string_view value) {
     return std::string_view(text) == value;
 }
 
-// The display is redrawn after every shot and mostly shows what it showed already: a caption is
-// only written when it changes, and a number is put in place digit by digit.
-void ShowText(Label& label, std::string_view text) {
-    if (label.Caption != text) label.Caption.assign(text);
-}
-void ShowNumber(Label& label, int number) {
-    std::string& caption = label.Caption;
-    if (number < 0 || number > 99) {
-        char digits[12];
-        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-        caption.assign(digits, static_cast<std::size_t>(end - digits));
-        return;
-    }
-    const char tens = static_cast<char>('0' + number / 10);
-    const char units = static_cast<char>('0' + number % 10);
-    if (number < 10) {
-        if (caption.size() == 1 && caption[0] == units) return;
-        caption.clear();
-    } else {
-        if (caption.size() == 2 && caption[0] == tens && caption[1] == units) return;
-        caption.clear();
-        caption.push_back(tens);
-    }
-    caption.push_back(units);
-}
-
-// "fighter/to-hit", put together in place: every gun is aimed anew for every attack.
-void SetAssignment(std::string& tag, int fighter, int toHit) {
-    tag.clear();
-    if (fighter >= 0 && fighter <= 9 && toHit >= 0 && toHit <= 9) {
-        tag.push_back(static_cast<char>('0' + fighter));
-        tag.push_back('/');
-        tag.push_back(static_cast<char>('0' + toHit));
-        return;
-    }
-    tag.append(std::to_string(fighter)).append("/").append(std::to_string(toHit));
-}
-
 } // namespace
 
 MissionScreen::MissionScreen(Game& game, std::function<void()> unload)
     : game_(game), unload_(std::move(unload)) {
     for (int gun = FirstGun; gun <= LastGun; ++gun)
-        lblGunName[gun].Caption = GunNames[static_cast<std::size_t>(gun)];
+        lblGunName[gun].Caption = Caption::Fixed(GunNames[static_cast<std::size_t>(gun)]);
     for (int member = 1; member <= CrewCount; ++member) {
-        lblCrewPos[member].Caption = CrewPositionNames[static_cast<std::size_t>(member)];
+        lblCrewPos[member].Caption = Caption::Fixed(CrewPositionNames[static_cast<std::size_t>(member)]);
         lblCrewName[member].Caption = "(names later)";
     }
 }
@@ -164,7 +111,7 @@ void MissionScreen::cmdNextStep_Click() {
     const bool flak = nPhase == phase::FlakResults;
     Step();
     NextPhase();
-    if (flak) RefreshDisplay();
+    if (flak) ShowGunsAndCrew();
 }
 
 void MissionScreen::Step() {
@@ -223,7 +170,8 @@ void MissionScreen::Step() {
     case phase::SuccessiveAttack:
         ChartSuccessiveAttack(game_);
         for (int i = 1; i <= FighterCount(); ++i)
-            fraWaves().Row[i].lblPosition.Caption = NoToString(game_.Fighters[i].AttackPos, "PosNoToString");
+            fraWaves().Row[i].lblPosition.Caption =
+                Caption::Fixed(NoToString(game_.Fighters[i].AttackPos, "PosNoToString"));
         break;
     case phase::WaveResolved:
         mission.SuccessiveAttacks = 0;
@@ -250,8 +198,8 @@ void MissionScreen::Step() {
     }
     case phase::BombRun: {
         const std::string_view onTarget = ChartBombRun(game_, 0);
-        lblOnTarget.Caption = onTarget;
-        lblBombPct.Caption = std::to_string(ChartBombPercentage(game_, onTarget)) + "%";
+        lblOnTarget.Caption = Caption::Fixed(onTarget);
+        lblBombPct.Caption = Caption::Number(ChartBombPercentage(game_, onTarget), "", "%");
         // The bombs are gone, unless the bay doors would not open.
         if (!game_.Damage.BombBayDoorsOut) game_.Damage.BombsAboard = false;
         break;
@@ -274,7 +222,7 @@ void MissionScreen::Step() {
 
 void MissionScreen::EnterPhase(int next, std::string_view caption) {
     nPhase = next;
-    cmdNextStep.Caption = caption;
+    cmdNextStep.Caption = Caption::Fixed(caption);
 }
 
 void MissionScreen::EnterGunAssignment() {
@@ -316,7 +264,7 @@ void MissionScreen::NextPhase() {
             EnterGunAssignment();
         } else {
             EnterPhase(phase::RemoveEnemyFighters, "Remove Enemy Fighters");
-            fraWaves().lblMiscWave.Caption = "Remove " + std::to_string(nRemovals) + " Enemy Fighters";
+            ShowRemovalsLeft();
             // The player marks the fighters first; the wave handling enables the button again.
             cmdNextStep.Enabled = false;
         }
@@ -413,14 +361,14 @@ void MissionScreen::lblGun_Click(int index) {
             const FighterRecord& fighter = game_.Fighters[i];
             const int toHit = ChartGunnery(game_, index, fighter.AttackPos, fighter.FighterType);
             if (toHit > 0) {
-                ShowNumber(waves.Row[i].lblToHit, toHit);
+                waves.Row[i].lblToHit.Caption = Caption::Number(toHit);
                 nSelectedGun = index;
                 lblGun[index].BackColour = Colour::Yellow;
             }
         }
     }
-    if (nSelectedGun > 0 && !lblGun[nSelectedGun].Tag.empty())
-        waves.Row[AssignedFighter(lblGun[nSelectedGun].Tag)].lblToHit.BackColour = Colour::Yellow;
+    if (nSelectedGun > 0 && lblGun[nSelectedGun].Tag == Mark::Kind::Aim)
+        waves.Row[lblGun[nSelectedGun].Tag.Fighter].lblToHit.BackColour = Colour::Yellow;
 }
 
 void MissionScreen::lblToHit_Click(int index) {
@@ -430,17 +378,17 @@ void MissionScreen::lblToHit_Click(int index) {
 
     if (nPhase == phase::RemoveEnemyFighters) {
         if (index > FighterCount() || !CanBeChasedOff(index)) return;
-        if (cell.Tag == ChasedOffMark) {
+        if (cell.Tag == Mark::Kind::ChasedOff) {
             cell.BackColour = Colour::Normal;
             cell.Tag.clear();
             ++nRemovals;
         } else {
             cell.BackColour = Colour::Blue;
-            cell.Tag = ChasedOffMark;
+            cell.Tag = {Mark::Kind::ChasedOff};
             --nRemovals;
         }
         cmdNextStep.Caption = "Remove Enemy Fighters";
-        waves.lblMiscWave.Caption = "Remove " + std::to_string(nRemovals) + " Enemy Fighters";
+        ShowRemovalsLeft();
         // Exactly as many marks as the cover chases off, no fewer and no more.
         cmdNextStep.Enabled = nRemovals == 0;
         return;
@@ -449,11 +397,9 @@ void MissionScreen::lblToHit_Click(int index) {
     if (nPhase == phase::AssignGuns) {
         if (cell.Caption.empty() || nSelectedGun == 0) return;
         Label& counter = lblGun[nSelectedGun];
-        if (!counter.Tag.empty())
-            waves.Row[AssignedFighter(counter.Tag)].lblToHit.BackColour = Colour::Normal;
+        if (counter.Tag == Mark::Kind::Aim) waves.Row[counter.Tag.Fighter].lblToHit.BackColour = Colour::Normal;
         const FighterRecord& fighter = game_.Fighters[index];
-        const int toHit = ChartGunnery(game_, nSelectedGun, fighter.AttackPos, fighter.FighterType);
-        SetAssignment(counter.Tag, index, toHit);
+        counter.Tag = Mark::Aim(index, ChartGunnery(game_, nSelectedGun, fighter.AttackPos, fighter.FighterType));
         cell.BackColour = Colour::Yellow;
         counter.BackColour = Colour::Yellow;
     }
@@ -464,9 +410,9 @@ void MissionScreen::RemoveFighters() {
     WavePanel& waves = fraWaves();
     int kept = 0;
     for (int i = 1; i <= fighters.UpperBound(); ++i) {
-        const std::string_view mark =
-            i <= WaveRows ? std::string_view(waves.Row[i].lblToHit.Tag) : std::string_view();
-        const bool removed = mark == MissedMark || mark == ChasedOffMark || fighters[i].DamageLevel >= 3;
+        const Mark::Kind mark = i <= WaveRows ? waves.Row[i].lblToHit.Tag.What : Mark::Kind::None;
+        const bool removed =
+            mark == Mark::Kind::Missed || mark == Mark::Kind::ChasedOff || fighters[i].DamageLevel >= 3;
         if (removed) continue;
         ++kept;
         if (kept != i) fighters[kept] = fighters[i];
@@ -480,19 +426,18 @@ void MissionScreen::RemoveFighters() {
 void MissionScreen::CorvaneFire() {
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
         Label& counter = lblGun[gun];
-        if (counter.Tag.empty()) continue;
-        const int fighter = AssignedFighter(counter.Tag);
+        if (counter.Tag != Mark::Kind::Aim) continue;
+        const int fighter = counter.Tag.Fighter;
         const bool standing = game_.Fighters[fighter].DamageLevel < 3;
-        ChartDefensiveFire(game_, AssignedToHit(counter.Tag), gun, fighter);
+        ChartDefensiveFire(game_, counter.Tag.ToHit, gun, fighter);
         const int gunner = game_.Guns[gun].Gunner;
         if (standing && game_.Fighters[fighter].DamageLevel >= 3 && gunner >= 1) ++FightersDestroyedBy[gunner];
         --game_.Guns[gun].Ammo;
-        ShowNumber(counter, game_.Guns[gun].Ammo);
     }
     RemoveFighters();
     for (Label& counter : lblGun)
         counter.Tag.clear();
-    RefreshDisplay();
+    ShowGunsAndCrew();
 }
 
 void MissionScreen::EnemyFire() {
@@ -503,7 +448,7 @@ void MissionScreen::EnemyFire() {
     const std::string_view position = NoToString(fighter.AttackPos, "PosNoToString");
 
     if (roll < ChartEnemyToHit(fighter.AttackPos, fighter.DamageLevel)) {
-        fraWaves().Row[n].lblToHit.Tag = MissedMark;
+        fraWaves().Row[n].lblToHit.Tag = {Mark::Kind::Missed};
         game_.AddMessage(type, " at ", position, " misses");
     } else {
         const int hits = ChartShellHits(game_, n);
@@ -511,31 +456,33 @@ void MissionScreen::EnemyFire() {
         for (int hit = 1; hit <= hits; ++hit)
             ChartAreaDamage(game_, fighter.AttackPos);
     }
-    RefreshDisplay();
+    ShowGunsAndCrew();
 }
 
 void MissionScreen::RefreshDisplay() {
-    const MissionRecord& mission = game_.Mission;
-    ShowNumber(lblMissionNo, mission.MissionNo);
-    ShowText(lblTarget, mission.Target.Name);
-    ShowText(lblTargetType, mission.Target.TargetType);
-    ShowText(lblSquadronPos, mission.SquadronPos);
-    ShowText(lblFormationPos, mission.FormationPos);
+    ShowMission();
+    ShowGunsAndCrew();
+}
 
+void MissionScreen::ShowMission() {
+    const MissionRecord& mission = game_.Mission;
+    lblMissionNo.Caption = Caption::Number(mission.MissionNo);
+    lblTarget.Caption = mission.Target.Name;
+    lblTargetType.Caption = mission.Target.TargetType;
+    lblSquadronPos.Caption = mission.SquadronPos;
+    lblFormationPos.Caption = mission.FormationPos;
+}
+
+void MissionScreen::ShowGunsAndCrew() {
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
         const GunRecord& record = game_.Guns[gun];
-        const GunLook look{record.Ammo, Is(record.Status, "Out"), record.Gunner == 0};
-        std::optional<GunLook>& drawn = drawnGuns_[static_cast<std::size_t>(gun - FirstGun)];
-        if (drawn == look) continue;
-        drawn = look;
-
-        ShowNumber(lblGun[gun], look.Ammo);
+        lblGun[gun].Caption = Caption::Number(record.Ammo);
         Colour colour;
-        if (look.Ammo == 0)
+        if (record.Ammo == 0)
             colour = Colour::Orange;
-        else if (look.Out)
+        else if (Is(record.Status, "Out"))
             colour = Colour::Red;
-        else if (look.Unmanned)
+        else if (record.Gunner == 0)
             colour = Colour::Blue;
         else
             continue;
@@ -544,27 +491,26 @@ void MissionScreen::RefreshDisplay() {
     }
 
     for (int member = 1; member <= CrewCount; ++member) {
-        const int level = game_.Crew[member].Wound;
-        int& drawn = drawnWounds_[static_cast<std::size_t>(member - 1)];
-        if (level == drawn) continue;
-        drawn = level;
-        if (level == 0) continue;
-
         Label& wound = lblCrewWound[member];
         Label& position = lblCrewPos[member];
         Label& name = lblCrewName[member];
-        auto paint = [&](std::string_view caption, Colour colour, bool bold) {
-            ShowText(wound, caption);
+        auto paint = [&](Caption caption, Colour colour, bool bold) {
+            wound.Caption = caption;
             wound.ForeColour = position.ForeColour = name.ForeColour = colour;
             if (bold) wound.Bold = true;
         };
-        switch (level) {
+        switch (game_.Crew[member].Wound) {
+        case 0: break;
         case 1: paint("LW", Colour::Blue, false); break;
         case 2: paint("LW2", Colour::Blue, true); break;
         case 3: paint("SW", Colour::Red, true); break;
         default: wound.Visible = position.Visible = name.Visible = false; break;
         }
     }
+}
+
+void MissionScreen::ShowRemovalsLeft() {
+    fraWaves().lblMiscWave.Caption = Caption::Number(nRemovals, "Remove ", " Enemy Fighters");
 }
 
 void MissionScreen::cmdOK_Click() {

@@ -19,7 +19,7 @@ namespace halvard {
 class Game;
 
 struct CommandButton {
-    std::string Caption;
+    halvard::Caption Caption;
     bool Enabled = true;
 
     friend bool operator==(const CommandButton&, const CommandButton&) = default;
@@ -73,9 +73,7 @@ class MissionScreen {
     void cmdOK_Click();
 
     // Redraws the mission, gun and crew panels from the mission state. Only ever worsens a
-    // colour: ammunition, guns and wounds never recover within a mission. The labels are the
-    // screen's own: a gun or crew member whose record is as it was at the last redraw is not
-    // drawn again.
+    // colour: ammunition, guns and wounds never recover within a mission.
     void RefreshDisplay();
     // Highlights every ready gun that has a shot at a fighter of the wave.
     void PreAssignGuns();
@@ -98,7 +96,7 @@ class MissionScreen {
     CommandButton cmdOK{"OK"};
     Label lblMissionNo, lblTarget, lblTargetType, lblFormationPos, lblSquadronPos;
     Label lblOnTarget, lblBombPct;
-    // Counters with the ammunition left; the Tag carries the gun's assignment ("2/5").
+    // Counters with the ammunition left; the Tag carries the gun's aim ("2/5").
     IndexedArray<Label, FirstGun, LastGun> lblGun;
     IndexedArray<Label, FirstGun, LastGun> lblGunName;
     IndexedArray<Label, 1, CrewCount> lblCrewWound;
@@ -133,21 +131,15 @@ class MissionScreen {
     // Every way into phase 7: the guns with a shot highlighted, the to-hit cells normal.
     void EnterGunAssignment();
     int FighterCount() const;
-
-    // What each gun and crew member was last drawn from. The panels are redrawn after every
-    // shot, and mostly little has changed: what is as it was is not drawn again.
-    struct GunLook {
-        int Ammo = 0;
-        bool Out = false;
-        bool Unmanned = false;
-
-        friend bool operator==(const GunLook&, const GunLook&) = default;
-    };
+    // The mission panel: what the mission is, which nothing changes while it is flown.
+    void ShowMission();
+    // The gun and crew panels, which every shot and flak burst can change.
+    void ShowGunsAndCrew();
+    // "Remove n Enemy Fighters", the marks still to be made.
+    void ShowRemovalsLeft();
 
     Game& game_;
     std::function<void()> unload_;
-    std::array<std::optional<GunLook>, LastGun - FirstGun + 1> drawnGuns_;
-    std::array<int, CrewCount> drawnWounds_{}; // a wound of 0 draws nothing
 };
 
 } // namespace halvard

@@ -59,7 +59,7 @@ ModelLabel::ModelLabel(QWidget* parent, const QString& objectName, QRect place, 
 }
 
 void ModelLabel::Draw(const Label& label) {
-    setText(QString::fromStdString(label.Caption));
+    setText(QString::fromStdString(label.Caption.Text()));
     const QPalette standard = QApplication::palette(this);
     QPalette own = palette();
     own.setColor(QPalette::WindowText, ColourOf(label.ForeColour, standard, QPalette::WindowText));
@@ -72,7 +72,7 @@ void ModelLabel::Draw(const Label& label) {
         bolder.setBold(label.Bold);
         setFont(bolder);
     }
-    setProperty("tag", QString::fromStdString(label.Tag));
+    setProperty("tag", QString::fromStdString(label.Tag.Text()));
     setVisible(label.Visible);
 }
 

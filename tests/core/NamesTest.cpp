@@ -67,7 +67,7 @@ TEST_F(ShowWaveTest, ClearsLeftoverRowsAndBackgroundsButNotToHitCaptionsOrMarks)
         game.Waves.Row[i].lblPosition.Caption = "old";
         game.Waves.Row[i].lblToHit.BackColour = Colour::Red;
         game.Waves.Row[i].lblToHit.Caption = "4";
-        game.Waves.Row[i].lblToHit.Tag = "FC";
+        game.Waves.Row[i].lblToHit.Tag = {Mark::Kind::ChasedOff};
     }
     AddFighter("Me109", 1, " ");
     AddFighter("Me109", 2, " ");

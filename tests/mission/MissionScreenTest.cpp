@@ -90,9 +90,9 @@ class MissionScreenTest : public ::testing::Test {
             counter.BackColour = Colour::Normal;
         }
         for (std::size_t i = 0; i < s.marks.size(); ++i)
-            waves.Row[static_cast<int>(i) + 1].lblToHit.Tag = s.marks[i];
+            waves.Row[static_cast<int>(i) + 1].lblToHit.Tag = test::MarkFrom(s.marks[i]);
         for (const auto& [gun, aim] : s.aims)
-            screen->lblGun[gun].Tag = aim;
+            screen->lblGun[gun].Tag = test::MarkFrom(aim);
         screen->nPhase = s.phase;
         screen->sCover = s.cover;
         screen->sFlakDensity = s.flak;
@@ -122,7 +122,7 @@ TEST_F(MissionScreenTest, LoadingClearsWhatAMissionLeftByOkBehindAndShowsTheNewO
     SetWave({AtTwelveHigh, AtSixHigh});
     waves.Visible = true;
     waves.lblMiscWave.Caption = "Remove 1 Enemy Fighters";
-    waves.Row[1].lblToHit.Tag = "FC";
+    waves.Row[1].lblToHit.Tag = {Mark::Kind::ChasedOff};
     game->Mission.SuccessiveAttacks = 2;
     game->SelectedTarget = "Cherbourg";
     game->Mission.MissionNo = 8;
@@ -179,7 +179,7 @@ TEST_P(PhaseTransition, PerformsTheStepThenNamesTheNextOne) {
     Enter(c.from);
     EXPECT_EQ(Press(c.rolls), c.messages);
     EXPECT_EQ(screen->nPhase, c.phase);
-    EXPECT_EQ(screen->cmdNextStep, (CommandButton{c.caption, c.enabled}));
+    EXPECT_EQ(screen->cmdNextStep, (CommandButton{std::string_view(c.caption), c.enabled}));
     EXPECT_EQ(game->Fighters.UpperBound(), c.fighters.value_or(static_cast<int>(c.from.wave.size())));
     EXPECT_EQ(game->Mission.SuccessiveAttacks, c.successive.value_or(c.from.successive));
     EXPECT_EQ(screen->nCurrentFighter, c.current.value_or(c.from.current));
@@ -408,7 +408,7 @@ TEST_F(MissionScreenTest, TheWavePanelShowsOnlyWhileAWaveIsFought) {
     // Whatever the wave left behind goes with it.
     game->Mission.SuccessiveAttacks = 1;
     screen->nCurrentFighter = 2;
-    waves.Row[3].lblToHit.Tag = "XXX";
+    waves.Row[3].lblToHit.Tag = {Mark::Kind::Missed};
     EXPECT_EQ(Press(), Lines{""});
     EXPECT_FALSE(waves.Visible);
     EXPECT_EQ(waves.lblMiscWave.Caption, "");

@@ -34,7 +34,7 @@ void RuleChecker::CheckMission() const {
 
     const PhaseCaptions* row = FindPhase(phase);
     Require(row != nullptr, "phase ", phase, " is no phase of the table");
-    const std::string& caption = screen.cmdNextStep.Caption;
+    const std::string caption = screen.cmdNextStep.Caption.Text();
     Require(caption == row->Captions[0] || (!row->Captions[1].empty() && caption == row->Captions[1]),
             "phase ", phase, " shows the caption \"", caption, "\"");
     const bool disabled = (phase == phase::RemoveEnemyFighters && expect_->StillToRemove() != 0) ||
@@ -126,7 +126,7 @@ void RuleChecker::CheckWave() const {
         Require(fighter.AttackPos >= 1 && fighter.AttackPos <= 20, "fighter ", i, " at position ",
                 fighter.AttackPos);
         const std::string name(PositionNames[static_cast<std::size_t>(fighter.AttackPos)]);
-        const std::string& shown = row.lblPosition.Caption;
+        const std::string shown = row.lblPosition.Caption.Text();
         Require(row.lblType.Caption == fighter.FighterType.View() &&
                     (shown == name || shown == name + std::string(Marker(fighter.Special))),
                 "row ", i, " shows ", row.lblType.Caption, " at ", shown, " for fighter ",

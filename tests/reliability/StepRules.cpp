@@ -85,7 +85,7 @@ void RuleChecker::CheckStep(const Before& before) {
         for (int gun = FirstGun; gun <= LastGun; ++gun) {
             Require(screen.lblGun[gun].BackColour == Colour::Normal, "gun counter ", gun, " kept its colour");
             const int aim = expect_->Aim[gun];
-            const std::string& tag = screen.lblGun[gun].Tag;
+            const std::string tag = screen.lblGun[gun].Tag.Text();
             Require(aim == 0 ? tag.empty() : !tag.empty() && tag.front() - '0' == aim, "gun ", gun,
                     " lost its aim at fighter ", aim, " (assignment \"", tag, "\")");
         }

@@ -14,6 +14,15 @@
 
 namespace halvard::test {
 
+Mark MarkFrom(std::string_view text) {
+    if (text.empty()) return {};
+    if (text == "FC") return {Mark::Kind::ChasedOff};
+    if (text == "XXX") return {Mark::Kind::Missed};
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos) throw std::invalid_argument("no mark reads " + std::string(text));
+    return Mark::Aim(std::stoi(std::string(text.substr(0, slash))), std::stoi(std::string(text.substr(slash + 1))));
+}
+
 std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;

@@ -5,6 +5,7 @@
 
 #include "Game.h"
 #include "GameDatabase.h"
+#include "View.h"
 
 #include <filesystem>
 #include <initializer_list>
@@ -15,6 +16,9 @@
 #include <vector>
 
 namespace halvard::test {
+
+// The mark a tag's text stands for: "FC", "XXX", "2/5" or "" (none).
+Mark MarkFrom(std::string_view text);
 
 // A small but complete game database as SQL: every target of the mission chart (ZoneCount
 // growing from 2 to 8 along the list, modifier 0 everywhere, "Land"), one Me109 at 12 High for

@@ -192,7 +192,7 @@ void frmMission::Draw() {
         lblPosition[i]->Draw(waves.Row[i].lblPosition);
         lblSkill[i]->Draw(waves.Row[i].lblSkill);
     }
-    lblMiscWave->setText(QString::fromStdString(waves.lblMiscWave.Caption));
+    lblMiscWave->setText(QString::fromStdString(waves.lblMiscWave.Caption.Text()));
 
     for (int g = FirstGun; g <= LastGun; ++g) {
         lblGun[g]->Draw(screen_.lblGun[g]);
@@ -204,7 +204,7 @@ void frmMission::Draw() {
         lblCrewName[c]->Draw(screen_.lblCrewName[c]);
     }
 
-    cmdNextStep->setText(QString::fromStdString(screen_.cmdNextStep.Caption));
+    cmdNextStep->setText(QString::fromStdString(screen_.cmdNextStep.Caption.Text()));
     cmdNextStep->setEnabled(screen_.cmdNextStep.Enabled && !readOnly_);
     cmdOK->setEnabled(screen_.cmdOK.Enabled);
 }
