@@ -34,6 +34,14 @@ constexpr InFlightLoss InFlightLosses[] = {
     {"Immediate bailout", Outcome::BailedOut},
 };
 
+// The last characters of those line ends: most lines are passed over at a glance.
+constexpr std::array<bool, 256> LossLineLastCharacters = [] {
+    std::array<bool, 256> last{};
+    for (const InFlightLoss& loss : InFlightLosses)
+        last[static_cast<unsigned char>(loss.LineEnd.back())] = true;
+    return last;
+}();
+
 constexpr int Killed = 4;
 
 } // namespace
@@ -69,6 +77,7 @@ void EndingWatcher::Read(const LineParts& line, bool landing) {
     }
     if (ending_) return;
     const char last = line.Back();
+    if (!LossLineLastCharacters[static_cast<unsigned char>(last)]) return;
     for (const InFlightLoss& loss : InFlightLosses)
         if (last == loss.LineEnd.back() && line.EndsWith(loss.LineEnd)) {
             ending_ = loss.End;

@@ -32,30 +32,11 @@ void Game::Restore(const Snapshot& snapshot) {
     Messages.Refill(snapshot.Messages);
 }
 
-int Game::RollDice(std::string_view die, std::string_view label) {
-    int result;
-    if (die == "1d6") {
-        result = NextFace();
-    } else if (die == "2d6") {
-        const int first = NextFace();
-        result = first + NextFace();
-    } else if (die == "d66") {
-        const int tens = NextFace();
-        result = tens * 10 + NextFace();
-    } else {
-        result = -1;
-    }
-
-    // A roll window that no one sees only counts the roll.
-    if (Rolls.Unseen()) {
-        Rolls.Append();
-        return result;
-    }
+void Game::LogRoll(int result, std::string_view label) {
     // The result column is two characters wide: "5 ", "12", "-1".
     char column[4] = {' ', ' ', ' ', ' '};
     std::to_chars(column, column + 3, result);
     Rolls.Append(std::string_view(column, 2), ":", label);
-    return result;
 }
 
 } // namespace halvard

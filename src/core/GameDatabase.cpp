@@ -215,10 +215,6 @@ void ReadWaveSelection(SQLite::Database& db, const std::filesystem::path& file,
             throw GameDataError(file, "table WaveSelection has no fighters for roll " + std::to_string(roll));
 }
 
-std::size_t GunnerySlot(int gun, int position) {
-    return static_cast<std::size_t>((gun - 2) * 20 + position - 1);
-}
-
 void ReadGunnery(SQLite::Database& db, const std::filesystem::path& file,
                  std::array<std::optional<GunneryRow>, 9 * 20>& gunnery) {
     TableReader reader(db, file, "Gunnery");
@@ -229,7 +225,7 @@ void ReadGunnery(SQLite::Database& db, const std::filesystem::path& file,
         row.Me109 = reader.Integer("Me109", 0, 6);
         row.Me110 = reader.Integer("Me110", 0, 6);
         row.FW190 = reader.Integer("FW190", 0, 6);
-        gunnery[GunnerySlot(gun, position)] = row; // a later row for the same gun and position wins
+        gunnery[GameDatabase::GunnerySlot(gun, position)] = row; // a later row for the same gun and position wins
     }
 }
 
@@ -277,12 +273,6 @@ const TargetRow* GameDatabase::FindTarget(std::string_view name) const {
 std::span<const WaveSelectionRow> GameDatabase::WaveRows(int roll) const {
     if (roll < 0 || roll >= static_cast<int>(waves_.size())) return {};
     return waves_[static_cast<std::size_t>(roll)];
-}
-
-const GunneryRow* GameDatabase::Gunnery(int gun, int position) const {
-    if (gun < 2 || gun > 10 || position < 1 || position > 20) return nullptr;
-    const auto& row = gunnery_[GunnerySlot(gun, position)];
-    return row ? &*row : nullptr;
 }
 
 int GameDatabase::ToHit(int gun, int position, std::string_view fighterType) const {

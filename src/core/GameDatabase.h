@@ -94,8 +94,16 @@ class GameDatabase {
     std::span<const WaveSelectionRow> WaveRows(int roll) const;
 
     // The row for a gun and attack position (the last one when the table repeats it), or
-    // nullptr when the gun cannot bear on that position.
-    const GunneryRow* Gunnery(int gun, int position) const;
+    // nullptr when the gun cannot bear on that position. In line: every aim asks it.
+    const GunneryRow* Gunnery(int gun, int position) const {
+        if (gun < 2 || gun > 10 || position < 1 || position > 20) return nullptr;
+        const std::optional<GunneryRow>& row = gunnery_[GunnerySlot(gun, position)];
+        return row ? &*row : nullptr;
+    }
+    // Where the row of a gun 2..10 and a position 1..20 is kept.
+    static constexpr std::size_t GunnerySlot(int gun, int position) {
+        return static_cast<std::size_t>((gun - 2) * 20 + (position - 1));
+    }
     // The to-hit number of a gun at a position against a fighter type; 0 when there is no row
     // or the type is none of the table's columns.
     int ToHit(int gun, int position, std::string_view fighterType) const;

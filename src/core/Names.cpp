@@ -25,9 +25,13 @@ void ShowWave(Game& game) {
     for (int i = 1; i <= shown; ++i) {
         const FighterRecord& fighter = game.Fighters[i];
         WaveRow& row = game.Waves.Row[i];
-        row.lblType.Caption = fighter.FighterType.View();
-        row.lblPosition.Caption =
-            Caption::Fixed(NoToString(fighter.AttackPos, "PosNoToString"), SpecialMarker(fighter.Special));
+        const std::string_view type = fighter.FighterType.View();
+        const auto known = std::find(names::FighterTypes.begin(), names::FighterTypes.end(), type);
+        if (known != names::FighterTypes.end())
+            row.lblType.Caption.SetFixed(*known);
+        else
+            row.lblType.Caption = type;
+        row.lblPosition.Caption.SetFixed(NoToString(fighter.AttackPos, "PosNoToString"), SpecialMarker(fighter.Special));
     }
 }
 

@@ -40,22 +40,42 @@ class Caption {
     // Texts of the program's own, which must last as long as the program.
     static Caption Fixed(std::string_view head, std::string_view tail = {}) {
         Caption caption;
-        caption.head_ = head;
-        caption.tail_ = tail;
-        return caption;
+        return caption.SetFixed(head, tail), caption;
     }
     static Caption Number(int number, std::string_view head = {}, std::string_view tail = {}) {
-        Caption caption = Fixed(head, tail);
-        caption.kind_ = Kind::Number;
-        caption.number_ = number;
-        return caption;
+        Caption caption;
+        return caption.SetNumber(number, head, tail), caption;
     }
+
+    // The same in place: a caption is set on every shot, and a copy of a text it held before
+    // keeps its storage for the next.
+    Caption& SetFixed(std::string_view head, std::string_view tail = {}) {
+        kind_ = Kind::Fixed;
+        head_ = head;
+        tail_ = tail;
+        return *this;
+    }
+    Caption& SetNumber(int number, std::string_view head = {}, std::string_view tail = {}) {
+        SetFixed(head, tail);
+        kind_ = Kind::Number;
+        number_ = number;
+        return *this;
+    }
+    template <std::size_t N> Caption& operator=(const char (&literal)[N]) {
+        return SetFixed(std::string_view(literal, N - 1));
+    }
+    Caption& operator=(std::string_view text) {
+        kind_ = Kind::Copy;
+        copy_.assign(text);
+        return *this;
+    }
+    Caption& operator=(const std::string& text) { return *this = std::string_view(text); }
+    void clear() { SetFixed({}); }
 
     std::string Text() const;
     bool empty() const {
         return kind_ == Kind::Copy ? copy_.empty() : kind_ == Kind::Fixed && head_.empty() && tail_.empty();
     }
-    void clear() { *this = Caption(); }
     // The number a caption shows, if it shows one.
     std::optional<int> Value() const {
         return kind_ == Kind::Number ? std::optional<int>(number_) : std::nullopt;
@@ -77,7 +97,7 @@ class Caption {
     Kind kind_ = Kind::Fixed;
     int number_ = 0;
     std::string_view head_, tail_;
-    std::string copy_;
+    std::string copy_; // the text of a copy; left unused by the other kinds
 };
 
 // A text a label carries but does not show: a to-hit cell's mark, "FC" for a fighter the cover

@@ -38,9 +38,9 @@ bool Is(const std::string& text, std::string_view value) {
 MissionScreen::MissionScreen(Game& game, std::function<void()> unload)
     : game_(game), unload_(std::move(unload)) {
     for (int gun = FirstGun; gun <= LastGun; ++gun)
-        lblGunName[gun].Caption = Caption::Fixed(GunNames[static_cast<std::size_t>(gun)]);
+        lblGunName[gun].Caption.SetFixed(GunNames[static_cast<std::size_t>(gun)]);
     for (int member = 1; member <= CrewCount; ++member) {
-        lblCrewPos[member].Caption = Caption::Fixed(CrewPositionNames[static_cast<std::size_t>(member)]);
+        lblCrewPos[member].Caption.SetFixed(CrewPositionNames[static_cast<std::size_t>(member)]);
         lblCrewName[member].Caption = "(names later)";
     }
 }
@@ -170,8 +170,7 @@ void MissionScreen::Step() {
     case phase::SuccessiveAttack:
         ChartSuccessiveAttack(game_);
         for (int i = 1; i <= FighterCount(); ++i)
-            fraWaves().Row[i].lblPosition.Caption =
-                Caption::Fixed(NoToString(game_.Fighters[i].AttackPos, "PosNoToString"));
+            fraWaves().Row[i].lblPosition.Caption.SetFixed(NoToString(game_.Fighters[i].AttackPos, "PosNoToString"));
         break;
     case phase::WaveResolved:
         mission.SuccessiveAttacks = 0;
@@ -198,8 +197,8 @@ void MissionScreen::Step() {
     }
     case phase::BombRun: {
         const std::string_view onTarget = ChartBombRun(game_, 0);
-        lblOnTarget.Caption = Caption::Fixed(onTarget);
-        lblBombPct.Caption = Caption::Number(ChartBombPercentage(game_, onTarget), "", "%");
+        lblOnTarget.Caption.SetFixed(onTarget);
+        lblBombPct.Caption.SetNumber(ChartBombPercentage(game_, onTarget), "", "%");
         // The bombs are gone, unless the bay doors would not open.
         if (!game_.Damage.BombBayDoorsOut) game_.Damage.BombsAboard = false;
         break;
@@ -222,7 +221,7 @@ void MissionScreen::Step() {
 
 void MissionScreen::EnterPhase(int next, std::string_view caption) {
     nPhase = next;
-    cmdNextStep.Caption = Caption::Fixed(caption);
+    cmdNextStep.Caption.SetFixed(caption);
 }
 
 void MissionScreen::EnterGunAssignment() {
@@ -361,7 +360,7 @@ void MissionScreen::lblGun_Click(int index) {
             const FighterRecord& fighter = game_.Fighters[i];
             const int toHit = ChartGunnery(game_, index, fighter.AttackPos, fighter.FighterType);
             if (toHit > 0) {
-                waves.Row[i].lblToHit.Caption = Caption::Number(toHit);
+                waves.Row[i].lblToHit.Caption.SetNumber(toHit);
                 nSelectedGun = index;
                 lblGun[index].BackColour = Colour::Yellow;
             }
@@ -415,7 +414,7 @@ void MissionScreen::RemoveFighters() {
             mark == Mark::Kind::Missed || mark == Mark::Kind::ChasedOff || fighters[i].DamageLevel >= 3;
         if (removed) continue;
         ++kept;
-        if (kept != i) fighters[kept] = fighters[i];
+        if (kept != i) fighters[kept] = std::move(fighters[i]);
     }
     fighters.Truncate(kept);
     for (WaveRow& row : waves.Row)
@@ -466,7 +465,7 @@ void MissionScreen::RefreshDisplay() {
 
 void MissionScreen::ShowMission() {
     const MissionRecord& mission = game_.Mission;
-    lblMissionNo.Caption = Caption::Number(mission.MissionNo);
+    lblMissionNo.Caption.SetNumber(mission.MissionNo);
     lblTarget.Caption = mission.Target.Name;
     lblTargetType.Caption = mission.Target.TargetType;
     lblSquadronPos.Caption = mission.SquadronPos;
@@ -474,33 +473,36 @@ void MissionScreen::ShowMission() {
 }
 
 void MissionScreen::ShowGunsAndCrew() {
-    for (int gun = FirstGun; gun <= LastGun; ++gun) {
-        const GunRecord& record = game_.Guns[gun];
-        lblGun[gun].Caption = Caption::Number(record.Ammo);
+    auto counter = lblGun.begin();
+    auto name = lblGunName.begin();
+    for (const GunRecord& gun : game_.Guns) {
+        Label& ammo = *counter++;
+        Label& gunName = *name++;
+        ammo.Caption.SetNumber(gun.Ammo);
         Colour colour;
-        if (record.Ammo == 0)
+        if (gun.Ammo == 0)
             colour = Colour::Orange;
-        else if (Is(record.Status, "Out"))
+        else if (Is(gun.Status, "Out"))
             colour = Colour::Red;
-        else if (record.Gunner == 0)
+        else if (gun.Gunner == 0)
             colour = Colour::Blue;
         else
             continue;
-        lblGun[gun].ForeColour = colour;
-        lblGunName[gun].ForeColour = colour;
+        ammo.ForeColour = gunName.ForeColour = colour;
     }
 
     for (int member = 1; member <= CrewCount; ++member) {
+        const int level = game_.Crew[member].Wound;
+        if (level == 0) continue;
         Label& wound = lblCrewWound[member];
         Label& position = lblCrewPos[member];
         Label& name = lblCrewName[member];
-        auto paint = [&](Caption caption, Colour colour, bool bold) {
-            wound.Caption = caption;
+        auto paint = [&](std::string_view caption, Colour colour, bool bold) {
+            wound.Caption.SetFixed(caption);
             wound.ForeColour = position.ForeColour = name.ForeColour = colour;
             if (bold) wound.Bold = true;
         };
-        switch (game_.Crew[member].Wound) {
-        case 0: break;
+        switch (level) {
         case 1: paint("LW", Colour::Blue, false); break;
         case 2: paint("LW2", Colour::Blue, true); break;
         case 3: paint("SW", Colour::Red, true); break;
@@ -510,7 +512,7 @@ void MissionScreen::ShowGunsAndCrew() {
 }
 
 void MissionScreen::ShowRemovalsLeft() {
-    fraWaves().lblMiscWave.Caption = Caption::Number(nRemovals, "Remove ", " Enemy Fighters");
+    fraWaves().lblMiscWave.Caption.SetNumber(nRemovals, "Remove ", " Enemy Fighters");
 }
 
 void MissionScreen::cmdOK_Click() {
