@@ -62,9 +62,9 @@ RunJournal::RunJournal(Game& game, EntryFlow& flow) : game_(game), flow_(flow), 
 
 ActionResult RunJournal::Perform(const Action& action) {
     const bool starting = Starts(action.Kind) && flow_.Current() != Screen::Mission;
-    std::optional<TakeOff> start;
+    std::optional<ReplayStart> start;
     if (starting) {
-        start = TakeOff{game_.Save(), flow_.CurrentSettings(), false};
+        start = ReplayStart{game_.Save(), flow_.CurrentSettings(), false};
         tape_.Restart();
     }
     const bool onMission = flow_.Current() == Screen::Mission;
@@ -147,7 +147,7 @@ std::vector<JournalMission> TourJournal(CampaignStore& store, const GameDatabase
         Game game(database);
         MissionTape tape(game, true);
         std::unique_ptr<EntryFlow> flow = StartTourMission(*tour, game);
-        TakeOff start{game.Save(), flow->CurrentSettings(), true};
+        ReplayStart start{game.Save(), flow->CurrentSettings(), true};
         std::optional<MissionReport> report;
         for (std::size_t seq = 0; seq < mission.Actions.size() && broken.empty(); ++seq) {
             const RecordedAction& recorded = mission.Actions[seq];

@@ -21,7 +21,7 @@
 namespace halvard {
 
 // Where a mission's replay starts: the game and flow just before the action that started it.
-struct TakeOff {
+struct ReplayStart {
     Game::Snapshot State;
     EntryFlow::Settings Flow;
     bool EndAtLoss = false; // flown under a tour's rule: a bomber lost in flight leaves only OK
@@ -36,7 +36,7 @@ struct JournalMission {
     int BombPct = 0;
     bool Concluded = false; // the mission screen's OK ended it
     std::vector<RecordedAction> Actions; // the one that started it first
-    std::optional<TakeOff> Start;        // nothing when it cannot be replayed
+    std::optional<ReplayStart> Start;    // nothing when it cannot be replayed
     std::string NoReplay;                // why not, then
 };
 

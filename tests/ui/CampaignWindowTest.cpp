@@ -65,10 +65,11 @@ TEST(EntryMenu, HasTheCampaignEntriesAndKeepsThePictureAndRegionsInPlaceBelowIt)
     EXPECT_EQ(entry->mnuOpenCampaign->text(), "&Open campaign...");
     EXPECT_TRUE(entry->mnuAbout->text().startsWith("&About"));
     QList<QAction*> menus = entry->mnuBar->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->menu()->actions(), (QList<QAction*>{entry->mnuNewCampaign, entry->mnuOpenCampaign}));
     EXPECT_EQ(menus[1]->menu()->actions(), QList<QAction*>{entry->mnuJournal});
-    EXPECT_EQ(menus[2]->menu()->actions(), QList<QAction*>{entry->mnuAbout});
+    EXPECT_EQ(menus[2]->menu()->actions(), QList<QAction*>{entry->mnuOdds});
+    EXPECT_EQ(menus[3]->menu()->actions(), QList<QAction*>{entry->mnuAbout});
 
     // The client area is the window of before, moved down by the menu bar.
     const int menuHeight = entry->mnuBar->height();

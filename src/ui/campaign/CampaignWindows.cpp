@@ -6,6 +6,7 @@
 #include "frmJournal.h"
 #include "frmMain.h"
 #include "frmMission.h"
+#include "frmOdds.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -18,6 +19,7 @@ CampaignWindows::CampaignWindows(CampaignStore& store, const GameDatabase& datab
       window_(std::make_unique<frmCampaign>(session_)) {
     connect(window_.get(), &frmCampaign::flyRequested, this, &CampaignWindows::Fly);
     connect(window_.get(), &frmCampaign::journalRequested, this, &CampaignWindows::ShowJournal);
+    connect(window_.get(), &frmCampaign::oddsRequested, this, &CampaignWindows::ShowOdds);
     connect(window_.get(), &frmCampaign::closed, this, &CampaignWindows::Close);
 }
 
@@ -123,6 +125,17 @@ void CampaignWindows::ShowJournal() {
     journal_->show();
     journal_->raise();
     journal_->activateWindow();
+}
+
+void CampaignWindows::ShowOdds() {
+    OddsStart start = CampaignStart(session_.State());
+    if (odds_)
+        odds_->SetStart(std::move(start));
+    else
+        odds_ = std::make_unique<frmOdds>(database_, std::move(start));
+    odds_->show();
+    odds_->raise();
+    odds_->activateWindow();
 }
 
 void CampaignWindows::BackToCampaign() {

@@ -20,6 +20,7 @@ class frmGetTarget;
 class frmJournal;
 class frmMain;
 class frmMission;
+class frmOdds;
 
 class CampaignWindows : public QObject {
     Q_OBJECT
@@ -42,6 +43,9 @@ class CampaignWindows : public QObject {
     // The tour's journal, brought up to date and shown.
     void ShowJournal();
     frmJournal* Journal() { return journal_.get(); }
+    // The odds of the tour's next mission, from its bomber and crew as they stand, shown.
+    void ShowOdds();
+    frmOdds* Odds() { return odds_.get(); }
 
   private:
     void Fly();
@@ -63,6 +67,7 @@ class CampaignWindows : public QObject {
     std::unique_ptr<frmMission> retired_;
     // Reads the session: it goes before it.
     std::unique_ptr<frmJournal> journal_;
+    std::unique_ptr<frmOdds> odds_;
     bool failed_ = false;
     // A read-only mission put away by its OK: its flow stays on the mission screen.
     bool shelved_ = false;

@@ -89,6 +89,9 @@ frmCampaign::frmCampaign(CampaignSession& session, QWidget* parent) : QWidget(pa
     cmdJournal = new QPushButton("Journal...", this);
     cmdJournal->setObjectName("cmdJournal");
     connect(cmdJournal, &QPushButton::clicked, this, &frmCampaign::journalRequested);
+    cmdOdds = new QPushButton("Odds...", this);
+    cmdOdds->setObjectName("cmdOdds");
+    connect(cmdOdds, &QPushButton::clicked, this, &frmCampaign::oddsRequested);
 
     auto* layout = new QVBoxLayout(this);
     const auto heading = [this, layout](const QString& caption) {
@@ -104,6 +107,7 @@ frmCampaign::frmCampaign(CampaignSession& session, QWidget* parent) : QWidget(pa
     layout->addWidget(tblMissions, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdJournal);
+    buttons->addWidget(cmdOdds);
     buttons->addStretch(1);
     buttons->addWidget(cmdFlyMission);
     layout->addLayout(buttons);
@@ -141,6 +145,8 @@ void frmCampaign::Draw() {
         cmdFlyMission->setText(QString("Fly mission %1").arg(campaign.NextMission));
     }
     cmdFlyMission->setEnabled(!campaign.Finished() && !session_.InProgress() && !session_.ReadOnly());
+    // A tour that is over has no next mission to tell the odds of.
+    cmdOdds->setEnabled(!campaign.Finished());
 }
 
 void frmCampaign::Renamed(int row, int column) {

@@ -27,10 +27,12 @@ class frmCampaign : public QWidget {
     QTableWidget* tblMissions;
     QPushButton* cmdFlyMission;
     QPushButton* cmdJournal;
+    QPushButton* cmdOdds;
 
   signals:
     void flyRequested();
     void journalRequested();
+    void oddsRequested();
     // The player closed the window: the campaign is put away.
     void closed();
 

@@ -12,6 +12,7 @@
 #include "frmJournal.h"
 #include "frmMain.h"
 #include "frmMission.h"
+#include "frmOdds.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -46,6 +47,7 @@ Desktop::Desktop(Game& game, QImage splash, std::function<void()> end)
     connect(entry_.get(), &frmEntry::newCampaignRequested, this, &Desktop::NewCampaign);
     connect(entry_.get(), &frmEntry::openCampaignRequested, this, &Desktop::ChooseCampaign);
     connect(entry_.get(), &frmEntry::journalRequested, this, &Desktop::ShowJournal);
+    connect(entry_.get(), &frmEntry::oddsRequested, this, &Desktop::ShowOdds);
     connect(entry_.get(), &frmEntry::closed, this, [this] { end_(); });
     if (const char* file = std::getenv("HALVARD_CAMPAIGN_STORE"); file != nullptr && *file != '\0')
         storePath_ = file;
@@ -202,6 +204,17 @@ void Desktop::ShowJournal() {
     journalWindow_->show();
     journalWindow_->raise();
     journalWindow_->activateWindow();
+}
+
+void Desktop::ShowOdds() {
+    OddsStart start = SingleMissionStart(game_.Damage);
+    if (oddsWindow_)
+        oddsWindow_->SetStart(std::move(start));
+    else
+        oddsWindow_ = std::make_unique<frmOdds>(game_.Database, std::move(start));
+    oddsWindow_->show();
+    oddsWindow_->raise();
+    oddsWindow_->activateWindow();
 }
 
 void Desktop::ShowAbout() {

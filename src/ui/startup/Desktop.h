@@ -30,6 +30,7 @@ class frmEntry;
 class frmJournal;
 class frmMain;
 class frmMission;
+class frmOdds;
 
 // The file name of the splash picture, beside the game database.
 inline constexpr const char* SplashFileName = "splash_Corvane_jpg.jpg";
@@ -64,6 +65,9 @@ class Desktop : public QObject {
     void ShowJournal();
     frmJournal* Journal() { return journalWindow_.get(); }
     const RunJournal& RunRecord() const { return journal_; }
+    // The odds of the next single mission, from the bomber as the run has left it, shown.
+    void ShowOdds();
+    frmOdds* Odds() { return oddsWindow_.get(); }
 
     // The campaign open, if one is.
     CampaignWindows* Campaign() { return campaign_.get(); }
@@ -97,6 +101,7 @@ class Desktop : public QObject {
     // the flow comes back here, so it goes only at the next event.
     std::unique_ptr<frmMission> retired_;
     std::unique_ptr<frmJournal> journalWindow_;
+    std::unique_ptr<frmOdds> oddsWindow_;
     std::filesystem::path storePath_;
     std::unique_ptr<CampaignStore> store_;
     // Goes before the store, whose campaign it holds.

@@ -50,6 +50,10 @@ frmEntry::frmEntry(QImage splash, QWidget* parent) : QWidget(parent, Qt::Window)
     mnuJournal = journal->addAction("Mission &journal...", this, &frmEntry::journalRequested);
     mnuJournal->setObjectName("mnuJournal");
     mnuJournal->setShortcut(QKeySequence("Ctrl+J"));
+    QMenu* odds = mnuBar->addMenu("&Odds");
+    odds->setObjectName("mnuOddsMenu");
+    mnuOdds = odds->addAction("Odds of the next &mission...", this, &frmEntry::oddsRequested);
+    mnuOdds->setObjectName("mnuOdds");
     QMenu* help = mnuBar->addMenu("&Help");
     // F1 is the window's own key, as it was before there was a menu; the menu only names it.
     mnuAbout = help->addAction("&About\tF1", this, &frmEntry::aboutRequested);

@@ -1,7 +1,7 @@
 #pragma once
 
 // The entry screen: the splash picture, with its menu drawn on it, and five invisible click
-// regions over the picture, under a menu bar for campaigns and help.
+// regions over the picture, under a menu bar for campaigns, the journal, the odds and help.
 
 #include "IndexedArray.h"
 
@@ -32,7 +32,7 @@ class frmEntry : public QWidget {
     explicit frmEntry(QImage splash, QWidget* parent = nullptr);
 
     QMenuBar* mnuBar;
-    QAction *mnuNewCampaign, *mnuOpenCampaign, *mnuJournal, *mnuAbout;
+    QAction *mnuNewCampaign, *mnuOpenCampaign, *mnuJournal, *mnuOdds, *mnuAbout;
     // The area below the menu bar that the picture and its regions are laid out in.
     QWidget* picClient;
     SplashPicture* picMenu;
@@ -47,6 +47,8 @@ class frmEntry : public QWidget {
     void openCampaignRequested();
     // Journal > Mission journal... (Ctrl+J): the journal of this run's missions.
     void journalRequested();
+    // Odds > Odds of the next mission...: the odds of the bomber as the run has left it.
+    void oddsRequested();
     // The player closed the window: the program ends, as region 4 ends it.
     void closed();
 
