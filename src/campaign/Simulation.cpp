@@ -1,6 +1,7 @@
 #include "Simulation.h"
 
 #include "Game.h"
+#include "Tour.h"
 
 #include <algorithm>
 #include <atomic>
@@ -209,6 +210,15 @@ Interval Wilson95(std::uint64_t successes, std::uint64_t trials) {
     const double centre = (p + z * z / (2 * n)) / (1 + z * z / n);
     const double half = z / (1 + z * z / n) * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n));
     return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
+TakeOff NextTakeOff(const Campaign& campaign) {
+    TakeOff from;
+    from.Damage = campaign.Damage;
+    for (int position = 1; position <= CrewCount; ++position)
+        from.CrewMissions[position] = campaign.Crew[position].Missions;
+    from.MissionNumber = campaign.NextMission;
+    return from;
 }
 
 SimulationResult Simulate(const GameDatabase& database, const SimulationOptions& options,

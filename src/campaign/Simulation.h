@@ -76,6 +76,11 @@ struct TakeOff {
     friend bool operator==(const TakeOff&, const TakeOff&) = default;
 };
 
+struct Campaign;
+// What the next mission of a tour takes off with: the bomber's damage, the crew's missions
+// and the mission's number.
+TakeOff NextTakeOff(const Campaign& campaign);
+
 struct SimulationOptions {
     // In all; with EveryTarget, per target. At most MostMissions either way.
     std::uint64_t Missions = 1;

@@ -1,5 +1,6 @@
 #include "SimulateCommand.h"
 
+#include "CampaignStore.h"
 #include "ExitStatus.h"
 #include "MissionSetup.h"
 #include "Simulation.h"
@@ -74,6 +75,11 @@ SimulateCommand::SimulateCommand(CLI::App& program)
     CLI::Option* json = command_->add_flag("--json", json_, "Report as JSON");
     CLI::Option* csv = command_->add_flag("--csv", csv_, "Report as CSV");
     json->excludes(csv);
+    command_->add_option("--campaign", campaign_,
+                         "Fly the campaign's next mission, with its bomber's damage and its crew's missions "
+                         "(default: a fresh bomber and crew)");
+    command_->add_option("--store", store_, "The campaign store (default: $XDG_DATA_HOME/halvard/campaigns.db)")
+        ->needs("--campaign");
     command_->add_option("--data", dataDirectory_,
                          "Directory holding Corvane.db (default: beside the program, or ../share/halvard installed)");
     command_->footer(
@@ -98,6 +104,30 @@ int SimulateCommand::Run(const std::filesystem::path& dataDirectory) const {
     }
 
     SimulationOptions options;
+    if (campaign_) {
+        const std::filesystem::path path = store_ ? std::filesystem::path(*store_) : CampaignStore::DefaultPath();
+        // Reading the odds must not leave a store behind where there was none.
+        if (!std::filesystem::exists(path)) {
+            std::cerr << "halvard-cli: simulate: no campaign named \"" << *campaign_ << "\": there is no campaign store "
+                      << path.string() << '\n';
+            return exit_status::BadOptions;
+        }
+        try {
+            CampaignStore store(path);
+            const std::optional<Campaign> campaign = store.Load(*campaign_);
+            if (!campaign || campaign->Finished()) {
+                std::cerr << "halvard-cli: simulate: "
+                          << (campaign ? "the tour of \"" + *campaign_ + "\" is over: it has no next mission"
+                                       : "no campaign named \"" + *campaign_ + "\" in " + path.string())
+                          << '\n';
+                return exit_status::BadOptions;
+            }
+            options.From = NextTakeOff(*campaign);
+        } catch (const StoreError& e) {
+            std::cerr << "halvard-cli: " << e.what() << '\n';
+            return exit_status::UnusableStore;
+        }
+    }
     options.Missions = missions_;
     options.Seed = seed_.value_or(
         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));

@@ -33,6 +33,8 @@ class SimulateCommand {
     bool json_ = false;
     bool csv_ = false;
     std::optional<std::string> dataDirectory_;
+    std::optional<std::string> campaign_;
+    std::optional<std::string> store_;
 };
 
 } // namespace halvard

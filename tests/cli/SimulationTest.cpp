@@ -3,6 +3,7 @@
 
 #include "Simulation.h"
 
+#include "CampaignStore.h"
 #include "Program.h"
 #include "TestData.h"
 
@@ -218,6 +219,55 @@ TEST_P(SimulateRefuses, WithAStatusAndAReason) {
 }
 
 const test::ScratchDirectory Empty;
+
+// A tour whose bomber limps on: two engines out, no landing gear, no brakes, a fuel leak.
+class SimulateCampaign : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CampaignStore store(Store);
+        Campaign campaign = NewCampaign("Limping", 3);
+        campaign.NextMission = 6;
+        DamageRecord& damage = campaign.Damage;
+        damage.Engine1Status = damage.Engine4Status = "Out";
+        damage.LandingGearOut = damage.BrakeOut = damage.FuelLeak = true;
+        damage.PortWingRootHits = damage.StarboardWingRootHits = 2;
+        store.Create(campaign);
+        Campaign done = NewCampaign("Done", 4);
+        done.NextMission = TourLength + 1;
+        store.Create(done);
+    }
+    const test::ScratchDirectory scratch;
+    const std::filesystem::path Store = scratch.Path() / "campaigns.db";
+    const std::string Options = "--missions 400 --seed 12 --threads 2 --json";
+};
+
+TEST_F(SimulateCampaign, FliesTheBomberAsTheTourLeftIt) {
+    const test::Run fresh = RunSimulate(Options);
+    const test::Run limping =
+        RunSimulate(Options + " --campaign Limping --store " + Quoted(Store.string()));
+    ASSERT_EQ(fresh.ExitStatus, 0) << fresh.Errors;
+    ASSERT_EQ(limping.ExitStatus, 0) << limping.Errors;
+    const double freshLost = nlohmann::json::parse(fresh.Output)["overall"]["bomber_lost_share"];
+    const double limpingLost = nlohmann::json::parse(limping.Output)["overall"]["bomber_lost_share"];
+    EXPECT_GT(limpingLost, freshLost + 0.05) << "the damaged bomber must come back less often";
+}
+
+TEST_F(SimulateCampaign, RefusesATourWithoutANextMissionOrAStoreWithoutTheTour) {
+    const struct {
+        std::string options;
+        const char* inErrors;
+    } cases[] = {
+        {"--campaign Done --store " + Quoted(Store.string()), "is over"},
+        {"--campaign Nobody --store " + Quoted(Store.string()), "no campaign named \"Nobody\""},
+        {"--campaign Limping --store " + Quoted((scratch.Path() / "none.db").string()), "no campaign store"},
+    };
+    for (const auto& c : cases) {
+        const test::Run run = RunSimulate("--missions 5 " + c.options);
+        EXPECT_EQ(run.ExitStatus, 2) << c.options;
+        EXPECT_NE(run.Errors.find(c.inErrors), std::string::npos) << run.Errors;
+    }
+    EXPECT_FALSE(std::filesystem::exists(scratch.Path() / "none.db")) << "reading odds made a store";
+}
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, SimulateRefuses, ::testing::Values(

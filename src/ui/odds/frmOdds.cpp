@@ -116,10 +116,7 @@ OddsStart SingleMissionStart(const DamageRecord& damage) {
 
 OddsStart CampaignStart(const Campaign& campaign) {
     OddsStart start;
-    start.From.Damage = campaign.Damage;
-    for (int position = 1; position <= CrewCount; ++position)
-        start.From.CrewMissions[position] = campaign.Crew[position].Missions;
-    start.From.MissionNumber = campaign.NextMission;
+    start.From = NextTakeOff(campaign);
     start.Description = QString("Campaign %1, mission %2: %3")
                             .arg(Text(campaign.Name))
                             .arg(campaign.NextMission)
