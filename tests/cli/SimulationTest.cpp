@@ -220,7 +220,8 @@ TEST_P(SimulateRefuses, WithAStatusAndAReason) {
 
 const test::ScratchDirectory Empty;
 
-// A tour whose bomber limps on: two engines out, no landing gear, no brakes, a fuel leak.
+// A tour whose bomber limps on: no landing gear, no brakes, a damaged tailwheel, shot-up cables
+// and windows; what it takes into the air stays with it all the way to the landing.
 class SimulateCampaign : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -228,9 +229,8 @@ class SimulateCampaign : public ::testing::Test {
         Campaign campaign = NewCampaign("Limping", 3);
         campaign.NextMission = 6;
         DamageRecord& damage = campaign.Damage;
-        damage.Engine1Status = damage.Engine4Status = "Out";
-        damage.LandingGearOut = damage.BrakeOut = damage.FuelLeak = true;
-        damage.PortWingRootHits = damage.StarboardWingRootHits = 2;
+        damage.LandingGearOut = damage.BrakeOut = damage.TailwheelDamaged = true;
+        damage.ControlCableHits = damage.WindowHits = 2;
         store.Create(campaign);
         Campaign done = NewCampaign("Done", 4);
         done.NextMission = TourLength + 1;
@@ -249,7 +249,7 @@ TEST_F(SimulateCampaign, FliesTheBomberAsTheTourLeftIt) {
     ASSERT_EQ(limping.ExitStatus, 0) << limping.Errors;
     const double freshLost = nlohmann::json::parse(fresh.Output)["overall"]["bomber_lost_share"];
     const double limpingLost = nlohmann::json::parse(limping.Output)["overall"]["bomber_lost_share"];
-    EXPECT_GT(limpingLost, freshLost + 0.05) << "the damaged bomber must come back less often";
+    EXPECT_GT(limpingLost, freshLost + 0.2) << "the damaged bomber must come back less often";
 }
 
 TEST_F(SimulateCampaign, RefusesATourWithoutANextMissionOrAStoreWithoutTheTour) {
