@@ -19,7 +19,7 @@ void BM_WholeMission(benchmark::State& state) {
     auto mission = static_cast<std::uint64_t>(state.thread_index());
     const auto threads = static_cast<std::uint64_t>(state.threads());
     for (auto _ : state) {
-        Game game(database, MixSeed(RunSeed, mission));
+        Game game(database, SeededGenerator::Quick(MixSeed(RunSeed, mission)));
         game.Rolls.KeepLines(false);
         game.Messages.KeepLines(false);
         benchmark::DoNotOptimize(PlayMission(game));

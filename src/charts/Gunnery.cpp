@@ -24,7 +24,6 @@ constexpr EnemyToHitRow EnemyToHitTable[] = {
 // clang-format on
 static_assert(CoversEachOnce(EnemyToHitTable, 1, 20));
 
-constexpr int TailGuns = 10;
 constexpr int TopTurret = 8;
 
 std::string_view DamageOutcome(int level) {
@@ -40,18 +39,6 @@ int DamageAdded(int roll) {
 }
 
 } // namespace
-
-int ChartGunnery(const Game& game, int gun, int position, std::string_view fighterType) {
-    const GunneryRow* row = game.Database.Gunnery(gun, position);
-    if (row == nullptr) return 0;
-
-    int toHit = row->For(fighterType);
-    if (game.Damage.IntercomOut) toHit = gun == TailGuns ? 5 : 6;
-    // The gun is served from the crew position of its own number.
-    const int gunner = game.CrewPos[gun].Occupant;
-    if (gunner != 0 && game.Crew[gunner].Wound == 2) toHit = 6;
-    return toHit;
-}
 
 void ChartDefensiveFire(Game& game, int toHit, int gun, int fighter) {
     const std::string_view gunName = NoToString(gun, "GunNoToString");

@@ -27,27 +27,10 @@ class Game : public GameState {
 
     // Rolls "1d6", "2d6" or "d66" (tens, then units) and logs "<result padded or cut to 2>:<label>"
     // in the roll window. Any other die text rolls nothing and returns -1 (still logged).
-    // In line, so that the die text, always written out at the call, is compared when the
-    // program is compiled: a mission rolls hundreds of dice.
-    int RollDice(std::string_view die, std::string_view label = {}) {
-        int result;
-        if (die == "1d6") {
-            result = NextFace();
-        } else if (die == "2d6") {
-            const int first = NextFace();
-            result = first + NextFace();
-        } else if (die == "d66") {
-            const int tens = NextFace();
-            result = tens * 10 + NextFace();
-        } else {
-            result = -1;
-        }
-        // A roll window that no one sees only counts the roll.
-        if (Rolls.Unseen())
-            Rolls.Append();
-        else
-            LogRoll(result, label);
-        return result;
+    // In line, so that the die text, always written out at the call, is read when the program
+    // is compiled: a mission rolls hundreds of dice.
+    [[gnu::always_inline]] int RollDice(std::string_view die, std::string_view label = {}) {
+        return Roll(DieNamed(die), label);
     }
 
     // Appends one line, made of the parts in order, to the message list.
@@ -77,10 +60,18 @@ class Game : public GameState {
     WavePanel Waves;        // the mission screen's wave panel, filled by ShowWave
 
   private:
-    void LogRoll(int result, std::string_view label);
+    enum class Die { D6, TwoD6, D66, None };
+    static constexpr Die DieNamed(std::string_view die) {
+        return die == "1d6" ? Die::D6 : die == "2d6" ? Die::TwoD6 : die == "d66" ? Die::D66 : Die::None;
+    }
+    int Roll(Die die, std::string_view label);
     // The generator's draw is called directly rather than through RandomSource, so that it is
     // inlined: a mission rolls hundreds of dice.
-    int NextFace() { return dice_ == &Random ? Random.NextFace() : dice_->NextFace(); }
+    int NextFace() {
+        if (dice_ == &Random) [[likely]]
+            return Random.NextFace();
+        return dice_->NextFace();
+    }
 
     std::unique_ptr<FaceScript> script_;
     RandomSource* dice_ = &Random;

@@ -454,8 +454,9 @@ void MissionScreen::EnemyFire() {
         game_.AddMessage(type, " at ", position, " registers ", std::to_string(hits), " hits");
         for (int hit = 1; hit <= hits; ++hit)
             ChartAreaDamage(game_, fighter.AttackPos);
+        // A miss leaves the bomber as it was, and the panels with it.
+        ShowGunsAndCrew();
     }
-    ShowGunsAndCrew();
 }
 
 void MissionScreen::RefreshDisplay() {
