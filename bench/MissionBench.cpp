@@ -6,7 +6,9 @@
 #include "Game.h"
 #include "Simulation.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <thread>
 
 namespace halvard {
 namespace {
@@ -40,6 +42,20 @@ void BM_Simulate(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(options.Missions));
 }
 BENCHMARK(BM_Simulate)->ArgName("threads")->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// What the odds window computes: every target in turn, N missions each, on every core.
+void BM_OddsOfEveryTarget(benchmark::State& state) {
+    SimulationOptions options;
+    options.Missions = static_cast<std::uint64_t>(state.range(0));
+    options.EveryTarget = true;
+    options.Seed = RunSeed;
+    options.Threads = std::max(1u, std::thread::hardware_concurrency());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Simulate(bench::ShippedDatabase(), options));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(options.Missions) *
+                            static_cast<std::int64_t>(bench::ShippedDatabase().Targets().size()));
+}
+BENCHMARK(BM_OddsOfEveryTarget)->ArgName("per_target")->Arg(20000)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
 
 } // namespace
 } // namespace halvard

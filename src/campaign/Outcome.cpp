@@ -34,23 +34,9 @@ constexpr InFlightLoss InFlightLosses[] = {
     {"Immediate bailout", Outcome::BailedOut},
 };
 
-// The last characters of those line ends: most lines are passed over at a glance.
-constexpr std::array<bool, 256> LossLineLastCharacters = [] {
-    std::array<bool, 256> last{};
-    for (const InFlightLoss& loss : InFlightLosses)
-        last[static_cast<unsigned char>(loss.LineEnd.back())] = true;
-    return last;
-}();
-
 constexpr int Killed = 4;
 
 } // namespace
-
-char LineParts::Back() const {
-    for (auto part = parts_.rbegin(); part != parts_.rend(); ++part)
-        if (!part->empty()) return part->back();
-    return '\0';
-}
 
 bool LineParts::EndsWith(std::string_view end) const {
     for (auto part = parts_.rbegin(); part != parts_.rend() && !end.empty(); ++part) {
@@ -69,7 +55,15 @@ bool LineParts::Equals(std::string_view text) const {
     return text.empty();
 }
 
-void EndingWatcher::Read(const LineParts& line, bool landing) {
+// The last characters of those line ends: most lines are passed over at a glance.
+constexpr std::array<bool, 256> EndingWatcher::LossLineLastCharacters = [] {
+    std::array<bool, 256> last{};
+    for (const InFlightLoss& loss : InFlightLosses)
+        last[static_cast<unsigned char>(loss.LineEnd.back())] = true;
+    return last;
+}();
+
+void EndingWatcher::ReadClosely(const LineParts& line, bool landing) {
     if (landing) {
         for (std::size_t i = 0; i <= static_cast<std::size_t>(Outcome::LandingExplosion); ++i)
             if (line.Equals(OutcomeNames[i].Label)) ending_ = static_cast<Outcome>(i);
@@ -77,7 +71,6 @@ void EndingWatcher::Read(const LineParts& line, bool landing) {
     }
     if (ending_) return;
     const char last = line.Back();
-    if (!LossLineLastCharacters[static_cast<unsigned char>(last)]) return;
     for (const InFlightLoss& loss : InFlightLosses)
         if (last == loss.LineEnd.back() && line.EndsWith(loss.LineEnd)) {
             ending_ = loss.End;

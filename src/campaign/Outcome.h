@@ -66,7 +66,11 @@ class LineParts {
     explicit LineParts(std::span<const std::string_view> parts) : parts_(parts) {}
 
     // The last character, or NUL for an empty line.
-    char Back() const;
+    char Back() const {
+        for (auto part = parts_.rbegin(); part != parts_.rend(); ++part)
+            if (!part->empty()) return part->back();
+        return '\0';
+    }
     bool EndsWith(std::string_view end) const;
     bool Equals(std::string_view text) const;
 
@@ -78,8 +82,10 @@ class LineParts {
 class EndingWatcher {
   public:
     // Every message line, as it is written; landing is true while the step pressed is the
-    // landing, whose one outcome line it then looks for.
-    void Read(const LineParts& line, bool landing);
+    // landing, whose one outcome line it then looks for. Most lines are passed over in line.
+    void Read(const LineParts& line, bool landing) {
+        if (landing || (!ending_ && MayTellALoss(line.Back()))) ReadClosely(line, landing);
+    }
     void Read(std::string_view line, bool landing);
     // After each press: a bomber whose every crew member is dead is lost too.
     void CheckCrew(const GameState& state);
@@ -89,6 +95,11 @@ class EndingWatcher {
     bool LostInFlight() const { return ending_ && halvard::LostInFlight(*ending_); }
 
   private:
+    // Whether a line ending in this character may tell how the bomber was lost.
+    static bool MayTellALoss(char last) { return LossLineLastCharacters[static_cast<unsigned char>(last)]; }
+    static const std::array<bool, 256> LossLineLastCharacters;
+    void ReadClosely(const LineParts& line, bool landing);
+
     std::optional<Outcome> ending_;
 };
 

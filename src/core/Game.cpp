@@ -32,33 +32,11 @@ void Game::Restore(const Snapshot& snapshot) {
     Messages.Refill(snapshot.Messages);
 }
 
-int Game::Roll(Die die, std::string_view label) {
-    int result = -1;
-    switch (die) {
-    case Die::D6: result = NextFace(); break;
-    case Die::TwoD6: {
-        const int first = NextFace();
-        result = first + NextFace();
-        break;
-    }
-    case Die::D66: {
-        const int tens = NextFace();
-        result = tens * 10 + NextFace();
-        break;
-    }
-    case Die::None: break;
-    }
-
-    // A roll window that no one sees only counts the roll.
-    if (Rolls.Unseen()) {
-        Rolls.Append();
-        return result;
-    }
+void Game::LogRoll(int result, std::string_view label) {
     // The result column is two characters wide: "5 ", "12", "-1".
     char column[4] = {' ', ' ', ' ', ' '};
     std::to_chars(column, column + 3, result);
     Rolls.Append(std::string_view(column, 2), ":", label);
-    return result;
 }
 
 } // namespace halvard

@@ -64,7 +64,30 @@ class Game : public GameState {
     static constexpr Die DieNamed(std::string_view die) {
         return die == "1d6" ? Die::D6 : die == "2d6" ? Die::TwoD6 : die == "d66" ? Die::D66 : Die::None;
     }
-    int Roll(Die die, std::string_view label);
+    int Roll(Die die, std::string_view label) {
+        int result = -1;
+        switch (die) {
+        case Die::D6: result = NextFace(); break;
+        case Die::TwoD6: {
+            const int first = NextFace();
+            result = first + NextFace();
+            break;
+        }
+        case Die::D66: {
+            const int tens = NextFace();
+            result = tens * 10 + NextFace();
+            break;
+        }
+        case Die::None: break;
+        }
+        // A roll window that no one sees only counts the roll.
+        if (Rolls.Unseen()) [[likely]]
+            Rolls.CountUnseen();
+        else
+            LogRoll(result, label);
+        return result;
+    }
+    void LogRoll(int result, std::string_view label);
     // The generator's draw is called directly rather than through RandomSource, so that it is
     // inlined: a mission rolls hundreds of dice.
     int NextFace() {

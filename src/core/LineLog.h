@@ -30,6 +30,8 @@ template <std::size_t Capacity> class LineLog {
     // Neither kept nor followed: a line appended now is only counted, so its parts need not be
     // prepared either.
     bool Unseen() const { return !kept_ && !listener_ && !partsListener_; }
+    // Counts a line that is Unseen, without putting anything together.
+    void CountUnseen() { ++total_; }
 
     std::size_t Count() const { return count_; }
     // Line 0 is the oldest still held.
