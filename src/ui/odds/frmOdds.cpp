@@ -498,6 +498,13 @@ void frmOdds::FitColumns() {
     header->setSortIndicatorShown(true);
     for (int column = 0; column < tblOdds->columnCount(); ++column)
         header->resizeSection(column, header->sectionSize(column) + header->fontMetrics().height());
+    // Before the first target is in, the names column is as wide as its header alone: make room
+    // for every name now, so that the table does not shift as it fills.
+    int names = header->sectionSize(0);
+    for (const TargetRow& target : database_.Targets())
+        names = std::max(names, tblOdds->fontMetrics().horizontalAdvance(QString::fromStdString(target.TargetName)) +
+                                    2 * header->fontMetrics().height());
+    header->resizeSection(0, names);
 }
 
 void frmOdds::ShowRunning(bool running) {
