@@ -100,8 +100,9 @@ bool MissionScreen::GunReady(int gun) const {
 
 bool MissionScreen::CanBeChasedOff(int fighter) const {
     // Bombers' escorts ("B", "D", both) and the extra lead/tail fighter ("") stay whatever the
-    // cover does: their markings all occur within "BD".
-    return std::string_view("BD").find(game_.Fighters[fighter].Special) == std::string_view::npos;
+    // cover does.
+    const std::string& special = game_.Fighters[fighter].Special;
+    return !(special.empty() || Is(special, "B") || Is(special, "D") || Is(special, "BD"));
 }
 
 void MissionScreen::cmdNextStep_Click() {
