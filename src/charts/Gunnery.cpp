@@ -27,7 +27,7 @@ static_assert(CoversEachOnce(EnemyToHitTable, 1, 20));
 constexpr int TopTurret = 8;
 
 std::string_view DamageOutcome(int level) {
-    constexpr std::array<std::string_view, 4> outcomes = {"No Damage", "FCA", "FBOA", "KIA"};
+    static constexpr std::array<std::string_view, 4> outcomes = {"No Damage", "FCA", "FBOA", "KIA"};
     return outcomes[static_cast<std::size_t>(std::clamp(level, 0, 3))];
 }
 

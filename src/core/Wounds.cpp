@@ -16,7 +16,7 @@ constexpr int Serious = 3;
 } // namespace
 
 std::string_view WoundText(int level) {
-    constexpr std::array<std::string_view, 5> texts = {"", "LW", "LW2", "SW", "KIA"};
+    static constexpr std::array<std::string_view, 5> texts = {"", "LW", "LW2", "SW", "KIA"};
     return texts[static_cast<std::size_t>(std::clamp(level, 0, Killed))];
 }
 
