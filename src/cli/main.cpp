@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
     app.add_option("--data", dataDirectory, "Directory holding Corvane.db (default: beside the program, or ../share/halvard installed)");
     CLI::Option* traceOption =
         app.add_flag("--trace", trace, "Machine-readable output: R, M, S, V and E lines");
+    app.set_version_flag("--version", "halvard-cli " HALVARD_VERSION, "Print the version and exit");
     app.footer(CliSession::CommandHelp());
     SimulateCommand simulate(app);
     CampaignCommand campaign(app);
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     }
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::Success& e) { // --help or --version
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);

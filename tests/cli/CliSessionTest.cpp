@@ -161,6 +161,7 @@ std::string DiceFile(const std::string& name, const std::string& text) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, Program, ::testing::Values(
     ProgramCase{"Help", "--help", "", 0, "", "choose NAME"},
+    ProgramCase{"Version", "--version", "", 0, "", "halvard-cli " HALVARD_VERSION "\n"},
     ProgramCase{"UnknownOption", Data + " --fast", "", 2, "--fast", ""},
     ProgramCase{"SeedNotANumber", Data + " --seed many", "", 2, "many", ""},
     ProgramCase{"MissingDiceFile", Data + " --dice " + Quoted((Files.Path() / "none").string()), "", 2, "none", ""},
