@@ -43,7 +43,11 @@ in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq /tmp/halvard.d
 files=$(in_root dpkg -L halvard)
 
 echo "halvard-cli from the installed files:"
-in_root halvard-cli --version
+packaged=$(in_root dpkg-query -W -f='${Version}' halvard)
+told=$(in_root halvard-cli --version)
+[ "$told" = "halvard-cli $packaged" ] ||
+    { echo "FAILED: the package is version $packaged, but halvard-cli says \"$told\""; exit 1; }
+echo "  $told, as the package"
 in_root halvard-cli simulate --missions 1000 --seed 1 | head -4
 printf 'random\nstep\nstep\nstep\nquit\n' | in_root halvard-cli --seed 3 --trace | grep -q '^M \[ZONE #2\]' ||
     { echo "FAILED: the scripted mission did not reach zone 2"; exit 1; }
