@@ -37,18 +37,8 @@ class Caption {
     Caption(std::string_view text) : kind_(Kind::Copy), copy_(text) {} // NOLINT
     Caption(const std::string& text) : Caption(std::string_view(text)) {} // NOLINT
 
-    // Texts of the program's own, which must last as long as the program.
-    static Caption Fixed(std::string_view head, std::string_view tail = {}) {
-        Caption caption;
-        return caption.SetFixed(head, tail), caption;
-    }
-    static Caption Number(int number, std::string_view head = {}, std::string_view tail = {}) {
-        Caption caption;
-        return caption.SetNumber(number, head, tail), caption;
-    }
-
-    // The same in place: a caption is set on every shot, and a copy of a text it held before
-    // keeps its storage for the next.
+    // Texts of the program's own, which must last as long as the program. Set in place: a
+    // caption is set on every shot, and a copy of a text it held before keeps its storage.
     Caption& SetFixed(std::string_view head, std::string_view tail = {}) {
         kind_ = Kind::Fixed;
         head_ = head;

@@ -23,18 +23,8 @@ using test::DesktopHarness;
 using test::Lines;
 using test::Settle;
 
-// Every store path of the test in a scratch directory, the player's own data untouched.
-class CampaignWindow : public ::testing::Test {
+class CampaignWindow : public test::ScratchStoreTest {
   protected:
-    CampaignWindow() {
-        ::setenv("XDG_DATA_HOME", scratch.Path().c_str(), 1);
-        ::setenv("HALVARD_CAMPAIGN_STORE", store.c_str(), 1);
-    }
-    ~CampaignWindow() override {
-        ::unsetenv("HALVARD_CAMPAIGN_STORE");
-        ::unsetenv("XDG_DATA_HOME");
-    }
-
     void MakeCampaign(const std::string& name) {
         CampaignStore kept(store);
         Campaign campaign = NewCampaign(name, 7);
@@ -53,9 +43,6 @@ class CampaignWindow : public ::testing::Test {
         if (program.desktop->Campaign() == nullptr) throw std::runtime_error("no campaign opened");
         return *program.desktop->Campaign();
     }
-
-    test::ScratchDirectory scratch;
-    std::filesystem::path store = scratch.Path() / "campaigns.db";
 };
 
 TEST(EntryMenu, HasTheCampaignEntriesAndKeepsThePictureAndRegionsInPlaceBelowIt) {

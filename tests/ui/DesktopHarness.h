@@ -19,6 +19,9 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -89,6 +92,22 @@ struct DesktopHarness {
     std::unique_ptr<Game> game;
     bool ended = false;
     std::unique_ptr<ui::Desktop> desktop;
+};
+
+// A test whose every store path is in a scratch directory, the player's own data untouched.
+class ScratchStoreTest : public ::testing::Test {
+  protected:
+    ScratchStoreTest() {
+        ::setenv("XDG_DATA_HOME", scratch.Path().c_str(), 1);
+        ::setenv("HALVARD_CAMPAIGN_STORE", store.c_str(), 1);
+    }
+    ~ScratchStoreTest() override {
+        ::unsetenv("HALVARD_CAMPAIGN_STORE");
+        ::unsetenv("XDG_DATA_HOME");
+    }
+
+    ScratchDirectory scratch;
+    std::filesystem::path store = scratch.Path() / "campaigns.db";
 };
 
 } // namespace halvard::test

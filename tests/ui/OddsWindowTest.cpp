@@ -32,21 +32,7 @@ using test::Control;
 using test::DesktopHarness;
 using test::Settle;
 
-// Every store path of the test in a scratch directory, the player's own data untouched.
-class OddsWindow : public ::testing::Test {
-  protected:
-    OddsWindow() {
-        ::setenv("XDG_DATA_HOME", scratch.Path().c_str(), 1);
-        ::setenv("HALVARD_CAMPAIGN_STORE", store.c_str(), 1);
-    }
-    ~OddsWindow() override {
-        ::unsetenv("HALVARD_CAMPAIGN_STORE");
-        ::unsetenv("XDG_DATA_HOME");
-    }
-
-    test::ScratchDirectory scratch;
-    std::filesystem::path store = scratch.Path() / "campaigns.db";
-};
+class OddsWindow : public test::ScratchStoreTest {};
 
 // Sets the run up as a player would; runs this small need a minimum below the player's.
 void Ask(ui::frmOdds* odds, const QString& target, int missions, const QString& seed) {
