@@ -76,7 +76,7 @@ int ChartBombPercentage(Game& game, std::string_view bombRun) {
     int percentage =
         RowFor(bombRun == "On" ? std::span<const PercentageRow>(OnTarget) : OffTarget, roll).Percentage;
     if (percentage == BonusRoll) percentage = 88 + game.RollDice("2d6", "Bom Pct Bonus");
-    game.AddMessage("Bomb Percentage: ", std::to_string(percentage));
+    game.AddMessage("Bomb Percentage: ", percentage);
     return percentage;
 }
 

@@ -84,13 +84,13 @@ int ChartFlakToHit(Game& game, std::string_view density) {
         const int roll = game.RollDice("2d6", "Flak To Hit");
         if (row != nullptr && row->Hitting.Has(roll)) ++bursts;
     }
-    game.AddMessage("Flak Bursts Hitting Corvane: ", std::to_string(bursts));
+    game.AddMessage("Flak Bursts Hitting Corvane: ", bursts);
     return bursts;
 }
 
 int ChartEffectOfFlak(Game& game) {
     const int hits = RowFor(EffectOfFlakTable, game.RollDice("2d6", "Effect of Flak")).Hits;
-    game.AddMessage("Total # of Flak Hits: ", std::to_string(hits));
+    game.AddMessage("Total # of Flak Hits: ", hits);
     return hits;
 }
 

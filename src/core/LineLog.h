@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace halvard {
@@ -20,9 +22,13 @@ template <std::size_t Capacity> class LineLog {
     // Takes each line as the parts it is made of, for a reader that needs no whole line.
     using PartsListener = std::function<void(std::span<const std::string_view> parts)>;
 
-    // Appends one line made of the parts, in order. The parts are turned into views here, at
-    // the call, where the lengths of literal parts are known without counting.
-    template <class... Parts> void Append(const Parts&... parts) { AppendLine(std::string_view(parts)...); }
+    // Appends one line made of the parts, in order: texts, and whole numbers written in
+    // decimal. The parts are turned into views here, at the call, where the lengths of literal
+    // parts are known without counting; a number is written into a buffer that lasts as long
+    // as the call.
+    template <class... Parts> void Append(const Parts&... parts) {
+        AppendLine(std::string_view(PartText(parts))...);
+    }
 
     // A log that nobody reads back, such as the roll window of a simulated mission, need not
     // keep its lines: while not kept, a line is only counted (Total) and handed to the listener.
@@ -68,6 +74,19 @@ template <std::size_t Capacity> class LineLog {
     void SetPartsListener(PartsListener listener) { partsListener_ = std::move(listener); }
 
   private:
+    struct Digits {
+        explicit Digits(int number) : size(static_cast<std::size_t>(std::to_chars(chars, chars + sizeof chars, number).ptr - chars)) {}
+        operator std::string_view() const { return {chars, size}; } // NOLINT
+        char chars[12];
+        std::size_t size;
+    };
+    template <class Part> static decltype(auto) PartText(const Part& part) {
+        if constexpr (std::is_same_v<Part, int>)
+            return Digits(part);
+        else
+            return std::string_view(part);
+    }
+
     template <class... Views> void AppendLine(Views... parts) {
         ++total_;
         if (partsListener_) partsListener_(std::array<std::string_view, sizeof...(Views)>{parts...});

@@ -14,17 +14,18 @@ std::string_view SpecialMarker(std::string_view special) {
 }
 
 void ShowWave(Game& game) {
-    for (WaveRow& row : game.Waves.Row) {
-        row.lblType.Caption.clear();
-        row.lblSkill.Caption.clear();
-        row.lblPosition.Caption.clear();
-        row.lblToHit.BackColour = Colour::Normal;
-    }
     // The panel has six rows; the database keeps every wave within them.
     const int shown = std::min(game.Fighters.UpperBound(), WaveRows);
-    for (int i = 1; i <= shown; ++i) {
+    int i = 0;
+    for (WaveRow& row : game.Waves.Row) {
+        ++i;
+        row.lblToHit.BackColour = Colour::Normal;
+        if (i > shown) {
+            row.lblType.Caption.clear();
+            row.lblPosition.Caption.clear();
+            continue;
+        }
         const FighterRecord& fighter = game.Fighters[i];
-        WaveRow& row = game.Waves.Row[i];
         const std::string_view type = fighter.FighterType.View();
         const auto known = std::find(names::FighterTypes.begin(), names::FighterTypes.end(), type);
         if (known != names::FighterTypes.end())

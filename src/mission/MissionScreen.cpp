@@ -121,14 +121,14 @@ void MissionScreen::Step() {
     case phase::EnterNextZone: {
         const int zone = mission.CurrentZone + (Is(mission.Target.Direction, "Out") ? 1 : -1);
         game_.AddMessage("");
-        game_.AddMessage("[ZONE #", std::to_string(zone), "]");
+        game_.AddMessage("[ZONE #", zone, "]");
         mission.CurrentZone = zone;
         if (OutboundAtTarget()) ChartWeather(game_, mission.CurrentZone);
         break;
     }
     case phase::CheckForWaves:
         nWavesAppearing = ChartWavesAppearing(game_);
-        game_.AddMessage("Enemy Waves Appearing: ", std::to_string(nWavesAppearing));
+        game_.AddMessage("Enemy Waves Appearing: ", nWavesAppearing);
         break;
     case phase::IncomingWave:
         fraWaves().Visible = true;
@@ -149,7 +149,7 @@ void MissionScreen::Step() {
                 fraWaves().Row[i].lblToHit.BackColour = Colour::Red;
         }
         if (chaseable < nRemovals) nRemovals = chaseable;
-        game_.AddMessage("Fighter cover chased off ", std::to_string(nRemovals), " enemy fighters");
+        game_.AddMessage("Fighter cover chased off ", nRemovals, " enemy fighters");
         break;
     }
     case phase::RemoveEnemyFighters:
@@ -334,9 +334,10 @@ void MissionScreen::NextPhase() {
 }
 
 void MissionScreen::PreAssignGuns() {
+    const int fighters = FighterCount();
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
         if (!GunReady(gun)) continue;
-        for (int i = 1; i <= FighterCount(); ++i) {
+        for (int i = 1; i <= fighters; ++i) {
             const FighterRecord& fighter = game_.Fighters[i];
             if (ChartGunnery(game_, gun, fighter.AttackPos, fighter.FighterType) >= 1) {
                 lblGun[gun].BackColour = Colour::Highlight;
@@ -357,7 +358,8 @@ void MissionScreen::lblGun_Click(int index) {
         lblGun[nSelectedGun].BackColour = Colour::Highlight;
     }
     if (GunReady(index)) {
-        for (int i = 1; i <= FighterCount(); ++i) {
+        const int fighters = FighterCount();
+        for (int i = 1; i <= fighters; ++i) {
             const FighterRecord& fighter = game_.Fighters[i];
             const int toHit = ChartGunnery(game_, index, fighter.AttackPos, fighter.FighterType);
             if (toHit > 0) {
@@ -395,11 +397,12 @@ void MissionScreen::lblToHit_Click(int index) {
     }
 
     if (nPhase == phase::AssignGuns) {
-        if (cell.Caption.empty() || nSelectedGun == 0) return;
+        // The gun is aimed with the number the cell shows, which the gun's selection put there.
+        const std::optional<int> toHit = cell.Caption.Value();
+        if (!toHit || nSelectedGun == 0) return;
         Label& counter = lblGun[nSelectedGun];
         if (counter.Tag == Mark::Kind::Aim) waves.Row[counter.Tag.Fighter].lblToHit.BackColour = Colour::Normal;
-        const FighterRecord& fighter = game_.Fighters[index];
-        counter.Tag = Mark::Aim(index, ChartGunnery(game_, nSelectedGun, fighter.AttackPos, fighter.FighterType));
+        counter.Tag = Mark::Aim(index, *toHit);
         cell.BackColour = Colour::Yellow;
         counter.BackColour = Colour::Yellow;
     }
@@ -452,7 +455,7 @@ void MissionScreen::EnemyFire() {
         game_.AddMessage(type, " at ", position, " misses");
     } else {
         const int hits = ChartShellHits(game_, n);
-        game_.AddMessage(type, " at ", position, " registers ", std::to_string(hits), " hits");
+        game_.AddMessage(type, " at ", position, " registers ", hits, " hits");
         for (int hit = 1; hit <= hits; ++hit)
             ChartAreaDamage(game_, fighter.AttackPos);
         // A miss leaves the bomber as it was, and the panels with it.
