@@ -39,12 +39,15 @@ constexpr int Killed = 4;
 } // namespace
 
 bool LineParts::EndsWith(std::string_view end) const {
-    for (auto part = parts_.rbegin(); part != parts_.rend() && !end.empty(); ++part) {
-        const std::size_t n = std::min(part->size(), end.size());
-        if (part->substr(part->size() - n) != end.substr(end.size() - n)) return false;
-        end.remove_suffix(n);
-    }
-    return end.empty();
+    // Character by character from the back: a line that ends otherwise is told apart within its
+    // last few characters.
+    auto wanted = end.rbegin();
+    for (auto part = parts_.rbegin(); part != parts_.rend(); ++part)
+        for (auto c = part->rbegin(); c != part->rend(); ++c) {
+            if (wanted == end.rend()) return true;
+            if (*c != *wanted++) return false;
+        }
+    return wanted == end.rend();
 }
 
 bool LineParts::Equals(std::string_view text) const {
