@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstddef>
 #include <functional>
+#include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
@@ -75,7 +76,8 @@ template <std::size_t Capacity> class LineLog {
 
   private:
     struct Digits {
-        explicit Digits(int number) : size(static_cast<std::size_t>(std::to_chars(chars, chars + sizeof chars, number).ptr - chars)) {}
+        explicit Digits(int number)
+            : size(static_cast<std::size_t>(std::to_chars(chars, std::end(chars), number).ptr - chars)) {}
         operator std::string_view() const { return {chars, size}; } // NOLINT
         char chars[12];
         std::size_t size;
