@@ -1,10 +1,10 @@
 #include "DamageFrame.h"
 
+#include "Digits.h"
 #include "Game.h"
 #include "Wounds.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace halvard::damage {
 namespace {
@@ -19,11 +19,7 @@ class OutcomeText {
         std::copy_n(text.data(), n, chars_.data() + size_);
         size_ += n;
     }
-    void Append(int number) {
-        char digits[12];
-        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-        Append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
-    }
+    void Append(int number) { Append(Digits(number).View()); }
     std::string_view View() const { return {chars_.data(), size_}; }
 
   private:

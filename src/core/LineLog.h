@@ -1,10 +1,10 @@
 #pragma once
 
+#include "Digits.h"
+
 #include <array>
-#include <charconv>
 #include <cstddef>
 #include <functional>
-#include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,8 +25,7 @@ template <std::size_t Capacity> class LineLog {
 
     // Appends one line made of the parts, in order: texts, and whole numbers written in
     // decimal. The parts are turned into views here, at the call, where the lengths of literal
-    // parts are known without counting; a number is written into a buffer that lasts as long
-    // as the call.
+    // parts are known without counting; a number's digits last as long as the call.
     template <class... Parts> void Append(const Parts&... parts) {
         AppendLine(std::string_view(PartText(parts))...);
     }
@@ -75,13 +74,6 @@ template <std::size_t Capacity> class LineLog {
     void SetPartsListener(PartsListener listener) { partsListener_ = std::move(listener); }
 
   private:
-    struct Digits {
-        explicit Digits(int number)
-            : size(static_cast<std::size_t>(std::to_chars(chars, std::end(chars), number).ptr - chars)) {}
-        operator std::string_view() const { return {chars, size}; } // NOLINT
-        char chars[12];
-        std::size_t size;
-    };
     template <class Part> static decltype(auto) PartText(const Part& part) {
         if constexpr (std::is_same_v<Part, int>)
             return Digits(part);

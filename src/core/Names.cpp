@@ -32,7 +32,8 @@ void ShowWave(Game& game) {
             row.lblType.Caption.SetFixed(*known);
         else
             row.lblType.Caption = type;
-        row.lblPosition.Caption.SetFixed(NoToString(fighter.AttackPos, "PosNoToString"), SpecialMarker(fighter.Special));
+        row.lblPosition.Caption.SetFixed(NoToString(fighter.AttackPos, "PosNoToString"),
+                                         SpecialMarker(fighter.Special));
     }
 }
 

@@ -1,26 +1,15 @@
 #include "View.h"
 
-#include <charconv>
+#include "Digits.h"
+
 #include <ostream>
 
 namespace halvard {
-namespace {
-
-// The number's digits, in the buffer given.
-std::string_view Digits(int number, char (&buffer)[12]) {
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
-    return {buffer, static_cast<std::size_t>(end - buffer)};
-}
-
-} // namespace
 
 std::string Caption::Text() const {
     if (kind_ == Kind::Copy) return copy_;
     std::string text(head_);
-    if (kind_ == Kind::Number) {
-        char buffer[12];
-        text += Digits(number_, buffer);
-    }
+    if (kind_ == Kind::Number) text += Digits(number_).View();
     text += tail_;
     return text;
 }
@@ -32,8 +21,7 @@ bool operator==(const Caption& caption, std::string_view text) {
         return false;
     text = text.substr(caption.head_.size(), text.size() - caption.head_.size() - caption.tail_.size());
     if (caption.kind_ == Caption::Kind::Fixed) return text.empty();
-    char buffer[12];
-    return text == Digits(caption.number_, buffer);
+    return text == Digits(caption.number_).View();
 }
 
 std::ostream& operator<<(std::ostream& out, const Caption& caption) {
