@@ -128,14 +128,7 @@ void CampaignWindows::ShowJournal() {
 }
 
 void CampaignWindows::ShowOdds() {
-    OddsStart start = CampaignStart(session_.State());
-    if (odds_)
-        odds_->SetStart(std::move(start));
-    else
-        odds_ = std::make_unique<frmOdds>(database_, std::move(start));
-    odds_->show();
-    odds_->raise();
-    odds_->activateWindow();
+    ShowOddsWindow(odds_, database_, CampaignStart(session_.State()));
 }
 
 void CampaignWindows::BackToCampaign() {

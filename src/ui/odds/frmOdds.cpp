@@ -502,7 +502,7 @@ void frmOdds::FitColumns() {
     // for every name now, so that the table does not shift as it fills.
     int names = header->sectionSize(0);
     for (const TargetRow& target : database_.Targets())
-        names = std::max(names, tblOdds->fontMetrics().horizontalAdvance(QString::fromStdString(target.TargetName)) +
+        names = std::max(names, tblOdds->fontMetrics().horizontalAdvance(Text(target.TargetName)) +
                                     2 * header->fontMetrics().height());
     header->resizeSection(0, names);
 }
@@ -512,6 +512,16 @@ void frmOdds::ShowRunning(bool running) {
     cmdCancel->setEnabled(running);
     for (QWidget* control : std::initializer_list<QWidget*>{cboTarget, spnMissions, txtSeed})
         control->setEnabled(!running);
+}
+
+void ShowOddsWindow(std::unique_ptr<frmOdds>& window, const GameDatabase& database, OddsStart start) {
+    if (window)
+        window->SetStart(std::move(start));
+    else
+        window = std::make_unique<frmOdds>(database, std::move(start));
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void frmOdds::closeEvent(QCloseEvent* event) {

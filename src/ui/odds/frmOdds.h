@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -102,5 +103,9 @@ class frmOdds : public QWidget {
     std::uint64_t asked_ = 0; // missions of the run going on, in all
     std::jthread worker_;
 };
+
+// Shows the odds window kept in window, made the first time, for the bomber of start: a window
+// already open keeps its figures if the bomber is the same one.
+void ShowOddsWindow(std::unique_ptr<frmOdds>& window, const GameDatabase& database, OddsStart start);
 
 } // namespace halvard::ui

@@ -207,14 +207,7 @@ void Desktop::ShowJournal() {
 }
 
 void Desktop::ShowOdds() {
-    OddsStart start = SingleMissionStart(game_.Damage);
-    if (oddsWindow_)
-        oddsWindow_->SetStart(std::move(start));
-    else
-        oddsWindow_ = std::make_unique<frmOdds>(game_.Database, std::move(start));
-    oddsWindow_->show();
-    oddsWindow_->raise();
-    oddsWindow_->activateWindow();
+    ShowOddsWindow(oddsWindow_, game_.Database, SingleMissionStart(game_.Damage));
 }
 
 void Desktop::ShowAbout() {
