@@ -5,7 +5,6 @@
 #include "ZoneCharts.h"
 
 #include <algorithm>
-#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -13,7 +12,6 @@ namespace halvard {
 
 namespace {
 
-constexpr int Killed = 4;
 // A phase can take many presses (a wave's fighters fire one per press), but a mission that
 // takes this many has stopped moving.
 constexpr int MostPresses = 100000;
@@ -31,21 +29,14 @@ class Player {
                 if (screen_.nPhase != phase::LandingAtBase)
                     throw std::logic_error("the step button is disabled in phase " +
                                            std::to_string(screen_.nPhase));
-                if (!watcher_.Ending()) throw std::logic_error("the landing wrote no outcome");
+                if (!game_.Mission.Ending) throw std::logic_error("the landing wrote no outcome");
                 return;
             }
-            landing_ = screen_.nPhase == phase::LandingAtBase;
             screen_.cmdNextStep_Click();
-            watcher_.CheckCrew(game_);
-            if (watcher_.LostInFlight()) return;
+            if (game_.Mission.LostInFlight()) return;
         }
         throw std::logic_error("the mission did not end");
     }
-
-    // Every message line passes here, in the parts it is made of.
-    void Read(const LineParts& line) { watcher_.Read(line, landing_); }
-
-    Outcome Ending() const { return *watcher_.Ending(); }
 
   private:
     // The cover chases off the first fighters it can.
@@ -81,11 +72,10 @@ class Player {
 
     Game& game_;
     MissionScreen& screen_;
-    EndingWatcher watcher_;
-    bool landing_ = false; // the step pressed is the landing
 };
 
-MissionResult ReadResult(const Game& game, const MissionScreen& screen, Outcome end) {
+MissionResult ReadResult(const Game& game, const MissionScreen& screen) {
+    const Outcome end = *game.Mission.Ending;
     MissionResult result;
     result.Target = static_cast<std::size_t>(game.Database.FindTarget(game.Mission.Target.Name) -
                                              game.Database.Targets().data());
@@ -109,24 +99,10 @@ MissionResult ReadResult(const Game& game, const MissionScreen& screen, Outcome 
     return result;
 }
 
-// Keeps the message list's listener for as long as the player reads along.
-class Listening {
-  public:
-    Listening(Game& game, Player& player) : game_(game) {
-        game_.Messages.SetPartsListener(
-            [&player](std::span<const std::string_view> parts) { player.Read(LineParts(parts)); });
-    }
-    ~Listening() { game_.Messages.SetPartsListener({}); }
-    Listening(const Listening&) = delete;
-    Listening& operator=(const Listening&) = delete;
-
-  private:
-    Game& game_;
-};
-
 } // namespace
 
-MissionResult PlayMission(Game& game, std::optional<std::string_view> target, std::optional<int> missionNumber) {
+MissionResult PlayMission(Game& game, std::optional<std::string_view> target,
+                          std::optional<int> missionNumber) {
     EntryFlow::Settings settings;
     settings.FixedMissionNumber = missionNumber;
     EntryFlow flow(game, std::move(settings));
@@ -141,12 +117,8 @@ MissionResult PlayMission(Game& game, std::optional<std::string_view> target, st
         throw std::invalid_argument(dialog.Refusal.empty() ? "no target was selected" : dialog.Refusal);
 
     MissionScreen& screen = flow.Mission();
-    Player player(game, screen);
-    {
-        const Listening listening(game, player);
-        player.Fly();
-    }
-    MissionResult result = ReadResult(game, screen, player.Ending());
+    Player(game, screen).Fly();
+    MissionResult result = ReadResult(game, screen);
     screen.cmdOK_Click();
     return result;
 }

@@ -37,7 +37,6 @@ std::optional<int> CampaignSession::InProgress() const {
 }
 
 void CampaignSession::BeginMission() {
-    tape_.Restart();
     recorded_.clear();
     flow_ = StartTourMission(campaign_, game_);
 }
@@ -114,7 +113,8 @@ void CampaignSession::Conclude(RecordedAction& ok, const MissionReport& report) 
 
 void CampaignSession::Replay(const MissionInProgress& mission) {
     if (mission.Number != campaign_.NextMission) {
-        readOnly_ = "mission " + std::to_string(mission.Number) + " is recorded as in progress, but the tour is at mission " +
+        readOnly_ = "mission " + std::to_string(mission.Number) +
+                    " is recorded as in progress, but the tour is at mission " +
                     std::to_string(campaign_.NextMission);
         return;
     }
@@ -124,12 +124,12 @@ void CampaignSession::Replay(const MissionInProgress& mission) {
         const RecordedAction& recorded = mission.Actions[seq];
         // The dialog's OK comes first, and only there.
         const std::optional<Action> action = ParseAction(recorded.Text);
-        const bool inPlace =
-            action && (seq == 0) == (action->Kind == ActionKind::Random || action->Kind == ActionKind::Choose);
+        const bool inPlace = action && (seq == 0) == (action->Kind == ActionKind::Random ||
+                                                      action->Kind == ActionKind::Choose);
         if (!inPlace || !tape_.Replay(*flow_, recorded)) {
-            readOnly_ = "mission " + std::to_string(mission.Number) + " does not replay as it was recorded (action " +
-                        std::to_string(seq + 1) + ", \"" + recorded.Text +
-                        "\"): it is shown as far as it replays and cannot be played on";
+            readOnly_ = "mission " + std::to_string(mission.Number) +
+                        " does not replay as it was recorded (action " + std::to_string(seq + 1) + ", \"" +
+                        recorded.Text + "\"): it is shown as far as it replays and cannot be played on";
             return;
         }
         recorded_.push_back(recorded);

@@ -48,7 +48,7 @@ class CampaignSession {
     // Why the mission in progress cannot be played on, when its record does not replay.
     const std::optional<std::string>& ReadOnly() const { return readOnly_; }
     // The mission ended in flight: only OK is left.
-    bool LostInFlight() const { return tape_.Watcher().LostInFlight(); }
+    bool LostInFlight() const { return game_.Mission.LostInFlight(); }
 
     // Opens the target dialog for the tour's next mission, as the campaign window's "Fly
     // mission k" does. Refused (the reason) when the tour is over, a mission is in progress or

@@ -10,7 +10,7 @@ bool Starts(ActionKind kind) {
 }
 
 // The summary the missions' list shows, read off the screen after each action.
-void Note(JournalMission& mission, const EntryFlow& flow, const Game& game, const EndingWatcher& watcher) {
+void Note(JournalMission& mission, const EntryFlow& flow, const Game& game) {
     if (flow.Current() != Screen::Mission) return;
     const MissionScreen& screen = flow.Mission();
     mission.Number = game.Mission.MissionNo;
@@ -18,7 +18,7 @@ void Note(JournalMission& mission, const EntryFlow& flow, const Game& game, cons
     mission.TargetType = screen.lblTargetType.Caption.Text();
     mission.OnTarget = screen.lblOnTarget.Caption.Text();
     mission.BombPct = mission.OnTarget.empty() ? 0 : screen.lblBombPct.Caption.Value().value_or(0);
-    if (const std::optional<Outcome> ending = watcher.Ending()) mission.Ending = NameOf(*ending).Label;
+    if (const std::optional<Outcome> ending = game.Mission.Ending) mission.Ending = NameOf(*ending).Label;
 }
 
 constexpr std::string_view ZoneMark = "M [ZONE #";
@@ -63,10 +63,7 @@ RunJournal::RunJournal(Game& game, EntryFlow& flow) : game_(game), flow_(flow), 
 ActionResult RunJournal::Perform(const Action& action) {
     const bool starting = Starts(action.Kind) && flow_.Current() != Screen::Mission;
     std::optional<ReplayStart> start;
-    if (starting) {
-        start = ReplayStart{game_.Save(), flow_.CurrentSettings(), false};
-        tape_.Restart();
-    }
+    if (starting) start = ReplayStart{game_.Save(), flow_.CurrentSettings(), false};
     const bool onMission = flow_.Current() == Screen::Mission;
     RecordedAction made;
     const auto keep = [&] {
@@ -78,7 +75,7 @@ ActionResult RunJournal::Perform(const Action& action) {
         }
         JournalMission& mission = missions_.back();
         if (action.Kind == ActionKind::Ok) mission.Concluded = true;
-        Note(mission, flow_, game_, tape_.Watcher());
+        Note(mission, flow_, game_);
         mission.Actions.push_back(std::move(made));
     };
     ActionResult result;
@@ -118,7 +115,8 @@ std::optional<Campaign> TourAtStart(const Campaign& campaign, std::vector<CrewMe
 
 } // namespace
 
-std::vector<JournalMission> TourJournal(CampaignStore& store, const GameDatabase& database, const Campaign& campaign) {
+std::vector<JournalMission> TourJournal(CampaignStore& store, const GameDatabase& database,
+                                        const Campaign& campaign) {
     std::vector<JournalMission> journal;
     std::vector<CrewMember> later; // replacements, in the order they joined
     std::optional<Campaign> tour = TourAtStart(campaign, later);
@@ -155,11 +153,12 @@ std::vector<JournalMission> TourJournal(CampaignStore& store, const GameDatabase
             if (recorded.Text == ActionText({ActionKind::Ok, 0, {}}) && flow->Current() == Screen::Mission)
                 report = tape.Report(*flow);
             if (!tape.Replay(*flow, recorded)) {
-                broken = "mission " + std::to_string(number) + " does not replay as it was recorded (action " +
-                         std::to_string(seq + 1) + ", \"" + recorded.Text + "\")";
+                broken = "mission " + std::to_string(number) +
+                         " does not replay as it was recorded (action " + std::to_string(seq + 1) + ", \"" +
+                         recorded.Text + "\")";
                 break;
             }
-            Note(mission, *flow, game, tape.Watcher());
+            Note(mission, *flow, game);
         }
         if (!broken.empty()) {
             mission.NoReplay = broken;
@@ -207,7 +206,8 @@ void MissionReplay::GoTo(int moment) {
         const RecordedAction& recorded = mission_.Actions[static_cast<std::size_t>(at_)];
         try {
             if (!tape_->Replay(*flow_, recorded))
-                problem_ = "action " + std::to_string(at_ + 1) + ", \"" + recorded.Text + "\", does not replay as recorded";
+                problem_ = "action " + std::to_string(at_ + 1) + ", \"" + recorded.Text +
+                           "\", does not replay as recorded";
         } catch (const std::exception& e) {
             // A run's dice script that ran out: the record stops there too.
             problem_ = e.what();
@@ -223,7 +223,8 @@ void MissionReplay::GoTo(int moment) {
 int MissionReplay::NextZone() const {
     for (int action = at_; action < last_; ++action) {
         const auto& lines = mission_.Actions[static_cast<std::size_t>(action)].Lines;
-        if (std::any_of(lines.begin(), lines.end(), [](const std::string& line) { return line.starts_with(ZoneMark); }))
+        if (std::any_of(lines.begin(), lines.end(),
+                        [](const std::string& line) { return line.starts_with(ZoneMark); }))
             return action + 1;
     }
     return last_;

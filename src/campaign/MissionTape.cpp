@@ -11,10 +11,7 @@ MissionTape::MissionTape(Game& game, bool endAtLoss) : game_(game), endAtLoss_(e
         if (echo_) echo_(line);
     };
     game_.Rolls.SetListener([take](std::string_view line) { take("R " + std::string(line)); });
-    game_.Messages.SetListener([this, take](std::string_view line) {
-        take("M " + std::string(line));
-        watcher_.Read(line, landing_);
-    });
+    game_.Messages.SetListener([take](std::string_view line) { take("M " + std::string(line)); });
 }
 
 MissionTape::~MissionTape() {
@@ -24,26 +21,18 @@ MissionTape::~MissionTape() {
 
 ActionResult MissionTape::Apply(EntryFlow& flow, const Action& action, RecordedAction& made) {
     made.Text = ActionText(action);
-    if (flow.Current() == Screen::Mission) {
-        const MissionScreen& screen = flow.Mission();
-        made.Caption = screen.cmdNextStep.Caption.Text();
-        landing_ = action.Kind == ActionKind::Step && screen.nPhase == phase::LandingAtBase;
-    }
+    if (flow.Current() == Screen::Mission) made.Caption = flow.Mission().cmdNextStep.Caption.Text();
     made_ = &made;
     ActionResult result;
     try {
         result = PerformAction(flow, action);
     } catch (...) {
         made_ = nullptr;
-        landing_ = false;
         throw;
     }
     made_ = nullptr;
-    landing_ = false;
-    if (action.Kind == ActionKind::Step && result.Accepted) {
-        watcher_.CheckCrew(game_);
-        if (endAtLoss_ && watcher_.LostInFlight()) flow.Mission().cmdNextStep.Enabled = false;
-    }
+    if (endAtLoss_ && action.Kind == ActionKind::Step && result.Accepted && game_.Mission.LostInFlight())
+        flow.Mission().cmdNextStep.Enabled = false;
     return result;
 }
 
@@ -58,7 +47,7 @@ MissionReport MissionTape::Report(const EntryFlow& flow) const {
     const MissionScreen& screen = flow.Mission();
     MissionReport report;
     report.Target = game_.Mission.Target.Name;
-    report.Ending = watcher_.Ending();
+    report.Ending = game_.Mission.Ending;
     report.OnTarget = screen.lblOnTarget.Caption.Text();
     if (!report.OnTarget.empty()) report.BombPct = screen.lblBombPct.Caption.Value().value_or(0);
     report.Damage = game_.Damage;

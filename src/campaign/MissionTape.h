@@ -1,8 +1,8 @@
 #pragma once
 
 // Performs the player's actions on a game's screens and takes down what each one made: the step
-// button's caption it was pressed under, the roll and message lines in the order they came, and
-// how the mission ended. The recorder of a campaign, the journal of a run and every replay act
+// button's caption it was pressed under and the roll and message lines in the order they came. The
+// recorder of a campaign, the journal of a run and every replay act
 // through one, so that they cannot come to differ.
 
 #include "Actions.h"
@@ -38,19 +38,13 @@ class MissionTape {
     // Each line, "R ..." or "M ...", the moment it is made.
     void Echo(std::function<void(std::string_view line)> echo) { echo_ = std::move(echo); }
 
-    // A new mission: nothing has ended.
-    void Restart() { watcher_ = EndingWatcher{}; }
-    const EndingWatcher& Watcher() const { return watcher_; }
-
     // What the mission left, read off its screen while it is still loaded.
     MissionReport Report(const EntryFlow& flow) const;
 
   private:
     Game& game_;
     bool endAtLoss_;
-    EndingWatcher watcher_;
     RecordedAction* made_ = nullptr;
-    bool landing_ = false;
     std::function<void(std::string_view)> echo_;
 };
 

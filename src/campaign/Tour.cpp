@@ -11,24 +11,23 @@ constexpr std::string_view StatusNames[] = {"active", "KIA", "sent home", "missi
 
 // Names of our own making for the crews of new tours and their replacements.
 constexpr std::string_view GivenNames[] = {
-    "Abel",   "Amos",   "Arlo",   "Barney", "Boyd",   "Cal",    "Clem",  "Dale",   "Dell",   "Eben",
-    "Elmer",  "Emmett", "Floyd",  "Gus",    "Hal",    "Homer",  "Ira",   "Jasper", "Jud",    "Lyle",
-    "Merle",  "Milo",   "Nate",   "Ned",    "Orin",   "Otis",   "Percy", "Rollo",  "Rufus",  "Silas",
-    "Sol",    "Tad",    "Toby",   "Virgil", "Wade",   "Walt",   "Wes",   "Willis", "Zeke",   "Ambrose",
+    "Abel",  "Amos",   "Arlo",  "Barney", "Boyd", "Cal",   "Clem",  "Dale",   "Dell",  "Eben",
+    "Elmer", "Emmett", "Floyd", "Gus",    "Hal",  "Homer", "Ira",   "Jasper", "Jud",   "Lyle",
+    "Merle", "Milo",   "Nate",  "Ned",    "Orin", "Otis",  "Percy", "Rollo",  "Rufus", "Silas",
+    "Sol",   "Tad",    "Toby",  "Virgil", "Wade", "Walt",  "Wes",   "Willis", "Zeke",  "Ambrose",
 };
 constexpr std::string_view FamilyNames[] = {
-    "Ashgrove", "Bellwether", "Brackley", "Carrow",   "Dunmore",  "Elsby",    "Farrant",  "Fenwright",
-    "Garlow",   "Halvey",     "Hartigan", "Inchley",  "Jessop",   "Kettleby", "Larkwood", "Marlowe",
-    "Netherby", "Oakhurst",   "Pellow",   "Quarrie",  "Ransford", "Redfern",  "Sallow",   "Shadwell",
-    "Thornbury", "Tolliver",  "Underhay", "Vantreen", "Wardlow",  "Whitcombe", "Yarrow",  "Zellner",
+    "Ashgrove",  "Bellwether", "Brackley", "Carrow",   "Dunmore",  "Elsby",     "Farrant",  "Fenwright",
+    "Garlow",    "Halvey",     "Hartigan", "Inchley",  "Jessop",   "Kettleby",  "Larkwood", "Marlowe",
+    "Netherby",  "Oakhurst",   "Pellow",   "Quarrie",  "Ransford", "Redfern",   "Sallow",   "Shadwell",
+    "Thornbury", "Tolliver",   "Underhay", "Vantreen", "Wardlow",  "Whitcombe", "Yarrow",   "Zellner",
 };
 
 // The next name from the list that no active member of the crew already has.
 std::string Recruit(Campaign& campaign) {
     for (;;) {
         // Apart from the missions' seeds, which mix the same seed with small numbers too.
-        const std::uint64_t draw =
-            MixSeed(~campaign.Seed, static_cast<std::uint64_t>(++campaign.Recruits));
+        const std::uint64_t draw = MixSeed(~campaign.Seed, static_cast<std::uint64_t>(++campaign.Recruits));
         std::string name = std::string(GivenNames[draw % std::size(GivenNames)]) + " " +
                            std::string(FamilyNames[(draw >> 32) % std::size(FamilyNames)]);
         const bool taken = std::any_of(campaign.Crew.begin(), campaign.Crew.end(),
@@ -38,7 +37,6 @@ std::string Recruit(Campaign& campaign) {
 }
 
 constexpr int SeriouslyWounded = 3;
-constexpr int Killed = 4;
 
 } // namespace
 
@@ -129,7 +127,8 @@ void ConcludeMission(Campaign& campaign, const MissionReport& report) {
     }
 
     // Repaired by the ground crew, or a new bomber for one that did not come back fit to fly.
-    const bool freshBomber = report.Ending && (*report.Ending == Outcome::Repairable || BomberLost(*report.Ending));
+    const bool freshBomber =
+        report.Ending && (*report.Ending == Outcome::Repairable || BomberLost(*report.Ending));
     campaign.Damage = freshBomber ? DamageRecord{} : report.Damage;
     ++campaign.NextMission;
 }

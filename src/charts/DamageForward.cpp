@@ -91,7 +91,7 @@ static_assert(OutcomeFits(PilotCompartment));
 // Only while the bombs are aboard can a hit on them set them off.
 constexpr Row BombBayBombs[] = {
     {"1-4", "", "No effect"},
-    {"5-6", "", "BOMBS DETONATE - Corvane DESTROYED AND ENTIRE CREW KIA"},
+    {"5-6", "", "BOMBS DETONATE - Corvane DESTROYED AND ENTIRE CREW KIA", {Lose(Outcome::BombsDetonated)}},
 };
 constexpr Row BombBayDoors[] = {
     {"1-2", "", "Inoperable - no bomb drop", {Set(&D::BombBayDoorsOut)}},

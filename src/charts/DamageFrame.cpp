@@ -5,6 +5,8 @@
 #include "Wounds.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace halvard::damage {
 namespace {
@@ -14,7 +16,11 @@ namespace {
 // checked at compile time to fit (OutcomeFits).
 class OutcomeText {
   public:
+    // Nobody reads the line of a simulated mission: its outcome is then not put together.
+    explicit OutcomeText(bool seen) : seen_(seen) {}
+
     void Append(std::string_view text) {
+        if (!seen_) return;
         const std::size_t n = std::min(text.size(), chars_.size() - size_);
         std::copy_n(text.data(), n, chars_.data() + size_);
         size_ += n;
@@ -25,6 +31,7 @@ class OutcomeText {
   private:
     std::array<char, OutcomeCapacity> chars_;
     std::size_t size_ = 0;
+    bool seen_;
 };
 
 // What the rows of one hit have settled so far.
@@ -34,6 +41,17 @@ struct HitState {
     int engine = 0;
     OutcomeText outcome;
 };
+
+// The row a die result leads to. Every table is checked complete when it is built, so a miss is
+// a die outside the table's range.
+const Row& RowOf(std::span<const Row> rows, const RowIndex& index, int result) {
+    const std::uint8_t row = result >= 0 && result < static_cast<int>(index.size())
+                                 ? index[static_cast<std::size_t>(result)]
+                                 : NoRow;
+    if (row == NoRow) [[unlikely]]
+        throw std::out_of_range("no table row for " + std::to_string(result));
+    return rows[row];
+}
 
 std::string& EngineStatusOf(DamageRecord& damage, int engine) {
     switch (engine) {
@@ -115,6 +133,10 @@ bool Apply(Game& game, const Effect& effect, HitState& hit) {
     }
     case Do::FuelLeak: RecordFuelLeak(game, hit, effect.Value != 0); break;
     case Do::HandOver: effect.Table(game); return false;
+    case Do::Lose:
+        // The first loss is how the bomber ended; what follows it in the same burst changes nothing.
+        if (!game.Mission.Ending) game.Mission.Ending = static_cast<Outcome>(effect.Value);
+        break;
     }
     return true;
 }
@@ -122,9 +144,9 @@ bool Apply(Game& game, const Effect& effect, HitState& hit) {
 } // namespace
 
 void Resolve(Game& game, const Table& table) {
-    HitState hit;
+    HitState hit{.outcome = OutcomeText(!game.Messages.Unseen())};
     hit.label = table.Label;
-    const Row* row = &RowFor(table.Rows, game.RollDice("2d6", table.Label));
+    const Row* row = &RowOf(table.Rows, table.ByTotal, game.RollDice("2d6", table.Label));
     for (;;) {
         if (!row->Area.empty()) hit.area = row->Area;
         hit.outcome.Append(row->Outcome);
@@ -138,7 +160,7 @@ void Resolve(Game& game, const Table& table) {
             break;
         }
         hit.label = sub.Label;
-        row = &RowFor(sub.Rows, game.RollDice("1d6", sub.Label));
+        row = &RowOf(sub.Rows, sub.ByFace, game.RollDice("1d6", sub.Label));
     }
 
     if (hit.area == "Superficial Damage")

@@ -37,6 +37,7 @@ enum class Do : std::uint8_t {
     EngineLeak,   // rolls the engine's leak zones; reports the count and " more zones"
     FuelLeak,     // one more fuel-leak hit; a value of 1 reports ", " + the zones + " more zones"
     HandOver,     // the hit goes to another table, which writes the line instead
+    Lose,         // the bomber is lost in flight, as the value (an Outcome) says
 };
 
 struct Effect {
@@ -89,8 +90,23 @@ constexpr Effect FuelLeak(bool reportZones) {
 constexpr Effect HandOver(void (*table)(Game&)) {
     return {.What = Do::HandOver, .Table = table};
 }
+constexpr Effect Lose(Outcome how) {
+    return {.What = Do::Lose, .Value = static_cast<int>(how)};
+}
 
 struct Row;
+
+// Which row each die result 0..12 leads to, worked out when the program is compiled; a result
+// outside the rows leads to NoRow.
+using RowIndex = std::array<std::uint8_t, 13>;
+inline constexpr std::uint8_t NoRow = 0xff;
+inline constexpr RowIndex NoRows = [] {
+    RowIndex index{};
+    for (std::uint8_t& slot : index)
+        slot = NoRow;
+    return index;
+}();
+constexpr RowIndex IndexRows(std::span<const Row> rows);
 
 struct SubTable {
     std::string_view Label; // "Damage Nose: 3"
@@ -98,11 +114,12 @@ struct SubTable {
     // The sub-table is rolled only while this flag is True; otherwise the outcome is Otherwise.
     bool DamageRecord::*OnlyWhile = nullptr;
     std::string_view Otherwise{};
+    RowIndex ByFace = IndexRows(Rows);
 };
 
 // What a row without a sub-table leads to. Rows point here rather than hold a null pointer, so
 // that the completeness check can follow every row at compile time under any build flags.
-inline constexpr SubTable NoRoll{};
+inline constexpr SubTable NoRoll{.ByFace = NoRows};
 
 struct Row {
     Results On;               // the 2d6 totals or 1d6 faces that lead here
@@ -116,7 +133,16 @@ struct Table {
     std::string_view Label;  // "Damage Nose", the label of the 2d6
     std::string_view Prefix; // "  NOSE: ", which begins the line
     std::span<const Row> Rows;
+    RowIndex ByTotal = IndexRows(Rows);
 };
+
+constexpr RowIndex IndexRows(std::span<const Row> rows) {
+    RowIndex index = NoRows;
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        for (std::size_t result = 0; result < index.size(); ++result)
+            if (rows[row].On.Has(static_cast<int>(result))) index[result] = static_cast<std::uint8_t>(row);
+    return index;
+}
 
 constexpr bool EachFaceOnce(const SubTable& table) {
     if (!CoversEachOnce(table.Rows, 1, 6)) return false;

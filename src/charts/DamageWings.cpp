@@ -39,7 +39,7 @@ template <WingSide Side> struct Wing {
     };
     static constexpr Row Runaway[] = {
         {"1-5", "", "Prop feathered"},
-        {"6",   "", " Out of control.  Immediate bailout"},
+        {"6",   "", " Out of control.  Immediate bailout", {Lose(Outcome::BailedOut)}},
     };
     static constexpr Row OilTank[] = {
         {"1-2", "", "Engine Fire"},
@@ -64,8 +64,8 @@ template <WingSide Side> struct Wing {
     // Row 10: which tank, then what the hit does; the tank changes only the text.
     static constexpr std::string_view FuelLabel = Pick("Damage Port Wing: 10", "Damage Starboard Wing: 10");
     static constexpr Row FuelFire[] = {
-        {"1-5", "", "Fire: Bailout"},
-        {"6",   "", "Fire: Explosion"},
+        {"1-5", "", "Fire: Bailout",   {Lose(Outcome::BailedOut)}},
+        {"6",   "", "Fire: Explosion", {Lose(Outcome::FuelTankExploded)}},
     };
     static constexpr SubTable FuelFireRoll{FuelLabel, FuelFire};
     static constexpr Row FuelTank[] = {

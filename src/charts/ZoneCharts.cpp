@@ -91,26 +91,30 @@ int LandingModifier(const Game& game) {
 } // namespace
 
 void ChartLanding(Game& game) {
+    const auto land = [&game](Outcome outcome, std::string_view line) {
+        game.Mission.Ending = outcome;
+        game.AddMessage(line);
+    };
     const int roll = game.RollDice("2d6", "Landing on Land");
     if (roll == 12) {
-        game.AddMessage(landing::Safe);
+        land(Outcome::Safe, landing::Safe);
         return;
     }
     const int total = roll + LandingModifier(game);
     const int explosionDie = game.RollDice("1d6");
 
     if (total <= 0 && explosionDie == 6 && game.Damage.BombsAboard)
-        game.AddMessage(landing::Explosion);
+        land(Outcome::LandingExplosion, landing::Explosion);
     else if (total >= 2)
-        game.AddMessage(landing::Safe);
+        land(Outcome::Safe, landing::Safe);
     else if (total == 1)
-        game.AddMessage(landing::Repairable);
+        land(Outcome::Repairable, landing::Repairable);
     else if (total == 0)
-        game.AddMessage(landing::Irreparable);
+        land(Outcome::Irreparable, landing::Irreparable);
     else if (total >= -2)
-        game.AddMessage(landing::Wrecked);
+        land(Outcome::Wrecked, landing::Wrecked);
     else
-        game.AddMessage(landing::CrewKilledWrecked);
+        land(Outcome::CrewKilledWrecked, landing::CrewKilledWrecked);
 }
 
 } // namespace halvard

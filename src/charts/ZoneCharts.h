@@ -32,7 +32,8 @@ inline constexpr std::string_view CrewKilledWrecked = "Crew KIA and Corvane wrec
 inline constexpr std::string_view Explosion = "Explosion.  Corvane and all remaining crewmen destroyed.";
 } // namespace landing
 
-// The landing at the end of the mission, reported as one line: one of the outcomes above.
+// The landing at the end of the mission, reported as one line: one of the outcomes above, which
+// is also how the mission ended (Mission.Ending).
 void ChartLanding(Game& game);
 
 } // namespace halvard

@@ -6,7 +6,6 @@
 
 #include <iomanip>
 #include <sstream>
-
 #include <string>
 
 namespace halvard {
@@ -109,7 +108,7 @@ json StateJson(const GameState& state) {
         fighters.push_back({{"FighterType", fighter.FighterType.WithoutNul()},
                             {"AttackPos", fighter.AttackPos},
                             {"DamageLevel", fighter.DamageLevel},
-                            {"Special", fighter.Special}});
+                            {"Special", fighter.Special.View()}});
     json crew = json::array();
     for (const CrewRecord& member : state.Crew)
         crew.push_back({{"Wound", member.Wound}});

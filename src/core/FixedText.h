@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <ostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -43,6 +46,38 @@ template <std::size_t N> class FixedText {
     }
 
     std::array<char, N> chars_{};
+};
+
+// A text of at most N characters kept in place, such as a fighter's special marking: a record
+// that holds one is copied as plain bytes.
+template <std::size_t N> class ShortText {
+  public:
+    ShortText() = default;
+    ShortText(std::string_view text) { Assign(text); } // NOLINT: assignment from text is the point
+
+    ShortText& operator=(std::string_view text) {
+        Assign(text);
+        return *this;
+    }
+
+    std::string_view View() const { return {chars_.data(), size_}; }
+    operator std::string_view() const { return View(); } // NOLINT
+    bool empty() const { return size_ == 0; }
+
+    friend bool operator==(const ShortText& a, const ShortText& b) { return a.View() == b.View(); }
+    friend bool operator==(const ShortText& a, std::string_view b) { return a.View() == b; }
+    friend std::ostream& operator<<(std::ostream& out, const ShortText& text) { return out << text.View(); }
+
+  private:
+    void Assign(std::string_view text) {
+        if (text.size() > N)
+            throw std::length_error("\"" + std::string(text) + "\" is longer than " + std::to_string(N));
+        std::copy_n(text.data(), text.size(), chars_.data());
+        size_ = static_cast<std::uint8_t>(text.size());
+    }
+
+    std::array<char, N> chars_{};
+    std::uint8_t size_ = 0;
 };
 
 } // namespace halvard

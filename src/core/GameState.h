@@ -6,8 +6,12 @@
 #include "FixedText.h"
 #include "IndexedArray.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace halvard {
 
@@ -20,35 +24,64 @@ constexpr int WaveRows = 6;
 struct FighterRecord {
     FixedText<5> FighterType;
     int AttackPos = 0;
-    int DamageLevel = 0; // 0 none, 1 "FCA", 2 "FBOA", 3 or more destroyed
-    std::string Special; // " " for an unmarked fighter, "" for the extra lead/tail fighter
+    int DamageLevel = 0;  // 0 none, 1 "FCA", 2 "FBOA", 3 or more destroyed
+    ShortText<2> Special; // " " for an unmarked fighter, "" for the extra lead/tail fighter
 
     friend bool operator==(const FighterRecord&, const FighterRecord&) = default;
 };
 
-// The current wave: fighters 1..UpperBound(); an upper bound of 0 is an empty wave.
+// The current wave: fighters 1..UpperBound(); an upper bound of 0 is an empty wave. A wave is at
+// most as many fighters as the wave panel has rows, and is kept in place.
 class FighterList {
   public:
-    int UpperBound() const { return static_cast<int>(fighters_.size()); }
+    static constexpr int Capacity = WaveRows;
 
-    FighterRecord& operator[](int index) { return fighters_.at(Slot(index)); }
-    const FighterRecord& operator[](int index) const { return fighters_.at(Slot(index)); }
+    int UpperBound() const { return count_; }
 
-    void Clear() { fighters_.clear(); }
-    FighterRecord& Add() { return fighters_.emplace_back(); }
+    FighterRecord& operator[](int index) { return fighters_[Slot(index)]; }
+    const FighterRecord& operator[](int index) const { return fighters_[Slot(index)]; }
+
+    void Clear() { count_ = 0; }
+    FighterRecord& Add() {
+        if (count_ >= Capacity) [[unlikely]]
+            Overflow();
+        FighterRecord& fighter = fighters_[static_cast<std::size_t>(count_++)];
+        fighter = FighterRecord{};
+        return fighter;
+    }
     // Keeps fighters 1..upperBound, dropping the rest.
-    void Truncate(int upperBound) { fighters_.resize(static_cast<std::size_t>(upperBound)); }
+    void Truncate(int upperBound) {
+        while (count_ < upperBound)
+            Add();
+        count_ = std::max(upperBound, 0);
+    }
 
     auto begin() { return fighters_.begin(); }
-    auto end() { return fighters_.end(); }
+    auto end() { return fighters_.begin() + count_; }
     auto begin() const { return fighters_.begin(); }
-    auto end() const { return fighters_.end(); }
+    auto end() const { return fighters_.begin() + count_; }
 
-    friend bool operator==(const FighterList&, const FighterList&) = default;
+    friend bool operator==(const FighterList& a, const FighterList& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    }
 
   private:
-    static std::size_t Slot(int index) { return static_cast<std::size_t>(index - 1); }
-    std::vector<FighterRecord> fighters_;
+    std::size_t Slot(int index) const {
+        if (index < 1 || index > count_) [[unlikely]]
+            OutOfRange(index);
+        // Add keeps the count within the capacity; said here, the compiler knows it too.
+        if (count_ > Capacity) __builtin_unreachable();
+        return static_cast<std::size_t>(index - 1);
+    }
+    [[noreturn, gnu::cold, gnu::noinline]] void OutOfRange(int index) const {
+        throw std::out_of_range("fighter " + std::to_string(index) + " outside 1.." + std::to_string(count_));
+    }
+    [[noreturn, gnu::cold, gnu::noinline]] static void Overflow() {
+        throw std::length_error("a wave holds at most " + std::to_string(Capacity) + " fighters");
+    }
+
+    std::array<FighterRecord, Capacity> fighters_{};
+    int count_ = 0;
 };
 
 struct ZoneRecord {
@@ -72,6 +105,26 @@ struct TargetRecord {
     friend bool operator==(const TargetRecord&, const TargetRecord&) = default;
 };
 
+// How a mission ended: one of the landing chart's outcomes, or the bomber lost on the way.
+enum class Outcome : std::size_t {
+    // The landing chart's outcomes, in its order (landing:: in ZoneCharts.h).
+    Safe,
+    Repairable,
+    Irreparable,
+    Wrecked,
+    CrewKilledWrecked,
+    LandingExplosion,
+    BombsDetonated,   // in flight: the bombs went off in the bay
+    FuelTankExploded, // in flight: a fuel-tank fire became an explosion
+    BailedOut,        // in flight: a runaway engine or a fuel-tank fire made the crew jump
+    CrewKilled,       // in flight: every crew member killed
+};
+inline constexpr std::size_t OutcomeCount = 10;
+
+constexpr bool LostInFlight(Outcome outcome) {
+    return outcome >= Outcome::BombsDetonated;
+}
+
 struct MissionRecord {
     int MissionNo = 0;
     TargetRecord Target;
@@ -80,12 +133,21 @@ struct MissionRecord {
     int CurrentZone = 0;
     int TargetZone = 0;
     int SuccessiveAttacks = 0;
+    // Set by the chart that ends the mission: the landing, or the first loss of the bomber in
+    // flight. A landing after a loss (a single mission may fly on to it) has the last word.
+    std::optional<Outcome> Ending;
+
+    // The bomber is gone: the charts write no more of this mission that matters.
+    bool LostInFlight() const { return Ending && halvard::LostInFlight(*Ending); }
 
     friend bool operator==(const MissionRecord&, const MissionRecord&) = default;
 };
 
+// The wound level of a crew member killed in action.
+constexpr int Killed = 4;
+
 struct CrewRecord {
-    int Wound = 0; // 0 unhurt, 1 LW, 2 LW2, 3 SW, 4 KIA
+    int Wound = 0; // 0 unhurt, 1 LW, 2 LW2, 3 SW, 4 KIA (Killed)
     // Missions this crew member has flown before this one. Only a tour of missions fills it; a
     // single mission's crew are all on their first.
     int Missions = 0;

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <functional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -20,14 +19,15 @@ template <std::size_t Capacity> class LineLog {
   public:
     static constexpr std::size_t MaxLines = Capacity;
     using Listener = std::function<void(std::string_view line)>;
-    // Takes each line as the parts it is made of, for a reader that needs no whole line.
-    using PartsListener = std::function<void(std::span<const std::string_view> parts)>;
 
     // Appends one line made of the parts, in order: texts, and whole numbers written in
     // decimal. The parts are turned into views here, at the call, where the lengths of literal
     // parts are known without counting; a number's digits last as long as the call.
     template <class... Parts> void Append(const Parts&... parts) {
-        AppendLine(std::string_view(PartText(parts))...);
+        if (Unseen())
+            CountUnseen();
+        else
+            AppendLine(std::string_view(PartText(parts))...);
     }
 
     // A log that nobody reads back, such as the roll window of a simulated mission, need not
@@ -35,7 +35,7 @@ template <std::size_t Capacity> class LineLog {
     void KeepLines(bool keep) { kept_ = keep; }
     // Neither kept nor followed: a line appended now is only counted, so its parts need not be
     // prepared either.
-    bool Unseen() const { return !kept_ && !listener_ && !partsListener_; }
+    bool Unseen() const { return !kept_ && !listener_; }
     // Counts a line that is Unseen, without putting anything together.
     void CountUnseen() { ++total_; }
 
@@ -69,9 +69,6 @@ template <std::size_t Capacity> class LineLog {
 
     // Called with each line as it is appended, so a window or a terminal can follow the log.
     void SetListener(Listener listener) { listener_ = std::move(listener); }
-    // Called with the parts of each line as it is appended. A log that keeps no lines and has
-    // no other listener then puts no line together at all.
-    void SetPartsListener(PartsListener listener) { partsListener_ = std::move(listener); }
 
   private:
     template <class Part> static decltype(auto) PartText(const Part& part) {
@@ -81,10 +78,10 @@ template <std::size_t Capacity> class LineLog {
             return std::string_view(part);
     }
 
+    // Only for a line that is seen: kept, followed, or both.
     template <class... Views> void AppendLine(Views... parts) {
         ++total_;
-        if (partsListener_) partsListener_(std::array<std::string_view, sizeof...(Views)>{parts...});
-        std::string* line;
+        std::string* line = &scratch_;
         if (kept_) {
             if (count_ == Capacity) {
                 line = &slots_[first_];
@@ -93,10 +90,6 @@ template <std::size_t Capacity> class LineLog {
                 line = &slots_[(first_ + count_) % Capacity];
                 ++count_;
             }
-        } else if (listener_) {
-            line = &scratch_;
-        } else {
-            return;
         }
         line->clear();
         (line->append(parts), ...);
@@ -108,7 +101,6 @@ template <std::size_t Capacity> class LineLog {
     std::size_t count_ = 0;
     std::size_t total_ = 0;
     Listener listener_;
-    PartsListener partsListener_;
     bool kept_ = true;
     std::string scratch_; // the line being handed over while lines are not kept
 };

@@ -10,7 +10,6 @@ namespace {
 
 // Levels added by the "Wound" die, faces 1..6.
 constexpr std::array<int, 7> LevelsAdded = {0, 1, 1, 1, 3, 3, 4};
-constexpr int Killed = 4;
 constexpr int Serious = 3;
 
 } // namespace

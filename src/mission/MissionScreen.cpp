@@ -10,6 +10,7 @@
 #include "WaveCharts.h"
 #include "ZoneCharts.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -73,6 +74,7 @@ void MissionScreen::Form_Load() {
     // attacks it had made, to the next mission's first wave.
     game_.Fighters.Clear();
     game_.Mission.SuccessiveAttacks = 0;
+    game_.Mission.Ending.reset();
 
     LoadTarget(game_);
     InitMission(game_);
@@ -101,8 +103,8 @@ bool MissionScreen::GunReady(int gun) const {
 bool MissionScreen::CanBeChasedOff(int fighter) const {
     // Bombers' escorts ("B", "D", both) and the extra lead/tail fighter ("") stay whatever the
     // cover does.
-    const std::string& special = game_.Fighters[fighter].Special;
-    return !(special.empty() || Is(special, "B") || Is(special, "D") || Is(special, "BD"));
+    const std::string_view special = game_.Fighters[fighter].Special;
+    return !(special.empty() || special == "B" || special == "D" || special == "BD");
 }
 
 void MissionScreen::cmdNextStep_Click() {
@@ -113,6 +115,11 @@ void MissionScreen::cmdNextStep_Click() {
     Step();
     NextPhase();
     if (flak) ShowGunsAndCrew();
+    // A bomber whose every crew member is dead is lost, whatever the charts said of it.
+    MissionRecord& mission = game_.Mission;
+    if (!mission.Ending && std::all_of(game_.Crew.begin(), game_.Crew.end(),
+                                       [](const CrewRecord& member) { return member.Wound >= Killed; }))
+        mission.Ending = Outcome::CrewKilled;
 }
 
 void MissionScreen::Step() {
@@ -171,7 +178,8 @@ void MissionScreen::Step() {
     case phase::SuccessiveAttack:
         ChartSuccessiveAttack(game_);
         for (int i = 1; i <= FighterCount(); ++i)
-            fraWaves().Row[i].lblPosition.Caption.SetFixed(NoToString(game_.Fighters[i].AttackPos, "PosNoToString"));
+            fraWaves().Row[i].lblPosition.Caption.SetFixed(
+                NoToString(game_.Fighters[i].AttackPos, "PosNoToString"));
         break;
     case phase::WaveResolved:
         mission.SuccessiveAttacks = 0;
@@ -401,7 +409,8 @@ void MissionScreen::lblToHit_Click(int index) {
         const std::optional<int> toHit = cell.Caption.Value();
         if (!toHit || nSelectedGun == 0) return;
         Label& counter = lblGun[nSelectedGun];
-        if (counter.Tag == Mark::Kind::Aim) waves.Row[counter.Tag.Fighter].lblToHit.BackColour = Colour::Normal;
+        if (counter.Tag == Mark::Kind::Aim)
+            waves.Row[counter.Tag.Fighter].lblToHit.BackColour = Colour::Normal;
         counter.Tag = Mark::Aim(index, *toHit);
         cell.BackColour = Colour::Yellow;
         counter.BackColour = Colour::Yellow;
@@ -434,7 +443,8 @@ void MissionScreen::CorvaneFire() {
         const bool standing = game_.Fighters[fighter].DamageLevel < 3;
         ChartDefensiveFire(game_, counter.Tag.ToHit, gun, fighter);
         const int gunner = game_.Guns[gun].Gunner;
-        if (standing && game_.Fighters[fighter].DamageLevel >= 3 && gunner >= 1) ++FightersDestroyedBy[gunner];
+        if (standing && game_.Fighters[fighter].DamageLevel >= 3 && gunner >= 1)
+            ++FightersDestroyedBy[gunner];
         --game_.Guns[gun].Ammo;
     }
     RemoveFighters();

@@ -48,6 +48,10 @@ void PrintTo(const DamageCase& c, std::ostream* out) {
 }
 
 const Change Nothing = [](GameState&) {};
+// The hit loses the bomber: the line is how the mission ends.
+Change Ends(Outcome how) {
+    return [how](GameState& s) { s.Mission.Ending = how; };
+}
 
 // clang-format off
 const std::vector<DamageCase>& Cases() {
@@ -148,12 +152,12 @@ const std::vector<DamageCase>& Cases() {
          [](GameState& s) { s.Damage.BombReleaseOut = true; }},
         {"BombBay_3_NoBombs", DamageBombBay, {D2(3, "Damage Bomb Bay")}, "  BOMB BAY: Bombs - No effect", Nothing},
         {"BombBay_3_6_Aboard", DamageBombBay, {D2(3, "Damage Bomb Bay"), D1(6, "Damage Bomb Bay: 3,9,11")},
-         "  BOMB BAY: Bombs - BOMBS DETONATE - Corvane DESTROYED AND ENTIRE CREW KIA", Nothing,
+         "  BOMB BAY: Bombs - BOMBS DETONATE - Corvane DESTROYED AND ENTIRE CREW KIA", Ends(Outcome::BombsDetonated),
          [](GameState& s) { s.Damage.BombsAboard = true; }},
         {"BombBay_9_4_Aboard", DamageBombBay, {D2(9, "Damage Bomb Bay"), D1(4, "Damage Bomb Bay: 3,9,11")},
          "  BOMB BAY: Bombs - No effect", Nothing, [](GameState& s) { s.Damage.BombsAboard = true; }},
         {"BombBay_11_5_Aboard", DamageBombBay, {D2(11, "Damage Bomb Bay"), D1(5, "Damage Bomb Bay: 3,9,11")},
-         "  BOMB BAY: Bombs - BOMBS DETONATE - Corvane DESTROYED AND ENTIRE CREW KIA", Nothing,
+         "  BOMB BAY: Bombs - BOMBS DETONATE - Corvane DESTROYED AND ENTIRE CREW KIA", Ends(Outcome::BombsDetonated),
          [](GameState& s) { s.Damage.BombsAboard = true; }},
         {"BombBay_4", DamageBombBay, {D2(4, "Damage Bomb Bay")}, "  BOMB BAY: Equipment - Rubber Rafts",
          [](GameState& s) { s.Damage.RaftsDamaged = true; }},
@@ -299,7 +303,7 @@ const std::vector<DamageCase>& Cases() {
         {"PortWing_9_Engine1_Runaway", PortWing,
          {D2(9, "Damage Port Wing"), D1(1, "Damage Port Wing: 9"), D1(5, "Damage Port Wing: 9"), D1(6, "Damage Port Wing: 9")},
          "  PORT WING: Engine #1 - Runaway Engine:  Out of control.  Immediate bailout",
-         [](GameState& s) { s.Damage.Engine1Status = "Out"; }},
+         [](GameState& s) { s.Damage.Engine1Status = "Out"; s.Mission.Ending = Outcome::BailedOut; }},
         {"PortWing_9_Engine2_OilFire", PortWing,
          {D2(9, "Damage Port Wing"), D1(4, "Damage Port Wing: 9"), D1(6, "Damage Port Wing: 9"), D1(1, "Damage Port Wing: 9")},
          "  PORT WING: Engine #2 - Oil Tank Hit: Engine Fire", Nothing},
@@ -312,7 +316,7 @@ const std::vector<DamageCase>& Cases() {
          [](GameState& s) { s.Damage.Engine2Status = "Leak"; s.Damage.Engine2LeakZones = 3; }},
         {"PortWing_10_Inboard_FireBailout", PortWing,
          {D2(10, "Damage Port Wing"), D1(2, "Damage Port Wing: 10"), D1(1, "Damage Port Wing: 10"), D1(3, "Damage Port Wing: 10")},
-         "  PORT WING: Inboard Fuel Tank - Fire: Bailout", Nothing},
+         "  PORT WING: Inboard Fuel Tank - Fire: Bailout", Ends(Outcome::BailedOut)},
         {"PortWing_10_Inboard_FirstLeak", PortWing,
          {D2(10, "Damage Port Wing"), D1(1, "Damage Port Wing: 10"), D1(3, "Damage Port Wing: 10"), D1(5, "Damage Port Wing: 10")},
          "  PORT WING: Inboard Fuel Tank - Leakage",
@@ -367,7 +371,7 @@ const std::vector<DamageCase>& Cases() {
         {"StarboardWing_10_Outboard_FireExplosion", StarboardWing,
          {D2(10, "Damage Starboard Wing"), D1(5, "Damage Starboard Wing: 10"), D1(2, "Damage Starboard Wing: 10"),
           D1(6, "Damage Starboard Wing: 10")},
-         "  STARBOARD WING: Outboard Fuel Tank - Fire: Explosion", Nothing},
+         "  STARBOARD WING: Outboard Fuel Tank - Fire: Explosion", Ends(Outcome::FuelTankExploded)},
         {"StarboardWing_10_Outboard_FirstLeak", StarboardWing,
          {D2(10, "Damage Starboard Wing"), D1(4, "Damage Starboard Wing: 10"), D1(4, "Damage Starboard Wing: 10"),
           D1(3, "Damage Starboard Wing: 10")},

@@ -106,27 +106,29 @@ TEST(ChartWaveGeneration, ANewWaveReplacesTheOldAndLeavesTheInstructionLine) {
 }
 
 TEST(ChartSuccessiveAttack, EveryFighterInTurnTakesThePositionOfItsRoll) {
-    // One fighter per 2d6 total, 2 to 12, each with the type and special it keeps.
+    // One fighter per 2d6 total, 2 to 12, each with the type and special it keeps: two full waves.
     const int newPosition[] = {10, 11, 14, 2, 17, 1, 5, 2, 8, 13, 7};
-    std::vector<int> faces;
-    for (int total = 2; total <= 12; ++total)
-        faces.insert(faces.end(), {total <= 7 ? 1 : total - 6, total <= 7 ? total - 1 : 6});
-    auto game = ScriptedGame(WaveDatabase(), faces);
-    for (int i = 0; i < 11; ++i)
-        game->Fighters.Add() = MakeFighter("FW190", 3, 1, "E");
+    for (const auto& [first, last] : {std::pair{2, 7}, std::pair{8, 12}}) {
+        std::vector<int> faces;
+        for (int total = first; total <= last; ++total)
+            faces.insert(faces.end(), {total <= 7 ? 1 : total - 6, total <= 7 ? total - 1 : 6});
+        auto game = ScriptedGame(WaveDatabase(), faces);
+        for (int total = first; total <= last; ++total)
+            game->Fighters.Add() = MakeFighter("FW190", 3, 1, "E");
 
-    ChartSuccessiveAttack(*game);
+        ChartSuccessiveAttack(*game);
 
-    Lines rolls;
-    for (int i = 1; i <= 11; ++i) {
-        const int total = i + 1;
-        EXPECT_EQ(game->Fighters[i].AttackPos, newPosition[i - 1]) << "roll " << total;
-        EXPECT_EQ(game->Fighters[i], MakeFighter("FW190", newPosition[i - 1], 1, "E"));
-        rolls.push_back((total < 10 ? std::to_string(total) + " " : std::to_string(total)) +
-                        ":Successive Att. Position");
+        Lines rolls;
+        for (int total = first; total <= last; ++total) {
+            const int i = total - first + 1;
+            EXPECT_EQ(game->Fighters[i], MakeFighter("FW190", newPosition[total - 2], 1, "E"))
+                << "roll " << total;
+            rolls.push_back((total < 10 ? std::to_string(total) + " " : std::to_string(total)) +
+                            ":Successive Att. Position");
+        }
+        EXPECT_EQ(RollLines(*game), rolls);
+        EXPECT_TRUE(MessageLines(*game).empty());
     }
-    EXPECT_EQ(RollLines(*game), rolls);
-    EXPECT_TRUE(MessageLines(*game).empty());
 }
 
 TEST(ChartSuccessiveAttack, AnEmptyWaveRollsNothing) {

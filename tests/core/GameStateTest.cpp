@@ -48,6 +48,10 @@ TEST(FighterList, NumbersFightersFromOne) {
     wave.Truncate(1);
     EXPECT_EQ(wave.UpperBound(), 1);
     EXPECT_EQ(wave[1].AttackPos, 1);
+    // A wave fills at most the panel's rows.
+    while (wave.UpperBound() < WaveRows)
+        wave.Add();
+    EXPECT_THROW(wave.Add(), std::length_error);
 }
 
 TEST(GameState, AtTargetComparesTheCurrentAndTargetZones) {

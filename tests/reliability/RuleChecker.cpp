@@ -31,7 +31,7 @@ Snapshot Take(const EntryFlow& flow, const Game& game) {
 } // namespace
 
 bool CanBeChasedOff(const FighterRecord& fighter) {
-    const std::string& special = fighter.Special;
+    const std::string_view special = fighter.Special;
     return !(special.empty() || special == "B" || special == "D" || special == "BD");
 }
 

@@ -79,14 +79,6 @@ std::vector<Breakage> Breakages() {
              return repair;
          },
          "gun 5 came back from \"Out\""},
-        {"SeventhFighter",
-         [](EntryFlow& flow, Game& game, const Event& event, int before) {
-             if (!Stepped(flow, event, before, phase::AssignGuns)) return false;
-             while (game.Fighters.UpperBound() < 7)
-                 game.Fighters.Add() = MakeFighter("Me109", 1);
-             return true;
-         },
-         "a wave of 7 fighters"},
         {"StepEnabledBeforeTheMarks",
          [](EntryFlow& flow, Game&, const Event& event, int before) {
              if (!Stepped(flow, event, before, phase::RollForCoverResults) ||
