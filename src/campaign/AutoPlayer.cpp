@@ -54,13 +54,12 @@ class Player {
             if (screen_.lblGun[gun].BackColour != Colour::Highlight) continue;
             screen_.lblGun_Click(gun);
             if (screen_.nSelectedGun != gun) continue;
-            int row = 0;
             int best = 0;
             int bestToHit = 0;
-            for (const WaveRow& fighter : screen_.fraWaves().Row) {
-                ++row;
+            const WavePanel& waves = screen_.fraWaves();
+            for (int row = 1; row <= game_.Fighters.UpperBound(); ++row) {
                 // The number the gun needs, shown for each fighter it has a shot at.
-                const std::optional<int> toHit = fighter.lblToHit.Caption.Value();
+                const std::optional<int> toHit = waves.Row[row].lblToHit.Caption.Value();
                 if (toHit && (best == 0 || *toHit < bestToHit)) {
                     best = row;
                     bestToHit = *toHit;

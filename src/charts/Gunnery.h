@@ -6,22 +6,35 @@
 
 namespace halvard {
 
-// The least 1d6 with which a gun (2..10) hits a fighter of that type at an attack position:
-// the Gunnery table's number, 0 when the gun has no row for the position (it cannot fire
-// there). With a row, a broken intercom makes it 5 for the tail guns and 6 for any other gun,
-// and a gunner with a second light wound needs a 6.
-// In line: the screens ask it for every gun and fighter each time the guns are aimed.
-inline int ChartGunnery(const Game& game, int gun, int position, std::string_view fighterType) {
-    constexpr int TailGuns = 10;
-    const GunneryRow* row = game.Database.Gunnery(gun, position);
-    if (row == nullptr) return 0;
+// The least 1d6 with which one gun (2..10) hits a fighter of a type at an attack position: the
+// Gunnery table's number, 0 when the gun has no row for the position (it cannot fire there).
+// With a row, a broken intercom makes it 5 for the tail guns and 6 for any other gun, and a
+// gunner with a second light wound needs a 6. What is the gun's own is worked out once, for
+// the screens aim every gun at every fighter of a wave.
+class GunSight {
+  public:
+    GunSight(const Game& game, int gun) : game_(game), gun_(gun) {
+        constexpr int TailGuns = 10;
+        if (game.Damage.IntercomOut) override_ = gun == TailGuns ? 5 : 6;
+        // The gun is served from the crew position of its own number.
+        const int gunner = game.CrewPos[gun].Occupant;
+        if (gunner != 0 && game.Crew[gunner].Wound == 2) override_ = 6;
+    }
 
-    int toHit = row->For(fighterType);
-    if (game.Damage.IntercomOut) toHit = gun == TailGuns ? 5 : 6;
-    // The gun is served from the crew position of its own number.
-    const int gunner = game.CrewPos[gun].Occupant;
-    if (gunner != 0 && game.Crew[gunner].Wound == 2) toHit = 6;
-    return toHit;
+    int ToHit(int position, std::string_view fighterType) const {
+        const GunneryRow* row = game_.Database.Gunnery(gun_, position);
+        if (row == nullptr) return 0;
+        return override_ != 0 ? override_ : row->For(fighterType);
+    }
+
+  private:
+    const Game& game_;
+    int gun_;
+    int override_ = 0; // the number the gun needs whatever the table says, if any
+};
+
+inline int ChartGunnery(const Game& game, int gun, int position, std::string_view fighterType) {
+    return GunSight(game, gun).ToHit(position, fighterType);
 }
 
 // One gun's fire at a fighter of the wave (index into Fighters): the to-hit roll, then the

@@ -344,37 +344,40 @@ void MissionScreen::NextPhase() {
 void MissionScreen::PreAssignGuns() {
     const int fighters = FighterCount();
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
+        std::array<int, WaveRows + 1>& shots = shots_[gun];
+        shots.fill(0);
         if (!GunReady(gun)) continue;
+        const GunSight sight(game_, gun);
+        bool any = false;
         for (int i = 1; i <= fighters; ++i) {
             const FighterRecord& fighter = game_.Fighters[i];
-            if (ChartGunnery(game_, gun, fighter.AttackPos, fighter.FighterType) >= 1) {
-                lblGun[gun].BackColour = Colour::Highlight;
-                break;
-            }
+            shots[static_cast<std::size_t>(i)] = sight.ToHit(fighter.AttackPos, fighter.FighterType);
+            any = any || shots[static_cast<std::size_t>(i)] >= 1;
         }
+        if (any) lblGun[gun].BackColour = Colour::Highlight;
     }
 }
 
 void MissionScreen::lblGun_Click(int index) {
     if (nPhase != phase::AssignGuns || index < FirstGun || index > LastGun) return;
     WavePanel& waves = fraWaves();
+    // Only the wave's rows ever show a number.
+    const int fighters = FighterCount();
     if (nSelectedGun > 0) {
-        for (WaveRow& row : waves.Row) {
-            row.lblToHit.Caption.clear();
-            row.lblToHit.BackColour = Colour::Normal;
+        for (int i = 1; i <= fighters; ++i) {
+            Label& cell = waves.Row[i].lblToHit;
+            cell.Caption.clear();
+            cell.BackColour = Colour::Normal;
         }
         lblGun[nSelectedGun].BackColour = Colour::Highlight;
     }
-    if (GunReady(index)) {
-        const int fighters = FighterCount();
-        for (int i = 1; i <= fighters; ++i) {
-            const FighterRecord& fighter = game_.Fighters[i];
-            const int toHit = ChartGunnery(game_, index, fighter.AttackPos, fighter.FighterType);
-            if (toHit > 0) {
-                waves.Row[i].lblToHit.Caption.SetNumber(toHit);
-                nSelectedGun = index;
-                lblGun[index].BackColour = Colour::Yellow;
-            }
+    const std::array<int, WaveRows + 1>& shots = shots_[index];
+    for (int i = 1; i <= fighters; ++i) {
+        const int toHit = shots[static_cast<std::size_t>(i)];
+        if (toHit > 0) {
+            waves.Row[i].lblToHit.Caption.SetNumber(toHit);
+            nSelectedGun = index;
+            lblGun[index].BackColour = Colour::Yellow;
         }
     }
     if (nSelectedGun > 0 && lblGun[nSelectedGun].Tag == Mark::Kind::Aim)

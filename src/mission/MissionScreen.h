@@ -75,7 +75,9 @@ class MissionScreen {
     // Redraws the mission, gun and crew panels from the mission state. Only ever worsens a
     // colour: ammunition, guns and wounds never recover within a mission.
     void RefreshDisplay();
-    // Highlights every ready gun that has a shot at a fighter of the wave.
+    // Works out what each ready gun needs to hit each fighter of the wave, and highlights the
+    // guns that have a shot. Nothing that decides it changes until the guns fire, so selecting
+    // a gun shows these numbers.
     void PreAssignGuns();
     // Takes the marked ("FC", "XXX") and destroyed fighters out of the wave.
     void RemoveFighters();
@@ -140,6 +142,8 @@ class MissionScreen {
 
     Game& game_;
     std::function<void()> unload_;
+    // By gun, what it needs to hit each fighter of the wave (0: no shot), as PreAssignGuns found.
+    IndexedArray<std::array<int, WaveRows + 1>, FirstGun, LastGun> shots_{};
 };
 
 } // namespace halvard
