@@ -225,7 +225,8 @@ void ReadGunnery(SQLite::Database& db, const std::filesystem::path& file,
         row.Me109 = reader.Integer("Me109", 0, 6);
         row.Me110 = reader.Integer("Me110", 0, 6);
         row.FW190 = reader.Integer("FW190", 0, 6);
-        gunnery[GameDatabase::GunnerySlot(gun, position)] = row; // a later row for the same gun and position wins
+        gunnery[GameDatabase::GunnerySlot(gun, position)] =
+            row; // a later row for the same gun and position wins
     }
 }
 
@@ -244,6 +245,8 @@ GameDatabase GameDatabase::Open(const std::filesystem::path& file,
         SQLite::Database db(file.string(), SQLite::OPEN_READONLY);
         RequireTables(db, file);
         database.targets_ = ReadTargets(db, file, requiredTargets);
+        for (const TargetRow& target : database.targets_)
+            database.targetNames_.push_back(target.TargetName);
         ReadWaveSelection(db, file, database.waves_);
         ReadGunnery(db, file, database.gunnery_);
     } catch (const SQLite::Exception& e) {
@@ -254,14 +257,6 @@ GameDatabase GameDatabase::Open(const std::filesystem::path& file,
 
 std::span<const ColumnRead> GameDatabase::ColumnsRead() {
     return Columns;
-}
-
-std::vector<std::string> GameDatabase::TargetNames() const {
-    std::vector<std::string> names;
-    names.reserve(targets_.size());
-    for (const auto& target : targets_)
-        names.push_back(target.TargetName);
-    return names;
 }
 
 const TargetRow* GameDatabase::FindTarget(std::string_view name) const {

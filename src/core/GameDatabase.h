@@ -86,7 +86,7 @@ class GameDatabase {
 
     // Targets in table order.
     const std::vector<TargetRow>& Targets() const { return targets_; }
-    std::vector<std::string> TargetNames() const;
+    const std::vector<std::string>& TargetNames() const { return targetNames_; }
     // The target of that exact name, or nullptr.
     const TargetRow* FindTarget(std::string_view name) const;
 
@@ -112,6 +112,7 @@ class GameDatabase {
     GameDatabase() = default;
 
     std::vector<TargetRow> targets_;
+    std::vector<std::string> targetNames_;                  // in the targets' order, for the target list
     std::array<std::vector<WaveSelectionRow>, 67> waves_;   // by roll 11..66
     std::array<std::optional<GunneryRow>, 9 * 20> gunnery_; // by gun 2..10, position 1..20
 };

@@ -32,10 +32,13 @@ template <std::size_t Capacity> class LineLog {
 
     // A log that nobody reads back, such as the roll window of a simulated mission, need not
     // keep its lines: while not kept, a line is only counted (Total) and handed to the listener.
-    void KeepLines(bool keep) { kept_ = keep; }
+    void KeepLines(bool keep) {
+        kept_ = keep;
+        seen_ = kept_ || listener_;
+    }
     // Neither kept nor followed: a line appended now is only counted, so its parts need not be
     // prepared either.
-    bool Unseen() const { return !kept_ && !listener_; }
+    bool Unseen() const { return !seen_; }
     // Counts a line that is Unseen, without putting anything together.
     void CountUnseen() { ++total_; }
 
@@ -68,7 +71,10 @@ template <std::size_t Capacity> class LineLog {
     }
 
     // Called with each line as it is appended, so a window or a terminal can follow the log.
-    void SetListener(Listener listener) { listener_ = std::move(listener); }
+    void SetListener(Listener listener) {
+        listener_ = std::move(listener);
+        seen_ = kept_ || listener_;
+    }
 
   private:
     template <class Part> static decltype(auto) PartText(const Part& part) {
@@ -102,6 +108,7 @@ template <std::size_t Capacity> class LineLog {
     std::size_t total_ = 0;
     Listener listener_;
     bool kept_ = true;
+    bool seen_ = true;    // kept or followed: asked of every roll and message
     std::string scratch_; // the line being handed over while lines are not kept
 };
 

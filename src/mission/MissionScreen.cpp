@@ -453,7 +453,8 @@ void MissionScreen::CorvaneFire() {
     RemoveFighters();
     for (Label& counter : lblGun)
         counter.Tag.clear();
-    ShowGunsAndCrew();
+    // The bomber's own fire spends ammunition and hurts nobody aboard.
+    ShowGuns();
 }
 
 void MissionScreen::EnemyFire() {
@@ -491,6 +492,11 @@ void MissionScreen::ShowMission() {
 }
 
 void MissionScreen::ShowGunsAndCrew() {
+    ShowGuns();
+    ShowCrew();
+}
+
+void MissionScreen::ShowGuns() {
     auto counter = lblGun.begin();
     auto name = lblGunName.begin();
     for (const GunRecord& gun : game_.Guns) {
@@ -508,7 +514,9 @@ void MissionScreen::ShowGunsAndCrew() {
             continue;
         ammo.ForeColour = gunName.ForeColour = colour;
     }
+}
 
+void MissionScreen::ShowCrew() {
     for (int member = 1; member <= CrewCount; ++member) {
         const int level = game_.Crew[member].Wound;
         if (level == 0) continue;

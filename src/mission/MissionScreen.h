@@ -137,6 +137,8 @@ class MissionScreen {
     void ShowMission();
     // The gun and crew panels, which every shot and flak burst can change.
     void ShowGunsAndCrew();
+    void ShowGuns();
+    void ShowCrew();
     // "Remove n Enemy Fighters", the marks still to be made.
     void ShowRemovalsLeft();
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ struct OptionButton {
 
 // A text field with a drop-down list; the player may also type.
 struct ComboBox {
-    std::vector<std::string> List;
+    std::span<const std::string> List; // the game database's, which outlasts every dialog
     std::string Text;
     bool Enabled = true;
 };

@@ -83,7 +83,8 @@ TEST_F(EntryFlowTest, TheDialogOpensAnewWithTheRandomChoiceAndTheTargetsInTableO
         EXPECT_TRUE(dialog.optTargetChoice[0].Value);
         EXPECT_FALSE(dialog.optTargetChoice[1].Value);
         EXPECT_FALSE(dialog.cboTargetList.Enabled);
-        EXPECT_EQ(dialog.cboTargetList.List, Lines(MissionChartTargets.begin(), MissionChartTargets.end()));
+        EXPECT_EQ(Lines(dialog.cboTargetList.List.begin(), dialog.cboTargetList.List.end()),
+                  Lines(MissionChartTargets.begin(), MissionChartTargets.end()));
         EXPECT_EQ(dialog.cboTargetList.Text, "");
 
         // Leave the dialog changed; the next opening must not show it.

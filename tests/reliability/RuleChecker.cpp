@@ -2,6 +2,7 @@
 
 #include "RuleCheckerInternals.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace halvard::test {
@@ -155,7 +156,7 @@ void RuleChecker::CheckEvent(const Event& event, const Before& before) {
             Require(dialog.optTargetChoice[0].Value && !dialog.optTargetChoice[1].Value &&
                         !dialog.cboTargetList.Enabled && dialog.cboTargetList.Text.empty(),
                     "the target dialog did not open anew");
-            Require(dialog.cboTargetList.List == game_.Database.TargetNames(),
+            Require(std::ranges::equal(dialog.cboTargetList.List, game_.Database.TargetNames()),
                     "the target list is not the Targets table in its order");
         }
         return;
