@@ -36,6 +36,8 @@ class OutcomeText {
 
 // What the rows of one hit have settled so far.
 struct HitState {
+    explicit HitState(bool seen) : outcome(seen) {}
+
     std::string_view area;
     std::string_view label; // of the last roll, for the rolls that effects make
     int engine = 0;
@@ -144,7 +146,7 @@ bool Apply(Game& game, const Effect& effect, HitState& hit) {
 } // namespace
 
 void Resolve(Game& game, const Table& table) {
-    HitState hit{.outcome = OutcomeText(!game.Messages.Unseen())};
+    HitState hit(!game.Messages.Unseen());
     hit.label = table.Label;
     const Row* row = &RowOf(table.Rows, table.ByTotal, game.RollDice("2d6", table.Label));
     for (;;) {
