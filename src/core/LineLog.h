@@ -65,6 +65,7 @@ template <std::size_t Capacity> class LineLog {
     // listeners, who heard them when they first came.
     void Refill(const std::vector<std::string>& lines) {
         Clear();
+        MakeSlots();
         const std::size_t skip = lines.size() > Capacity ? lines.size() - Capacity : 0;
         for (std::size_t i = skip; i < lines.size(); ++i)
             slots_[count_++] = lines[i];
@@ -89,6 +90,7 @@ template <std::size_t Capacity> class LineLog {
         ++total_;
         std::string* line = &scratch_;
         if (kept_) {
+            MakeSlots();
             if (count_ == Capacity) {
                 line = &slots_[first_];
                 first_ = (first_ + 1) % Capacity;
@@ -102,7 +104,13 @@ template <std::size_t Capacity> class LineLog {
         if (listener_) listener_(*line);
     }
 
-    std::array<std::string, Capacity> slots_;
+    // The slots are made with the first line kept: a log that keeps none, as in a simulated
+    // mission, never makes them.
+    void MakeSlots() {
+        if (slots_.empty()) slots_.resize(Capacity);
+    }
+
+    std::vector<std::string> slots_;
     std::size_t first_ = 0;
     std::size_t count_ = 0;
     std::size_t total_ = 0;

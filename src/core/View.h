@@ -118,6 +118,16 @@ struct Label {
     bool Visible = true;
     Mark Tag;
 
+    // As a new label, keeping the room a copied caption had.
+    void Clear() {
+        Caption.clear();
+        ForeColour = Colour::Default;
+        BackColour = Colour::Normal;
+        Bold = false;
+        Visible = true;
+        Tag.clear();
+    }
+
     friend bool operator==(const Label&, const Label&) = default;
 };
 
@@ -136,6 +146,15 @@ struct WavePanel {
     bool Visible = false;
     IndexedArray<WaveRow, 1, 6> Row;
     Label lblMiscWave;
+
+    // As a new panel.
+    void Clear() {
+        Visible = false;
+        for (WaveRow& row : Row)
+            for (Label* label : {&row.lblToHit, &row.lblType, &row.lblPosition, &row.lblSkill})
+                label->Clear();
+        lblMiscWave.Clear();
+    }
 
     friend bool operator==(const WavePanel&, const WavePanel&) = default;
 };

@@ -69,7 +69,7 @@ int MissionScreen::FighterCount() const {
 void MissionScreen::Form_Load() {
     // The screen's own lists and panels come up empty with it.
     game_.Messages.Clear();
-    game_.Waves = WavePanel{};
+    game_.Waves.Clear();
     // A mission left by OK in the middle of a wave must not hand that wave, or the successive
     // attacks it had made, to the next mission's first wave.
     game_.Fighters.Clear();
