@@ -40,7 +40,12 @@ template <std::size_t N> class FixedText {
 
   private:
     void Assign(std::string_view text) {
-        const std::size_t n = std::min(text.size(), N);
+        // Most texts fill the field, such as every fighter type: N, known when compiled, is copied.
+        if (text.size() >= N) {
+            std::copy_n(text.data(), N, chars_.data());
+            return;
+        }
+        const std::size_t n = text.size();
         std::copy_n(text.data(), n, chars_.data());
         std::fill(chars_.begin() + static_cast<std::ptrdiff_t>(n), chars_.end(), ' ');
     }

@@ -7,6 +7,7 @@
 namespace halvard {
 
 std::string Caption::Text() const {
+    if (kind_ == Kind::Empty) return {};
     if (kind_ == Kind::Copy) return copy_;
     std::string text(head_);
     if (kind_ == Kind::Number) text += Digits(number_).View();
@@ -15,6 +16,7 @@ std::string Caption::Text() const {
 }
 
 bool operator==(const Caption& caption, std::string_view text) {
+    if (caption.kind_ == Caption::Kind::Empty) return text.empty();
     if (caption.kind_ == Caption::Kind::Copy) return std::string_view(caption.copy_) == text;
     if (!text.starts_with(caption.head_) || !text.ends_with(caption.tail_) ||
         text.size() < caption.head_.size() + caption.tail_.size())

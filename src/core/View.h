@@ -32,9 +32,10 @@ class Caption {
   public:
     Caption() = default;
     // A literal lasts as long as the program, so it is kept as it is, uncopied.
-    template <std::size_t N> Caption(const char (&literal)[N]) : head_(literal, N - 1) {} // NOLINT
+    template <std::size_t N>
+    Caption(const char (&literal)[N]) : kind_(Kind::Fixed), head_(literal, N - 1) {} // NOLINT
     // Any other text is copied.
-    Caption(std::string_view text) : kind_(Kind::Copy), copy_(text) {} // NOLINT
+    Caption(std::string_view text) : kind_(Kind::Copy), copy_(text) {}    // NOLINT
     Caption(const std::string& text) : Caption(std::string_view(text)) {} // NOLINT
 
     // Texts of the program's own, which must last as long as the program. Set in place: a
@@ -60,11 +61,13 @@ class Caption {
         return *this;
     }
     Caption& operator=(const std::string& text) { return *this = std::string_view(text); }
-    void clear() { SetFixed({}); }
+    // Empty: only the kind is set, for a caption is cleared on every shot.
+    void clear() { kind_ = Kind::Empty; }
 
     std::string Text() const;
     bool empty() const {
-        return kind_ == Kind::Copy ? copy_.empty() : kind_ == Kind::Fixed && head_.empty() && tail_.empty();
+        return kind_ == Kind::Empty ||
+               (kind_ == Kind::Copy ? copy_.empty() : kind_ == Kind::Fixed && head_.empty() && tail_.empty());
     }
     // The number a caption shows, if it shows one.
     std::optional<int> Value() const {
@@ -78,13 +81,15 @@ class Caption {
     friend bool operator==(const Caption& caption, const std::string& text) {
         return caption == std::string_view(text);
     }
-    friend bool operator==(const Caption& caption, const char* text) { return caption == std::string_view(text); }
+    friend bool operator==(const Caption& caption, const char* text) {
+        return caption == std::string_view(text);
+    }
     friend bool operator==(const Caption& a, const Caption& b) { return a.Text() == b.Text(); }
     friend std::ostream& operator<<(std::ostream& out, const Caption& caption);
 
   private:
-    enum class Kind : std::uint8_t { Fixed, Number, Copy };
-    Kind kind_ = Kind::Fixed;
+    enum class Kind : std::uint8_t { Empty, Fixed, Number, Copy };
+    Kind kind_ = Kind::Empty;
     int number_ = 0;
     std::string_view head_, tail_;
     std::string copy_; // the text of a copy; left unused by the other kinds

@@ -95,11 +95,6 @@ bool MissionScreen::FighterCoverAvailable() const {
     return CoverOfTheLeg() != "None";
 }
 
-bool MissionScreen::GunReady(int gun) const {
-    const GunRecord& record = game_.Guns[gun];
-    return Is(record.Status, "OK") && record.Ammo >= 1 && record.Gunner >= 1;
-}
-
 bool MissionScreen::CanBeChasedOff(int fighter) const {
     // Bombers' escorts ("B", "D", both) and the extra lead/tail fighter ("") stay whatever the
     // cover does.

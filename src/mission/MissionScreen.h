@@ -4,6 +4,7 @@
 // visible flags), its form-level variables and its handlers. A window or a terminal draws these
 // fields and forwards the player's clicks; every rule of the screen lives here.
 
+#include "Game.h"
 #include "GameState.h"
 #include "IndexedArray.h"
 #include "View.h"
@@ -15,8 +16,6 @@
 #include <string_view>
 
 namespace halvard {
-
-class Game;
 
 struct CommandButton {
     halvard::Caption Caption;
@@ -88,8 +87,12 @@ class MissionScreen {
     // True when the current zone has fighter cover on the current leg.
     bool FighterCoverAvailable() const;
 
-    // A gun that can fire: "OK", with ammunition and a gunner.
-    bool GunReady(int gun) const;
+    // A gun that can fire: "OK", with ammunition and a gunner. In line: asked of every gun
+    // whenever the guns are assigned.
+    bool GunReady(int gun) const {
+        const GunRecord& record = game_.Guns[gun];
+        return std::string_view(record.Status) == "OK" && record.Ammo >= 1 && record.Gunner >= 1;
+    }
     // Whether the fighter cover can chase fighter i of the wave off.
     bool CanBeChasedOff(int fighter) const;
 
