@@ -30,7 +30,9 @@ enum class Colour {
 // Fighters"); or a copy of a text of the game's, such as a target's or a crew member's name.
 class Caption {
   public:
-    Caption() = default;
+    // Provided, so that a caption made with {} is not first filled with zeros: the screens make
+    // some eighty of them for every mission.
+    Caption() {} // NOLINT(modernize-use-equals-default)
     // A literal lasts as long as the program, so it is kept as it is, uncopied.
     template <std::size_t N>
     Caption(const char (&literal)[N]) : kind_(Kind::Fixed), head_(literal, N - 1) {} // NOLINT
