@@ -3,6 +3,7 @@
 // What the chart tables are made of: rows keyed by dice results (or attack positions) written
 // as the printed tables write them, and the check that a table has exactly one row for each.
 
+#include <array>
 #include <cstdint>
 #include <iterator>
 #include <stdexcept>
@@ -77,6 +78,34 @@ template <class Rows> constexpr auto FindRow(const Rows& rows, int n) -> decltyp
 // miss is a die outside the table's range.
 template <class Rows> constexpr const auto& RowFor(const Rows& rows, int result) {
     if (const auto* row = FindRow(rows, result)) return *row;
+    throw std::out_of_range("no table row for " + std::to_string(result));
+}
+
+// Which row of a table holds each number 0..31 (NoRowHolds for none), worked out when the
+// program is compiled, so that the charts, rolled hundreds of times a mission, find a row at once.
+inline constexpr std::uint8_t NoRowHolds = 0xff;
+template <class Rows> constexpr std::array<std::uint8_t, 32> IndexOf(const Rows& rows) {
+    std::array<std::uint8_t, 32> index{};
+    for (std::uint8_t& slot : index)
+        slot = NoRowHolds;
+    std::uint8_t i = 0;
+    for (const auto& row : rows) {
+        for (int n = 0; n < 32; ++n)
+            if (row.On.Has(n)) index[static_cast<std::size_t>(n)] = i;
+        ++i;
+    }
+    return index;
+}
+template <const auto& Rows> inline constexpr std::array<std::uint8_t, 32> IndexOfRows = IndexOf(Rows);
+
+// FindRow and RowFor for a table the program is compiled with, by its index.
+template <const auto& Rows> constexpr auto FindRow(int n) -> decltype(&*std::begin(Rows)) {
+    if (n < 0 || n >= 32) return nullptr;
+    const std::uint8_t row = IndexOfRows<Rows>[static_cast<std::size_t>(n)];
+    return row == NoRowHolds ? nullptr : &Rows[row];
+}
+template <const auto& Rows> constexpr const auto& RowFor(int result) {
+    if (const auto* row = FindRow<Rows>(result)) return *row;
     throw std::out_of_range("no table row for " + std::to_string(result));
 }
 

@@ -89,13 +89,13 @@ int ChartFlakToHit(Game& game, std::string_view density) {
 }
 
 int ChartEffectOfFlak(Game& game) {
-    const int hits = RowFor(EffectOfFlakTable, game.RollDice("2d6", "Effect of Flak")).Hits;
+    const int hits = RowFor<EffectOfFlakTable>(game.RollDice("2d6", "Effect of Flak")).Hits;
     game.AddMessage("Total # of Flak Hits: ", hits);
     return hits;
 }
 
 void ChartAreaHitByFlak(Game& game) {
-    StrikeArea(game, RowFor(AreaHitByFlakTable, game.RollDice("2d6", "Area Hit by Flak")).Area);
+    StrikeArea(game, RowFor<AreaHitByFlakTable>(game.RollDice("2d6", "Area Hit by Flak")).Area);
 }
 
 } // namespace halvard

@@ -58,7 +58,7 @@ void ChartDefensiveFire(Game& game, int toHit, int gun, int fighter) {
 }
 
 int ChartEnemyToHit(int position, int damageLevel) {
-    const EnemyToHitRow* row = FindRow(EnemyToHitTable, position);
+    const EnemyToHitRow* row = FindRow<EnemyToHitTable>(position);
     if (row == nullptr) return 0;
     return std::min(row->ToHit + std::max(damageLevel, 0), 6);
 }

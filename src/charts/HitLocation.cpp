@@ -60,7 +60,7 @@ void StrikeArea(Game& game, HitArea area) {
 
 void ChartAreaDamage(Game& game, int attackPos) {
     const int roll = game.RollDice("2d6", "Area Damage");
-    if (const AreaDamageRow* row = FindRow(AreaDamageTable, attackPos))
+    if (const AreaDamageRow* row = FindRow<AreaDamageTable>(attackPos))
         StrikeArea(game, row->ByRoll[static_cast<std::size_t>(roll - 2)]);
 }
 

@@ -98,17 +98,17 @@ void ChartWaveGeneration(Game& game) {
 void ChartSuccessiveAttack(Game& game) {
     for (FighterRecord& fighter : game.Fighters)
         fighter.AttackPos =
-            RowFor(SuccessiveAttackTable, game.RollDice("2d6", "Successive Att. Position")).Position;
+            RowFor<SuccessiveAttackTable>(game.RollDice("2d6", "Successive Att. Position")).Position;
 }
 
 int ChartShellHits(Game& game, int fighter) {
     const int position = game.Fighters[fighter].AttackPos;
     const FixedText<5> type = game.Fighters[fighter].FighterType;
 
-    const ShellHitsRow& row = RowFor(ShellHitsTable, game.RollDice("2d6", "Shell Hits"));
+    const ShellHitsRow& row = RowFor<ShellHitsTable>(game.RollDice("2d6", "Shell Hits"));
     int hits = 0;
-    for (std::size_t group = 0; group < std::size(ShellHitGroups); ++group)
-        if (ShellHitGroups[group].On.Has(position)) hits = row.ByGroup[group];
+    if (const PositionGroup* group = FindRow<ShellHitGroups>(position))
+        hits = row.ByGroup[static_cast<std::size_t>(group - std::begin(ShellHitGroups))];
 
     if (type == "Me110") hits += 1;
     if (type == "FW190") hits = hits * 3 / 2;

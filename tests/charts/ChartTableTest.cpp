@@ -26,6 +26,15 @@ TEST(Results, ReadsTheTablesNotation) {
     EXPECT_FALSE(mixed.Has(32));
 }
 
+constexpr std::array<Row, 3> Whole = {{{"1-2"}, {"3, 5"}, {"4, 6"}}};
+
+TEST(FindRow, ByTheCompiledIndexFindsWhatTheRowsSay) {
+    for (int n = -1; n <= 32; ++n)
+        EXPECT_EQ(FindRow<Whole>(n), FindRow(Whole, n)) << n;
+    EXPECT_EQ(&RowFor<Whole>(6), &Whole[2]);
+    EXPECT_THROW(RowFor<Whole>(0), std::out_of_range);
+}
+
 TEST(CoversEachOnce, FindsGapsOverlapsAndStrays) {
     constexpr std::array<Row, 3> whole = {{{"1-2"}, {"3, 5"}, {"4, 6"}}};
     constexpr std::array<Row, 2> gap = {{{"1-2"}, {"4-6"}}};
