@@ -59,11 +59,8 @@ template <std::size_t N> class ShortText {
   public:
     ShortText() = default;
     ShortText(std::string_view text) { Assign(text); } // NOLINT: assignment from text is the point
-
-    ShortText& operator=(std::string_view text) {
-        Assign(text);
-        return *this;
-    }
+    ShortText(const char* text) : ShortText(std::string_view(text)) {}        // NOLINT
+    ShortText(const std::string& text) : ShortText(std::string_view(text)) {} // NOLINT
 
     std::string_view View() const { return {chars_.data(), size_}; }
     operator std::string_view() const { return View(); } // NOLINT
@@ -71,6 +68,10 @@ template <std::size_t N> class ShortText {
 
     friend bool operator==(const ShortText& a, const ShortText& b) { return a.View() == b.View(); }
     friend bool operator==(const ShortText& a, std::string_view b) { return a.View() == b; }
+    friend bool operator==(const ShortText& a, const char* b) { return a.View() == std::string_view(b); }
+    friend bool operator==(const ShortText& a, const std::string& b) {
+        return a.View() == std::string_view(b);
+    }
     friend std::ostream& operator<<(std::ostream& out, const ShortText& text) { return out << text.View(); }
 
   private:

@@ -156,7 +156,7 @@ struct CrewRecord {
 };
 
 struct GunRecord {
-    std::string Status; // "OK" or "Out"
+    ShortText<3> Status; // "OK" or "Out"
     int Ammo = 0;
     int Gunner = 0; // crew member manning the gun; 0 = unmanned
 

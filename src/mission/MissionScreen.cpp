@@ -501,7 +501,7 @@ void MissionScreen::ShowGuns() {
         Colour colour;
         if (gun.Ammo == 0)
             colour = Colour::Orange;
-        else if (Is(gun.Status, "Out"))
+        else if (gun.Status == "Out")
             colour = Colour::Red;
         else if (gun.Gunner == 0)
             colour = Colour::Blue;

@@ -775,7 +775,7 @@ TEST_F(MissionScreenTest, TheGunPanelShowsTheWorstOfEachGun) {
         {{"Out", 7, 6}, Colour::Red},    {{"Out", 7, 0}, Colour::Red},   {{"OK", 7, 0}, Colour::Blue},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.gun.Status + " ammo " + std::to_string(c.gun.Ammo) + " gunner " +
+        SCOPED_TRACE(std::string(c.gun.Status.View()) + " ammo " + std::to_string(c.gun.Ammo) + " gunner " +
                      std::to_string(c.gun.Gunner));
         MissionScreen fresh(*game);
         game->Guns[6] = c.gun;

@@ -20,7 +20,8 @@ Mark MarkFrom(std::string_view text) {
     if (text == "XXX") return {Mark::Kind::Missed};
     const std::size_t slash = text.find('/');
     if (slash == std::string_view::npos) throw std::invalid_argument("no mark reads " + std::string(text));
-    return Mark::Aim(std::stoi(std::string(text.substr(0, slash))), std::stoi(std::string(text.substr(slash + 1))));
+    return Mark::Aim(std::stoi(std::string(text.substr(0, slash))),
+                     std::stoi(std::string(text.substr(slash + 1))));
 }
 
 std::string ReadFile(const std::filesystem::path& file) {
@@ -186,8 +187,8 @@ std::string Describe(const GameState& state) {
     }
     for (int g = FirstGun; g <= LastGun; ++g) {
         const GunRecord& gun = state.Guns[g];
-        line("Guns[" + std::to_string(g) + "]=" + gun.Status + " ammo " + std::to_string(gun.Ammo) +
-             " gunner " + std::to_string(gun.Gunner));
+        line("Guns[" + std::to_string(g) + "]=" + std::string(gun.Status.View()) + " ammo " +
+             std::to_string(gun.Ammo) + " gunner " + std::to_string(gun.Gunner));
     }
     VisitDamageFields(state.Damage, [&line](std::string_view name, const auto& value) {
         using Value = std::decay_t<decltype(value)>;
