@@ -73,8 +73,8 @@ std::string_view ChartBombRun(Game& game, int extraPenalty) {
 
 int ChartBombPercentage(Game& game, std::string_view bombRun) {
     const int roll = game.RollDice("2d6", "Bomb Percentage");
-    int percentage =
-        RowFor(bombRun == "On" ? std::span<const PercentageRow>(OnTarget) : OffTarget, roll).Percentage;
+    const PercentageRow& row = bombRun == "On" ? RowFor<OnTarget>(roll) : RowFor<OffTarget>(roll);
+    int percentage = row.Percentage;
     if (percentage == BonusRoll) percentage = 88 + game.RollDice("2d6", "Bom Pct Bonus");
     game.AddMessage("Bomb Percentage: ", percentage);
     return percentage;

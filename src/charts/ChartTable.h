@@ -67,27 +67,18 @@ template <class Rows> constexpr bool CoversEachOnce(const Rows& rows, int low, i
     return seen == wanted;
 }
 
-// The row that holds a number, or nullptr.
-template <class Rows> constexpr auto FindRow(const Rows& rows, int n) -> decltype(&*std::begin(rows)) {
-    for (const auto& row : rows)
-        if (row.On.Has(n)) return &row;
-    return nullptr;
-}
-
-// The row that holds a die result. Every table is checked complete when it is built, so a
-// miss is a die outside the table's range.
-template <class Rows> constexpr const auto& RowFor(const Rows& rows, int result) {
-    if (const auto* row = FindRow(rows, result)) return *row;
-    throw std::out_of_range("no table row for " + std::to_string(result));
-}
-
 // Which row of a table holds each number 0..31 (NoRowHolds for none), worked out when the
 // program is compiled, so that the charts, rolled hundreds of times a mission, find a row at once.
+using RowIndex = std::array<std::uint8_t, 32>;
 inline constexpr std::uint8_t NoRowHolds = 0xff;
-template <class Rows> constexpr std::array<std::uint8_t, 32> IndexOf(const Rows& rows) {
-    std::array<std::uint8_t, 32> index{};
+inline constexpr RowIndex NoRows = [] {
+    RowIndex index{};
     for (std::uint8_t& slot : index)
         slot = NoRowHolds;
+    return index;
+}();
+template <class Rows> constexpr RowIndex IndexOf(const Rows& rows) {
+    RowIndex index = NoRows;
     std::uint8_t i = 0;
     for (const auto& row : rows) {
         for (int n = 0; n < 32; ++n)
@@ -96,17 +87,30 @@ template <class Rows> constexpr std::array<std::uint8_t, 32> IndexOf(const Rows&
     }
     return index;
 }
-template <const auto& Rows> inline constexpr std::array<std::uint8_t, 32> IndexOfRows = IndexOf(Rows);
+template <const auto& Rows> inline constexpr RowIndex IndexOfRows = IndexOf(Rows);
 
-// FindRow and RowFor for a table the program is compiled with, by its index.
+// The row of a table that holds a number, by the table's index; nullptr for none.
+template <class Rows>
+constexpr auto FindRow(const Rows& rows, const RowIndex& index, int n) -> decltype(&*std::begin(rows)) {
+    if (n < 0 || n >= static_cast<int>(index.size())) return nullptr;
+    // NoRowHolds is beyond every table's rows.
+    const std::size_t row = index[static_cast<std::size_t>(n)];
+    return row < std::size(rows) ? &rows[row] : nullptr;
+}
+
+// The row that holds a die result. Every table is checked complete when it is built, so a
+// miss is a die outside the table's range.
+template <class Rows> constexpr const auto& RowFor(const Rows& rows, const RowIndex& index, int result) {
+    if (const auto* row = FindRow(rows, index, result)) return *row;
+    throw std::out_of_range("no table row for " + std::to_string(result));
+}
+
+// The same for a table the program is compiled with, whose index is made with it.
 template <const auto& Rows> constexpr auto FindRow(int n) -> decltype(&*std::begin(Rows)) {
-    if (n < 0 || n >= 32) return nullptr;
-    const std::uint8_t row = IndexOfRows<Rows>[static_cast<std::size_t>(n)];
-    return row == NoRowHolds ? nullptr : &Rows[row];
+    return FindRow(Rows, IndexOfRows<Rows>, n);
 }
 template <const auto& Rows> constexpr const auto& RowFor(int result) {
-    if (const auto* row = FindRow<Rows>(result)) return *row;
-    throw std::out_of_range("no table row for " + std::to_string(result));
+    return RowFor(Rows, IndexOfRows<Rows>, result);
 }
 
 } // namespace halvard

@@ -44,17 +44,6 @@ struct HitState {
     OutcomeText outcome;
 };
 
-// The row a die result leads to. Every table is checked complete when it is built, so a miss is
-// a die outside the table's range.
-const Row& RowOf(std::span<const Row> rows, const RowIndex& index, int result) {
-    const std::uint8_t row = result >= 0 && result < static_cast<int>(index.size())
-                                 ? index[static_cast<std::size_t>(result)]
-                                 : NoRow;
-    if (row == NoRow) [[unlikely]]
-        throw std::out_of_range("no table row for " + std::to_string(result));
-    return rows[row];
-}
-
 std::string& EngineStatusOf(DamageRecord& damage, int engine) {
     switch (engine) {
     case 1: return damage.Engine1Status;
@@ -148,7 +137,7 @@ bool Apply(Game& game, const Effect& effect, HitState& hit) {
 void Resolve(Game& game, const Table& table) {
     HitState hit(!game.Messages.Unseen());
     hit.label = table.Label;
-    const Row* row = &RowOf(table.Rows, table.ByTotal, game.RollDice("2d6", table.Label));
+    const Row* row = &RowFor(table.Rows, table.ByTotal, game.RollDice("2d6", table.Label));
     for (;;) {
         if (!row->Area.empty()) hit.area = row->Area;
         hit.outcome.Append(row->Outcome);
@@ -162,7 +151,7 @@ void Resolve(Game& game, const Table& table) {
             break;
         }
         hit.label = sub.Label;
-        row = &RowOf(sub.Rows, sub.ByFace, game.RollDice("1d6", sub.Label));
+        row = &RowFor(sub.Rows, sub.ByFace, game.RollDice("1d6", sub.Label));
     }
 
     if (hit.area == "Superficial Damage")

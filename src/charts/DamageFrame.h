@@ -96,25 +96,13 @@ constexpr Effect Lose(Outcome how) {
 
 struct Row;
 
-// Which row each die result 0..12 leads to, worked out when the program is compiled; a result
-// outside the rows leads to NoRow.
-using RowIndex = std::array<std::uint8_t, 13>;
-inline constexpr std::uint8_t NoRow = 0xff;
-inline constexpr RowIndex NoRows = [] {
-    RowIndex index{};
-    for (std::uint8_t& slot : index)
-        slot = NoRow;
-    return index;
-}();
-constexpr RowIndex IndexRows(std::span<const Row> rows);
-
 struct SubTable {
     std::string_view Label; // "Damage Nose: 3"
     std::span<const Row> Rows;
     // The sub-table is rolled only while this flag is True; otherwise the outcome is Otherwise.
     bool DamageRecord::*OnlyWhile = nullptr;
     std::string_view Otherwise{};
-    RowIndex ByFace = IndexRows(Rows);
+    RowIndex ByFace = IndexOf(Rows);
 };
 
 // What a row without a sub-table leads to. Rows point here rather than hold a null pointer, so
@@ -133,16 +121,8 @@ struct Table {
     std::string_view Label;  // "Damage Nose", the label of the 2d6
     std::string_view Prefix; // "  NOSE: ", which begins the line
     std::span<const Row> Rows;
-    RowIndex ByTotal = IndexRows(Rows);
+    RowIndex ByTotal = IndexOf(Rows);
 };
-
-constexpr RowIndex IndexRows(std::span<const Row> rows) {
-    RowIndex index = NoRows;
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        for (std::size_t result = 0; result < index.size(); ++result)
-            if (rows[row].On.Has(static_cast<int>(result))) index[result] = static_cast<std::uint8_t>(row);
-    return index;
-}
 
 constexpr bool EachFaceOnce(const SubTable& table) {
     if (!CoversEachOnce(table.Rows, 1, 6)) return false;
