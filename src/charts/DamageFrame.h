@@ -96,13 +96,16 @@ constexpr Effect Lose(Outcome how) {
 
 struct Row;
 
+// The index of a table's rows (IndexOf), made where Row is complete.
+constexpr RowIndex IndexRows(std::span<const Row> rows);
+
 struct SubTable {
     std::string_view Label; // "Damage Nose: 3"
     std::span<const Row> Rows;
     // The sub-table is rolled only while this flag is True; otherwise the outcome is Otherwise.
     bool DamageRecord::*OnlyWhile = nullptr;
     std::string_view Otherwise{};
-    RowIndex ByFace = IndexOf(Rows);
+    RowIndex ByFace = IndexRows(Rows);
 };
 
 // What a row without a sub-table leads to. Rows point here rather than hold a null pointer, so
@@ -121,8 +124,12 @@ struct Table {
     std::string_view Label;  // "Damage Nose", the label of the 2d6
     std::string_view Prefix; // "  NOSE: ", which begins the line
     std::span<const Row> Rows;
-    RowIndex ByTotal = IndexOf(Rows);
+    RowIndex ByTotal = IndexRows(Rows);
 };
+
+constexpr RowIndex IndexRows(std::span<const Row> rows) {
+    return IndexOf(rows);
+}
 
 constexpr bool EachFaceOnce(const SubTable& table) {
     if (!CoversEachOnce(table.Rows, 1, 6)) return false;
