@@ -124,6 +124,7 @@ TEST_F(MissionScreenTest, LoadingClearsWhatAMissionLeftByOkBehindAndShowsTheNewO
     waves.lblMiscWave.Caption = "Remove 1 Enemy Fighters";
     waves.Row[1].lblToHit.Tag = {Mark::Kind::ChasedOff};
     game->Mission.SuccessiveAttacks = 2;
+    game->Mission.Ending = Outcome::BailedOut;
     game->SelectedTarget = "Cherbourg";
     game->Mission.MissionNo = 8;
     const std::vector<Roll> setup = {{"1d6", 5, "Squadron Roll"}, {"2d6", 2, "Formation Roll"},
@@ -137,6 +138,7 @@ TEST_F(MissionScreenTest, LoadingClearsWhatAMissionLeftByOkBehindAndShowsTheNewO
 
     EXPECT_EQ(Since(log->Rolls, rolled), LinesFor(setup));
     EXPECT_EQ(game->Messages.Count(), 0u);
+    EXPECT_EQ(game->Mission.Ending, std::nullopt);
     EXPECT_EQ(waves, WavePanel{});
     EXPECT_EQ(game->Fighters.UpperBound(), 0);
     EXPECT_EQ(game->Mission.SuccessiveAttacks, 0);
@@ -396,6 +398,23 @@ TEST_F(MissionScreenTest, AFlakWoundShowsOnTheCrewPanelRightAfterThePress) {
     EXPECT_EQ(screen->lblCrewWound[5].Caption, "SW");
     EXPECT_EQ(screen->lblCrewPos[5].ForeColour, Colour::Red);
     EXPECT_EQ(screen->lblGun[5].ForeColour, Colour::Blue) << "the radio gun lost its gunner";
+}
+
+TEST_F(MissionScreenTest, APressThatLeavesNoOneAliveEndsTheMissionUnlessALossCameFirst) {
+    const std::optional<Outcome> before[] = {std::nullopt, Outcome::BailedOut};
+    for (const std::optional<Outcome> ending : before) {
+        Enter({.phase = phase::LeavingTheZone, .zone = 3});
+        game->Mission.Ending = ending;
+        for (int member = 1; member <= CrewCount; ++member)
+            game->Crew[member].Wound = member == CrewCount && !ending ? 3 : Killed;
+        if (!ending) {
+            Press();
+            EXPECT_EQ(game->Mission.Ending, std::nullopt) << "the tail gunner lives";
+            game->Crew[CrewCount].Wound = Killed;
+        }
+        Press();
+        EXPECT_EQ(game->Mission.Ending, ending.value_or(Outcome::CrewKilled));
+    }
 }
 
 TEST_F(MissionScreenTest, TheWavePanelShowsOnlyWhileAWaveIsFought) {
