@@ -2,7 +2,6 @@
 
 #include "Digits.h"
 
-#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
