@@ -64,7 +64,6 @@ template <std::size_t N> class ShortText {
 
     std::string_view View() const { return {chars_.data(), size_}; }
     operator std::string_view() const { return View(); } // NOLINT
-    bool empty() const { return size_ == 0; }
 
     friend bool operator==(const ShortText& a, const ShortText& b) { return a.View() == b.View(); }
     friend bool operator==(const ShortText& a, std::string_view b) { return a.View() == b; }

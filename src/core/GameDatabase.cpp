@@ -225,8 +225,8 @@ void ReadGunnery(SQLite::Database& db, const std::filesystem::path& file,
         row.Me109 = reader.Integer("Me109", 0, 6);
         row.Me110 = reader.Integer("Me110", 0, 6);
         row.FW190 = reader.Integer("FW190", 0, 6);
-        gunnery[GameDatabase::GunnerySlot(gun, position)] =
-            row; // a later row for the same gun and position wins
+        // A later row for the same gun and position wins.
+        gunnery[GameDatabase::GunnerySlot(gun, position)] = row;
     }
 }
 

@@ -91,7 +91,7 @@ class MissionScreen {
     // whenever the guns are assigned.
     bool GunReady(int gun) const {
         const GunRecord& record = game_.Guns[gun];
-        return std::string_view(record.Status) == "OK" && record.Ammo >= 1 && record.Gunner >= 1;
+        return record.Status == "OK" && record.Ammo >= 1 && record.Gunner >= 1;
     }
     // Whether the fighter cover can chase fighter i of the wave off.
     bool CanBeChasedOff(int fighter) const;
