@@ -50,7 +50,7 @@ void ChartDefensiveFire(Game& game, int toHit, int gun, int fighter) {
     FighterRecord& target = game.Fighters[fighter];
     int roll = game.RollDice("1d6", "Damage");
     if (gun >= TopTurret) roll += 1;
-    if (target.FighterType == "FW190") roll -= 1;
+    if (target.FighterType == FighterType::FW190) roll -= 1;
     target.DamageLevel += DamageAdded(roll);
 
     game.AddMessage(gunName, " Hits ", target.FighterType.View(), " at ",

@@ -21,7 +21,7 @@ class GunSight {
         if (gunner != 0 && game.Crew[gunner].Wound == 2) override_ = 6;
     }
 
-    int ToHit(int position, std::string_view fighterType) const {
+    int ToHit(int position, FighterType fighterType) const {
         const GunneryRow* row = game_.Database.Gunnery(gun_, position);
         if (row == nullptr) return 0;
         return override_ != 0 ? override_ : row->For(fighterType);
@@ -33,7 +33,7 @@ class GunSight {
     int override_ = 0; // the number the gun needs whatever the table says, if any
 };
 
-inline int ChartGunnery(const Game& game, int gun, int position, std::string_view fighterType) {
+inline int ChartGunnery(const Game& game, int gun, int position, FighterType fighterType) {
     return GunSight(game, gun).ToHit(position, fighterType);
 }
 

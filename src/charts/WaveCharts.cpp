@@ -65,7 +65,7 @@ constexpr ShellHitsRow ShellHitsTable[] = {
 static_assert(CoversEachOnce(ShellHitsTable, 2, 12));
 // clang-format on
 
-void AddFighter(Game& game, std::string_view type, int position, std::string_view special) {
+void AddFighter(Game& game, FighterType type, int position, std::string_view special) {
     FighterRecord& fighter = game.Fighters.Add();
     fighter.FighterType = type;
     fighter.AttackPos = position;
@@ -87,8 +87,8 @@ void ChartWaveGeneration(Game& game) {
         game.AddMessage("No Attackers");
     } else {
         // A bomber at the head or the tail of the formation draws one more fighter.
-        if (game.Mission.FormationPos == "Lead Bomber") AddFighter(game, "Me109", 1, "");
-        if (game.Mission.FormationPos == "Tail Bomber") AddFighter(game, "Me109", 10, "");
+        if (game.Mission.FormationPos == "Lead Bomber") AddFighter(game, FighterType::Me109, 1, "");
+        if (game.Mission.FormationPos == "Tail Bomber") AddFighter(game, FighterType::Me109, 10, "");
         for (const WaveSelectionRow& row : game.Database.WaveRows(roll))
             AddFighter(game, row.Type, row.Position, row.Special ? std::string_view(*row.Special) : " ");
     }
@@ -103,15 +103,15 @@ void ChartSuccessiveAttack(Game& game) {
 
 int ChartShellHits(Game& game, int fighter) {
     const int position = game.Fighters[fighter].AttackPos;
-    const FixedText<5> type = game.Fighters[fighter].FighterType;
+    const FighterType type = game.Fighters[fighter].FighterType;
 
     const ShellHitsRow& row = RowFor<ShellHitsTable>(game.RollDice("2d6", "Shell Hits"));
     int hits = 0;
     if (const PositionGroup* group = FindRow<ShellHitGroups>(position))
         hits = row.ByGroup[static_cast<std::size_t>(group - std::begin(ShellHitGroups))];
 
-    if (type == "Me110") hits += 1;
-    if (type == "FW190") hits = hits * 3 / 2;
+    if (type == FighterType::Me110) hits += 1;
+    if (type == FighterType::FW190) hits = hits * 3 / 2;
     return hits;
 }
 

@@ -105,7 +105,7 @@ json MissionScreenJson(const MissionScreen& screen, const Game& game) {
 json StateJson(const GameState& state) {
     json fighters = json::array();
     for (const FighterRecord& fighter : state.Fighters)
-        fighters.push_back({{"FighterType", fighter.FighterType.WithoutNul()},
+        fighters.push_back({{"FighterType", std::string(fighter.FighterType.View())},
                             {"AttackPos", fighter.AttackPos},
                             {"DamageLevel", fighter.DamageLevel},
                             {"Special", fighter.Special.View()}});

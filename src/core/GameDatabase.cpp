@@ -195,9 +195,9 @@ void ReadWaveSelection(SQLite::Database& db, const std::filesystem::path& file,
             reader.Fail("Roll " + std::to_string(roll) +
                         " is never looked up (no attackers or roll again) and must have no rows");
         WaveSelectionRow row;
-        row.Type = reader.Text("Type");
-        if (row.Type != "Me109" && row.Type != "Me110" && row.Type != "FW190")
-            reader.Fail("Type " + row.Type + " is not Me109, Me110 or FW190");
+        const std::string type = reader.Text("Type");
+        row.Type = FighterType::Named(type);
+        if (row.Type == FighterType::None) reader.Fail("Type " + type + " is not Me109, Me110 or FW190");
         row.Position = reader.Integer("Position", 1, 20);
         if (!reader.IsNull("Special")) {
             row.Special = reader.Text("Special");
@@ -272,7 +272,7 @@ std::span<const WaveSelectionRow> GameDatabase::WaveRows(int roll) const {
 
 int GameDatabase::ToHit(int gun, int position, std::string_view fighterType) const {
     const GunneryRow* row = Gunnery(gun, position);
-    return row ? row->For(fighterType) : 0;
+    return row ? row->For(FighterType::Named(fighterType)) : 0;
 }
 
 } // namespace halvard

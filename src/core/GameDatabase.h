@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FighterType.h"
 #include "IndexedArray.h"
 
 #include <array>
@@ -30,7 +31,7 @@ struct TargetRow {
 };
 
 struct WaveSelectionRow {
-    std::string Type; // "Me109", "Me110" or "FW190"
+    FighterType Type;
     int Position = 0; // 1..20
     std::optional<std::string> Special;
 };
@@ -45,11 +46,14 @@ struct GunneryRow {
     int Me110 = 0;
     int FW190 = 0;
 
-    // The to-hit number against a fighter type (compared exactly); 0 for any other type.
-    int For(std::string_view fighterType) const {
-        if (fighterType == "Me109") return Me109;
-        if (fighterType == "Me110") return Me110;
-        if (fighterType == "FW190") return FW190;
+    // The to-hit number against a fighter type; 0 for a fighter of none.
+    int For(FighterType type) const {
+        switch (type.What()) {
+        case FighterType::Me109: return Me109;
+        case FighterType::Me110: return Me110;
+        case FighterType::FW190: return FW190;
+        case FighterType::None: break;
+        }
         return 0;
     }
 };

@@ -3,6 +3,7 @@
 // The mission state: every record of the game under the names the charts and screens use.
 // Start values are those of a fresh run: zeros, False, empty texts, NUL-filled fixed texts.
 
+#include "FighterType.h"
 #include "FixedText.h"
 #include "IndexedArray.h"
 
@@ -22,7 +23,7 @@ constexpr int AttackPositions = 20;
 constexpr int WaveRows = 6;
 
 struct FighterRecord {
-    FixedText<5> FighterType;
+    halvard::FighterType FighterType;
     int AttackPos = 0;
     int DamageLevel = 0;  // 0 none, 1 "FCA", 2 "FBOA", 3 or more destroyed
     ShortText<2> Special; // " " for an unmarked fighter, "" for the extra lead/tail fighter

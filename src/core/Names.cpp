@@ -26,12 +26,7 @@ void ShowWave(Game& game) {
             continue;
         }
         const FighterRecord& fighter = game.Fighters[i];
-        const std::string_view type = fighter.FighterType.View();
-        const auto known = std::find(names::FighterTypes.begin(), names::FighterTypes.end(), type);
-        if (known != names::FighterTypes.end())
-            row.lblType.Caption.SetFixed(*known);
-        else
-            row.lblType.Caption = type;
+        row.lblType.Caption.SetFixed(fighter.FighterType.View());
         row.lblPosition.Caption.SetFixed(NoToString(fighter.AttackPos, "PosNoToString"),
                                          SpecialMarker(fighter.Special));
     }

@@ -34,9 +34,6 @@ inline constexpr std::array<std::string_view, 21> Positions = {
     "Vertical Dive",  // 20
 };
 
-// The fighter types of the game database, as the wave panel names them.
-inline constexpr std::array<std::string_view, 3> FighterTypes = {"Me109", "Me110", "FW190"};
-
 inline constexpr std::array<std::string_view, 11> Guns = {
     "",                    //
     "",                    //

@@ -50,8 +50,7 @@ std::string Unsound(const GameDatabase& database) {
         if (IsNoAttackerRoll(roll) ? !rows.empty() : rows.empty() || rows.size() > 5)
             return "roll " + std::to_string(roll) + " has " + std::to_string(rows.size()) + " fighters";
         for (const WaveSelectionRow& row : rows) {
-            if (row.Type != "Me109" && row.Type != "Me110" && row.Type != "FW190")
-                return "fighter type " + row.Type;
+            if (row.Type == FighterType::None) return "a fighter without a type";
             if (row.Position < 1 || row.Position > 20)
                 return "attack position " + std::to_string(row.Position);
             if (row.Special && *row.Special != "B" && *row.Special != "D" && *row.Special != "E")

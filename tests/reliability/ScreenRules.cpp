@@ -11,7 +11,7 @@ namespace halvard::test {
 
 int RuleChecker::ToHit(int gun, int fighter) const {
     const FighterRecord& record = game_.Fighters[fighter];
-    return ChartGunnery(game_, gun, record.AttackPos, record.FighterType.View());
+    return ChartGunnery(game_, gun, record.AttackPos, record.FighterType);
 }
 
 bool RuleChecker::Selectable(int gun) const {
