@@ -65,7 +65,7 @@ constexpr ShellHitsRow ShellHitsTable[] = {
 static_assert(CoversEachOnce(ShellHitsTable, 2, 12));
 // clang-format on
 
-void AddFighter(Game& game, FighterType type, int position, std::string_view special) {
+void AddFighter(Game& game, FighterType type, int position, FighterSpecial special) {
     FighterRecord& fighter = game.Fighters.Add();
     fighter.FighterType = type;
     fighter.AttackPos = position;
@@ -87,10 +87,10 @@ void ChartWaveGeneration(Game& game) {
         game.AddMessage("No Attackers");
     } else {
         // A bomber at the head or the tail of the formation draws one more fighter.
-        if (game.Mission.FormationPos == "Lead Bomber") AddFighter(game, FighterType::Me109, 1, "");
-        if (game.Mission.FormationPos == "Tail Bomber") AddFighter(game, FighterType::Me109, 10, "");
+        if (game.Mission.FormationPos == "Lead Bomber") AddFighter(game, FighterType::Me109, 1, FighterSpecial::Extra);
+        if (game.Mission.FormationPos == "Tail Bomber") AddFighter(game, FighterType::Me109, 10, FighterSpecial::Extra);
         for (const WaveSelectionRow& row : game.Database.WaveRows(roll))
-            AddFighter(game, row.Type, row.Position, row.Special ? std::string_view(*row.Special) : " ");
+            AddFighter(game, row.Type, row.Position, row.Special);
     }
     ShowWave(game);
 }

@@ -48,4 +48,43 @@ class FighterType {
     Kind kind_ = None;
 };
 
+// A fighter's special marking: none (" "), the database's "B", "D" or "E", or, for the extra
+// fighter a lead or tail bomber draws, the empty text; a record never given one has that too.
+// A value, for the cover and the wave panel ask it of every fighter; it reads and compares as
+// its text.
+class FighterSpecial {
+  public:
+    enum Kind : std::uint8_t { Extra, Unmarked, B, D, E };
+
+    constexpr FighterSpecial() = default;
+    constexpr FighterSpecial(Kind kind) : kind_(kind) {} // NOLINT: a kind is a marking
+    // By its text; any other text is refused with std::invalid_argument.
+    FighterSpecial(std::string_view text) : kind_(Named(text)) {} // NOLINT: so is its text
+    FighterSpecial(const char* text) : FighterSpecial(std::string_view(text)) {}        // NOLINT
+    FighterSpecial(const std::string& text) : FighterSpecial(std::string_view(text)) {} // NOLINT
+
+    constexpr Kind What() const { return kind_; }
+    constexpr std::string_view View() const { return Texts[kind_]; }
+
+    friend constexpr bool operator==(FighterSpecial, FighterSpecial) = default;
+    friend constexpr bool operator==(FighterSpecial special, Kind kind) { return special.kind_ == kind; }
+    friend constexpr bool operator==(FighterSpecial special, std::string_view text) {
+        return special.View() == text;
+    }
+    friend constexpr bool operator==(FighterSpecial special, const char* text) {
+        return special.View() == std::string_view(text);
+    }
+    friend std::ostream& operator<<(std::ostream& out, FighterSpecial special) { return out << special.View(); }
+
+  private:
+    static Kind Named(std::string_view text) {
+        for (std::size_t kind = Extra; kind <= E; ++kind)
+            if (Texts[kind] == text) return static_cast<Kind>(kind);
+        throw std::invalid_argument("no fighter marking \"" + std::string(text) + "\"");
+    }
+
+    static constexpr std::array<std::string_view, 5> Texts = {"", " ", "B", "D", "E"};
+    Kind kind_ = Extra;
+};
+
 } // namespace halvard

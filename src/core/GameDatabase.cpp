@@ -200,9 +200,10 @@ void ReadWaveSelection(SQLite::Database& db, const std::filesystem::path& file,
         if (row.Type == FighterType::None) reader.Fail("Type " + type + " is not Me109, Me110 or FW190");
         row.Position = reader.Integer("Position", 1, 20);
         if (!reader.IsNull("Special")) {
-            row.Special = reader.Text("Special");
-            if (*row.Special != "B" && *row.Special != "D" && *row.Special != "E")
-                reader.Fail("Special " + *row.Special + " is not B, D or E");
+            const std::string special = reader.Text("Special");
+            if (special != "B" && special != "D" && special != "E")
+                reader.Fail("Special " + special + " is not B, D or E");
+            row.Special = special;
         }
         auto& rows = waves[static_cast<std::size_t>(roll)];
         if (rows.size() == MaxRowsPerRoll)

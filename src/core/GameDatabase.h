@@ -33,7 +33,7 @@ struct TargetRow {
 struct WaveSelectionRow {
     FighterType Type;
     int Position = 0; // 1..20
-    std::optional<std::string> Special;
+    FighterSpecial Special = FighterSpecial::Unmarked; // "B", "D", "E", or none
 };
 
 // 16, 26, 36, 46 and 56 bring no attackers and 66 rolls again: none of them has fighters.

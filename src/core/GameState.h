@@ -26,7 +26,7 @@ struct FighterRecord {
     halvard::FighterType FighterType;
     int AttackPos = 0;
     int DamageLevel = 0;  // 0 none, 1 "FCA", 2 "FBOA", 3 or more destroyed
-    ShortText<2> Special; // " " for an unmarked fighter, "" for the extra lead/tail fighter
+    FighterSpecial Special;
 
     friend bool operator==(const FighterRecord&, const FighterRecord&) = default;
 };

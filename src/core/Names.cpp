@@ -6,10 +6,14 @@
 
 namespace halvard {
 
-std::string_view SpecialMarker(std::string_view special) {
-    if (special == "B") return " (B)";
-    if (special == "D") return " (D)";
-    if (special == "E") return " (E)";
+std::string_view SpecialMarker(FighterSpecial special) {
+    switch (special.What()) {
+    case FighterSpecial::B: return " (B)";
+    case FighterSpecial::D: return " (D)";
+    case FighterSpecial::E: return " (E)";
+    case FighterSpecial::Extra:
+    case FighterSpecial::Unmarked: break;
+    }
     return {};
 }
 

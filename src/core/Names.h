@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FighterType.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -63,7 +65,7 @@ inline std::string_view NoToString(int number, std::string_view mode) {
 }
 
 // The suffix that marks a special fighter after its position: " (B)", " (D)", " (E)" or nothing.
-std::string_view SpecialMarker(std::string_view special);
+std::string_view SpecialMarker(FighterSpecial special);
 
 // Redraws the six fighter rows of the wave panel from the wave: type and position of each
 // fighter, the rest of the rows emptied, every to-hit cell back to the normal background.

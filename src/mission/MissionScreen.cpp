@@ -98,8 +98,8 @@ bool MissionScreen::FighterCoverAvailable() const {
 bool MissionScreen::CanBeChasedOff(int fighter) const {
     // Bombers' escorts ("B", "D", both) and the extra lead/tail fighter ("") stay whatever the
     // cover does.
-    const std::string_view special = game_.Fighters[fighter].Special;
-    return !(special.empty() || special == "B" || special == "D" || special == "BD");
+    const FighterSpecial::Kind special = game_.Fighters[fighter].Special.What();
+    return special == FighterSpecial::Unmarked || special == FighterSpecial::E;
 }
 
 void MissionScreen::cmdNextStep_Click() {

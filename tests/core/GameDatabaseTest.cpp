@@ -35,7 +35,7 @@ TEST(GameDatabase, ReadsTheTablesOfAValidFile) {
     EXPECT_EQ(wave[1].Type, "FW190");
     EXPECT_EQ(wave[1].Special, "B");
     EXPECT_EQ(wave[2].Position, 20);
-    EXPECT_FALSE(wave[2].Special.has_value());
+    EXPECT_EQ(wave[2].Special, FighterSpecial::Unmarked);
     for (int roll : {16, 26, 36, 46, 56, 66, 0, 99})
         EXPECT_TRUE(db.WaveRows(roll).empty()) << roll;
 

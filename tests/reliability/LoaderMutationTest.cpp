@@ -53,8 +53,7 @@ std::string Unsound(const GameDatabase& database) {
             if (row.Type == FighterType::None) return "a fighter without a type";
             if (row.Position < 1 || row.Position > 20)
                 return "attack position " + std::to_string(row.Position);
-            if (row.Special && *row.Special != "B" && *row.Special != "D" && *row.Special != "E")
-                return "special " + *row.Special;
+            if (row.Special == FighterSpecial::Extra) return "a fighter marked as the extra one";
         }
     }
     for (int gun = 2; gun <= 10; ++gun)

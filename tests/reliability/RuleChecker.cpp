@@ -32,7 +32,7 @@ Snapshot Take(const EntryFlow& flow, const Game& game) {
 } // namespace
 
 bool CanBeChasedOff(const FighterRecord& fighter) {
-    const std::string_view special = fighter.Special;
+    const std::string_view special = fighter.Special.View();
     return !(special.empty() || special == "B" || special == "D" || special == "BD");
 }
 

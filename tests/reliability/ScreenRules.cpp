@@ -127,7 +127,7 @@ void RuleChecker::CheckWave() const {
         const std::string name(PositionNames[static_cast<std::size_t>(fighter.AttackPos)]);
         const std::string shown = row.lblPosition.Caption.Text();
         Require(row.lblType.Caption == fighter.FighterType.View() &&
-                    (shown == name || shown == name + std::string(Marker(fighter.Special))),
+                    (shown == name || shown == name + std::string(Marker(fighter.Special.View()))),
                 "row ", i, " shows ", row.lblType.Caption, " at ", shown, " for fighter ",
                 fighter.FighterType.View(), " at ", name);
     }
