@@ -3,6 +3,7 @@
 #include "CampaignSession.h"
 #include "Game.h"
 #include "Journal.h"
+#include "Names.h"
 #include "Report.h"
 #include "Views.h"
 
@@ -313,9 +314,10 @@ void CliSession::ShowWave(bool always) {
     panel << "  -- wave --\n";
     for (int i = 1; i <= WaveRows; ++i) {
         const WaveRow& row = waves.Row[i];
-        if (row.lblType.Caption.empty()) continue;
+        const Caption type = ShownType(game_, i);
+        if (type.empty()) continue;
         panel << "  " << i << "  " << std::setw(2) << row.lblToHit.Caption << "  " << std::left
-              << std::setw(6) << row.lblType.Caption << std::setw(22) << row.lblPosition.Caption << std::right
+              << std::setw(6) << type << std::setw(22) << ShownPosition(game_, i) << std::right
               << CellMark(row.lblToHit.BackColour) << '\n';
     }
     if (!waves.lblMiscWave.Caption.empty()) panel << "  " << waves.lblMiscWave.Caption << '\n';

@@ -2,6 +2,7 @@
 
 #include "EntryFlow.h"
 #include "Game.h"
+#include "Names.h"
 #include "Tour.h"
 
 #include <iomanip>
@@ -62,13 +63,15 @@ json MissionJson(const MissionRecord& mission) {
 json MissionScreenJson(const MissionScreen& screen, const Game& game) {
     const WavePanel& waves = screen.fraWaves();
     json rows = json::array();
-    for (const WaveRow& row : waves.Row)
-        rows.push_back({{"type", row.lblType.Caption},
-                        {"position", row.lblPosition.Caption},
+    for (int i = 1; i <= WaveRows; ++i) {
+        const WaveRow& row = waves.Row[i];
+        rows.push_back({{"type", ShownType(game, i)},
+                        {"position", ShownPosition(game, i)},
                         {"skill", row.lblSkill.Caption},
                         {"toHit", row.lblToHit.Caption},
                         {"colour", ColourName(row.lblToHit.BackColour)},
                         {"mark", row.lblToHit.Tag}});
+    }
     json guns = json::array();
     for (const Label& counter : screen.lblGun)
         guns.push_back({{"text", counter.Caption},

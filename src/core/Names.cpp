@@ -18,22 +18,23 @@ std::string_view SpecialMarker(FighterSpecial special) {
 }
 
 void ShowWave(Game& game) {
-    // The panel has six rows; the database keeps every wave within them.
-    const int shown = std::min(game.Fighters.UpperBound(), WaveRows);
-    int i = 0;
-    for (WaveRow& row : game.Waves.Row) {
-        ++i;
+    for (WaveRow& row : game.Waves.Row)
         row.lblToHit.BackColour = Colour::Normal;
-        if (i > shown) {
-            row.lblType.Caption.clear();
-            row.lblPosition.Caption.clear();
-            continue;
-        }
-        const FighterRecord& fighter = game.Fighters[i];
-        row.lblType.Caption.SetFixed(fighter.FighterType.View());
-        row.lblPosition.Caption.SetFixed(NoToString(fighter.AttackPos, "PosNoToString"),
-                                         SpecialMarker(fighter.Special));
-    }
+    game.Waves.PositionsWithoutMarkers = false;
+}
+
+Caption ShownType(const Game& game, int row) {
+    Caption caption;
+    if (row >= 1 && row <= game.Fighters.UpperBound()) caption.SetFixed(game.Fighters[row].FighterType.View());
+    return caption;
+}
+
+Caption ShownPosition(const Game& game, int row) {
+    Caption caption;
+    if (row < 1 || row > game.Fighters.UpperBound()) return caption;
+    const FighterRecord& fighter = game.Fighters[row];
+    return caption.SetFixed(NoToString(fighter.AttackPos, "PosNoToString"),
+                            game.Waves.PositionsWithoutMarkers ? std::string_view() : SpecialMarker(fighter.Special));
 }
 
 } // namespace halvard

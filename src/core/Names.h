@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FighterType.h"
+#include "View.h"
 
 #include <array>
 #include <cstddef>
@@ -67,9 +68,15 @@ inline std::string_view NoToString(int number, std::string_view mode) {
 // The suffix that marks a special fighter after its position: " (B)", " (D)", " (E)" or nothing.
 std::string_view SpecialMarker(FighterSpecial special);
 
-// Redraws the six fighter rows of the wave panel from the wave: type and position of each
-// fighter, the rest of the rows emptied, every to-hit cell back to the normal background.
+// Redraws the six fighter rows of the wave panel after the wave has changed: every to-hit cell
+// back to the normal background, the positions with their markers.
 // The to-hit captions and marks belong to the wave handling and are left alone.
 void ShowWave(Game& game);
+
+// What the type and the position cell of a fighter row (1..6) of the wave panel show: the
+// fighter of that row as it stands, and nothing on a row beyond the wave. The position carries
+// the marker of a special fighter unless a successive attack has just named it.
+Caption ShownType(const Game& game, int row);
+Caption ShownPosition(const Game& game, int row);
 
 } // namespace halvard

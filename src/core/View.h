@@ -138,11 +138,11 @@ struct Label {
     friend bool operator==(const Label&, const Label&) = default;
 };
 
-// One fighter row of the wave panel.
+// One fighter row of the wave panel: the cells the wave handling writes. Its type and position
+// cells (lblType, lblPosition) show the wave as it stands, and are drawn from it when read
+// (ShownType, ShownPosition).
 struct WaveRow {
     Label lblToHit;
-    Label lblType;
-    Label lblPosition;
     Label lblSkill;
 
     friend bool operator==(const WaveRow&, const WaveRow&) = default;
@@ -153,14 +153,19 @@ struct WavePanel {
     bool Visible = false;
     IndexedArray<WaveRow, 1, 6> Row;
     Label lblMiscWave;
+    // A successive attack names the fighters' new positions alone, without the markers of
+    // special fighters, until the panel is next redrawn.
+    bool PositionsWithoutMarkers = false;
 
     // As a new panel.
     void Clear() {
         Visible = false;
-        for (WaveRow& row : Row)
-            for (Label* label : {&row.lblToHit, &row.lblType, &row.lblPosition, &row.lblSkill})
-                label->Clear();
+        for (WaveRow& row : Row) {
+            row.lblToHit.Clear();
+            row.lblSkill.Clear();
+        }
         lblMiscWave.Clear();
+        PositionsWithoutMarkers = false;
     }
 
     friend bool operator==(const WavePanel&, const WavePanel&) = default;

@@ -172,9 +172,7 @@ void MissionScreen::Step() {
     case phase::EnemyFire: EnemyFire(); break;
     case phase::SuccessiveAttack:
         ChartSuccessiveAttack(game_);
-        for (int i = 1; i <= FighterCount(); ++i)
-            fraWaves().Row[i].lblPosition.Caption.SetFixed(
-                NoToString(game_.Fighters[i].AttackPos, "PosNoToString"));
+        fraWaves().PositionsWithoutMarkers = true;
         break;
     case phase::WaveResolved:
         mission.SuccessiveAttacks = 0;

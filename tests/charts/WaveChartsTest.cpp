@@ -1,5 +1,6 @@
 #include "WaveCharts.h"
 
+#include "Names.h"
 #include "TestData.h"
 
 #include <gtest/gtest.h>
@@ -33,10 +34,9 @@ struct Fighter {
 void ExpectWave(const Game& game, const std::vector<Fighter>& wave) {
     ASSERT_EQ(game.Fighters.UpperBound(), static_cast<int>(wave.size()));
     for (int i = 1; i <= WaveRows; ++i) {
-        const WaveRow& row = game.Waves.Row[i];
         if (i > game.Fighters.UpperBound()) {
-            EXPECT_EQ(row.lblType.Caption, "") << "row " << i;
-            EXPECT_EQ(row.lblPosition.Caption, "") << "row " << i;
+            EXPECT_EQ(ShownType(game, i), "") << "row " << i;
+            EXPECT_EQ(ShownPosition(game, i), "") << "row " << i;
             continue;
         }
         const Fighter& expected = wave[static_cast<std::size_t>(i - 1)];
@@ -45,8 +45,8 @@ void ExpectWave(const Game& game, const std::vector<Fighter>& wave) {
         EXPECT_EQ(fighter.AttackPos, expected.position) << "fighter " << i;
         EXPECT_EQ(fighter.DamageLevel, 0) << "fighter " << i;
         EXPECT_EQ(fighter.Special, expected.special) << "fighter " << i;
-        EXPECT_EQ(row.lblType.Caption, expected.type) << "row " << i;
-        EXPECT_EQ(row.lblPosition.Caption, expected.shownPosition) << "row " << i;
+        EXPECT_EQ(ShownType(game, i), expected.type) << "row " << i;
+        EXPECT_EQ(ShownPosition(game, i), expected.shownPosition) << "row " << i;
     }
 }
 
@@ -82,7 +82,7 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsBringNone) {
         game->Mission.FormationPos = "Lead Bomber"; // no extra fighter without a wave
         // A wave left on the panel from before is cleared.
         game->Fighters.Add() = MakeFighter("FW190", 3, 0, " ");
-        game->Waves.Row[1].lblType.Caption = "FW190";
+        game->Waves.PositionsWithoutMarkers = true;
         game->Waves.Row[1].lblToHit.BackColour = Colour::Blue;
 
         ChartWaveGeneration(*game);
@@ -93,6 +93,7 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsBringNone) {
         EXPECT_EQ(game->Waves.lblMiscWave.Caption, "No Attackers");
         ExpectWave(*game, {});
         EXPECT_EQ(game->Waves.Row[1].lblToHit.BackColour, Colour::Normal);
+        EXPECT_FALSE(game->Waves.PositionsWithoutMarkers);
     }
 }
 

@@ -42,50 +42,38 @@ class ShowWaveTest : public ::testing::Test {
     }
 };
 
-TEST_F(ShowWaveTest, FillsOneRowPerFighterWithTypeAndMarkedPosition) {
+TEST_F(ShowWaveTest, EachRowShowsItsFighterWithTypeAndMarkedPosition) {
     AddFighter("FW190", 4, "D");
     AddFighter("Me109", 10, " ");
     AddFighter("Me110", 20, "");
     AddFighter("Me109", 1, "E");
     AddFighter("Me109", 2, "B");
-    ShowWave(game);
-    const auto& rows = game.Waves.Row;
-    EXPECT_EQ(rows[1].lblType.Caption, "FW190");
-    EXPECT_EQ(rows[1].lblPosition.Caption, "1:30 High (D)");
-    EXPECT_EQ(rows[2].lblPosition.Caption, "6 High") << "a blank Special adds no marker";
-    EXPECT_EQ(rows[3].lblPosition.Caption, "Vertical Dive");
-    EXPECT_EQ(rows[4].lblPosition.Caption, "12 High (E)");
-    EXPECT_EQ(rows[5].lblPosition.Caption, "12 Level (B)");
+    EXPECT_EQ(ShownType(game, 1), "FW190");
+    const char* const positions[] = {"", "1:30 High (D)", "6 High", "Vertical Dive", "12 High (E)", "12 Level (B)", ""};
     for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(rows[i].lblSkill.Caption, "");
-    EXPECT_EQ(rows[6].lblType.Caption, "");
+        EXPECT_EQ(ShownPosition(game, i), positions[i]) << "row " << i;
+    EXPECT_EQ(ShownType(game, 6), "") << "a row beyond the wave is empty";
+
+    // A successive attack names the new positions alone, until the panel is redrawn.
+    game.Waves.PositionsWithoutMarkers = true;
+    EXPECT_EQ(ShownPosition(game, 1), "1:30 High");
+    ShowWave(game);
+    EXPECT_EQ(ShownPosition(game, 1), "1:30 High (D)");
 }
 
-TEST_F(ShowWaveTest, ClearsLeftoverRowsAndBackgroundsButNotToHitCaptionsOrMarks) {
+TEST_F(ShowWaveTest, ClearsBackgroundsButNotToHitCaptionsOrMarks) {
     for (int i = 1; i <= 6; ++i) {
-        game.Waves.Row[i].lblType.Caption = "old";
-        game.Waves.Row[i].lblPosition.Caption = "old";
         game.Waves.Row[i].lblToHit.BackColour = Colour::Red;
         game.Waves.Row[i].lblToHit.Caption = "4";
         game.Waves.Row[i].lblToHit.Tag = {Mark::Kind::ChasedOff};
     }
     AddFighter("Me109", 1, " ");
-    AddFighter("Me109", 2, " ");
     ShowWave(game);
     for (int i = 1; i <= 6; ++i) {
         EXPECT_EQ(game.Waves.Row[i].lblToHit.BackColour, Colour::Normal) << i;
         EXPECT_EQ(game.Waves.Row[i].lblToHit.Caption, "4") << i;
         EXPECT_EQ(game.Waves.Row[i].lblToHit.Tag, "FC") << i;
     }
-    for (int i = 3; i <= 6; ++i) {
-        EXPECT_EQ(game.Waves.Row[i].lblType.Caption, "") << i;
-        EXPECT_EQ(game.Waves.Row[i].lblPosition.Caption, "") << i;
-    }
-
-    game.Fighters.Clear();
-    ShowWave(game);
-    for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(game.Waves.Row[i].lblType.Caption, "") << "an empty wave clears every row";
 }
 
 } // namespace

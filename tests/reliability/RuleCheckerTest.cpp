@@ -97,11 +97,13 @@ std::vector<Breakage> Breakages() {
              return true;
          },
          "does not show its mark"},
-        {"RowShowsAnotherPosition",
+        {"SuccessiveAttackShowsAMarker",
          [](EntryFlow& flow, Game& game, const Event& event, int before) {
-             if (!Stepped(flow, event, before, phase::CorvaneFire) || PhaseNow(flow) != phase::EnemyFire)
+             if (!Stepped(flow, event, before, phase::SuccessiveAttack) ||
+                 !(game.Fighters[1].Special == "B" || game.Fighters[1].Special == "D" ||
+                   game.Fighters[1].Special == "E"))
                  return false;
-             game.Waves.Row[1].lblPosition.Caption = "Vertical Dive?";
+             game.Waves.PositionsWithoutMarkers = false;
              return true;
          },
          "row 1 shows"},

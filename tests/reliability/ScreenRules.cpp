@@ -3,6 +3,7 @@
 // the marks and aims of the removal and the gun assignment.
 
 #include "Gunnery.h"
+#include "Names.h"
 #include "PhaseTable.h"
 #include "RuleChecker.h"
 #include "RuleCheckerInternals.h"
@@ -116,19 +117,19 @@ void RuleChecker::CheckWave() const {
     for (int i = 1; i <= WaveRows; ++i) {
         const WaveRow& row = game_.Waves.Row[i];
         Require(row.lblSkill.Caption.empty(), "row ", i, "'s skill cell is not empty");
+        const Caption type = ShownType(game_, i);
+        const std::string shown = ShownPosition(game_, i).Text();
         if (i > fighters) {
-            Require(row.lblType.Caption.empty() && row.lblPosition.Caption.empty(), "row ", i,
-                    " shows a fighter in a wave of ", fighters);
+            Require(type.empty() && shown.empty(), "row ", i, " shows a fighter in a wave of ", fighters);
             continue;
         }
         const FighterRecord& fighter = game_.Fighters[i];
         Require(fighter.AttackPos >= 1 && fighter.AttackPos <= 20, "fighter ", i, " at position ",
                 fighter.AttackPos);
         const std::string name(PositionNames[static_cast<std::size_t>(fighter.AttackPos)]);
-        const std::string shown = row.lblPosition.Caption.Text();
-        Require(row.lblType.Caption == fighter.FighterType.View() &&
+        Require(type == fighter.FighterType.View() &&
                     (shown == name || shown == name + std::string(Marker(fighter.Special.View()))),
-                "row ", i, " shows ", row.lblType.Caption, " at ", shown, " for fighter ",
+                "row ", i, " shows ", type, " at ", shown, " for fighter ",
                 fighter.FighterType.View(), " at ", name);
     }
 }

@@ -1,6 +1,7 @@
 // The step button: the phase each press leads to by the phase table, and what each step must
 // have done to the wave, the guns, the zone and the lists.
 
+#include "Names.h"
 #include "PhaseTable.h"
 #include "RuleChecker.h"
 #include "RuleCheckerInternals.h"
@@ -125,9 +126,9 @@ void RuleChecker::CheckStep(const Before& before) {
             Require(std::find(SuccessiveAttackPositions.begin(), SuccessiveAttackPositions.end(), position) !=
                         SuccessiveAttackPositions.end(),
                     "a successive attack came from position ", position);
-            Require(
-                game_.Waves.Row[i].lblPosition.Caption == PositionNames[static_cast<std::size_t>(position)],
-                "row ", i, " shows \"", game_.Waves.Row[i].lblPosition.Caption, "\" for position ", position);
+            const Caption shown = ShownPosition(game_, i);
+            Require(shown == PositionNames[static_cast<std::size_t>(position)], "row ", i, " shows \"", shown,
+                    "\" for position ", position);
         }
         break;
     case phase::WaveResolved:

@@ -1,6 +1,7 @@
 #include "frmMission.h"
 
 #include "Game.h"
+#include "Names.h"
 #include "Widgets.h"
 
 #include <QCloseEvent>
@@ -188,8 +189,8 @@ void frmMission::Draw() {
     fraWaves->setVisible(waves.Visible);
     for (int i = 1; i <= 6; ++i) {
         lblToHit[i]->Draw(waves.Row[i].lblToHit);
-        lblType[i]->Draw(waves.Row[i].lblType);
-        lblPosition[i]->Draw(waves.Row[i].lblPosition);
+        lblType[i]->Draw(Label{.Caption = ShownType(game_, i)});
+        lblPosition[i]->Draw(Label{.Caption = ShownPosition(game_, i)});
         lblSkill[i]->Draw(waves.Row[i].lblSkill);
     }
     lblMiscWave->setText(QString::fromStdString(waves.lblMiscWave.Caption.Text()));
