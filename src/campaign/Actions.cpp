@@ -17,13 +17,13 @@ std::string_view Word(ActionKind kind) {
 // screen ignored.
 struct ClickableState {
     WavePanel Waves;
-    IndexedArray<Label, FirstGun, LastGun> Guns;
+    IndexedArray<GunCounter, FirstGun, LastGun> Guns;
     CommandButton Step;
     int Removals;
     int SelectedGun;
 
     explicit ClickableState(const MissionScreen& screen)
-        : Waves(screen.fraWaves()), Guns(screen.lblGun), Step(screen.cmdNextStep), Removals(screen.nRemovals),
+        : Waves(screen.fraWaves()), Guns(screen.GunCounters), Step(screen.cmdNextStep), Removals(screen.nRemovals),
           SelectedGun(screen.nSelectedGun) {}
     friend bool operator==(const ClickableState&, const ClickableState&) = default;
 };

@@ -51,7 +51,7 @@ class Player {
     // to-hit number it shows; the first such fighter on a tie.
     void AimGuns() {
         for (int gun = FirstGun; gun <= LastGun; ++gun) {
-            if (screen_.lblGun[gun].BackColour != Colour::Highlight) continue;
+            if (screen_.GunCounters[gun].BackColour != Colour::Highlight) continue;
             screen_.lblGun_Click(gun);
             if (screen_.nSelectedGun != gun) continue;
             int best = 0;

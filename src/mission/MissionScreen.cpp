@@ -38,8 +38,6 @@ bool Is(const std::string& text, std::string_view value) {
 
 MissionScreen::MissionScreen(Game& game, std::function<void()> unload)
     : game_(game), unload_(std::move(unload)) {
-    for (int gun = FirstGun; gun <= LastGun; ++gun)
-        lblGunName[gun].Caption.SetFixed(GunNames[static_cast<std::size_t>(gun)]);
     for (int member = 1; member <= CrewCount; ++member) {
         lblCrewPos[member].Caption.SetFixed(CrewPositionNames[static_cast<std::size_t>(member)]);
         lblCrewName[member].Caption = "(names later)";
@@ -104,12 +102,12 @@ bool MissionScreen::CanBeChasedOff(int fighter) const {
 
 void MissionScreen::cmdNextStep_Click() {
     if (!cmdNextStep.Enabled) return;
-    // The fire exchange redraws the panels itself; the flak is the one other step that hurts
-    // the bomber, and its wounds and guns knocked out must reach the panels too.
+    // The fire exchange redraws the crew itself; the flak is the one other step that hurts the
+    // bomber, and its wounds must reach the panel too.
     const bool flak = nPhase == phase::FlakResults;
     Step();
     NextPhase();
-    if (flak) ShowGunsAndCrew();
+    if (flak) ShowCrew();
     // A bomber whose every crew member is dead is lost, whatever the charts said of it.
     MissionRecord& mission = game_.Mission;
     if (!mission.Ending && std::all_of(game_.Crew.begin(), game_.Crew.end(),
@@ -160,7 +158,7 @@ void MissionScreen::Step() {
         break;
     case phase::AssignGuns:
         nSelectedGun = 0;
-        for (Label& counter : lblGun)
+        for (GunCounter& counter : GunCounters)
             counter.BackColour = Colour::Normal;
         for (WaveRow& row : fraWaves().Row) {
             row.lblToHit.BackColour = Colour::Normal;
@@ -347,7 +345,7 @@ void MissionScreen::PreAssignGuns() {
             shots[static_cast<std::size_t>(i)] = sight.ToHit(fighter.AttackPos, fighter.FighterType);
             any = any || shots[static_cast<std::size_t>(i)] >= 1;
         }
-        if (any) lblGun[gun].BackColour = Colour::Highlight;
+        if (any) GunCounters[gun].BackColour = Colour::Highlight;
     }
 }
 
@@ -362,7 +360,7 @@ void MissionScreen::lblGun_Click(int index) {
             cell.Caption.clear();
             cell.BackColour = Colour::Normal;
         }
-        lblGun[nSelectedGun].BackColour = Colour::Highlight;
+        GunCounters[nSelectedGun].BackColour = Colour::Highlight;
     }
     const std::array<int, WaveRows + 1>& shots = shots_[index];
     for (int i = 1; i <= fighters; ++i) {
@@ -370,11 +368,11 @@ void MissionScreen::lblGun_Click(int index) {
         if (toHit > 0) {
             waves.Row[i].lblToHit.Caption.SetNumber(toHit);
             nSelectedGun = index;
-            lblGun[index].BackColour = Colour::Yellow;
+            GunCounters[index].BackColour = Colour::Yellow;
         }
     }
-    if (nSelectedGun > 0 && lblGun[nSelectedGun].Tag == Mark::Kind::Aim)
-        waves.Row[lblGun[nSelectedGun].Tag.Fighter].lblToHit.BackColour = Colour::Yellow;
+    if (nSelectedGun > 0 && GunCounters[nSelectedGun].Tag == Mark::Kind::Aim)
+        waves.Row[GunCounters[nSelectedGun].Tag.Fighter].lblToHit.BackColour = Colour::Yellow;
 }
 
 void MissionScreen::lblToHit_Click(int index) {
@@ -404,7 +402,7 @@ void MissionScreen::lblToHit_Click(int index) {
         // The gun is aimed with the number the cell shows, which the gun's selection put there.
         const std::optional<int> toHit = cell.Caption.Value();
         if (!toHit || nSelectedGun == 0) return;
-        Label& counter = lblGun[nSelectedGun];
+        GunCounter& counter = GunCounters[nSelectedGun];
         if (counter.Tag == Mark::Kind::Aim)
             waves.Row[counter.Tag.Fighter].lblToHit.BackColour = Colour::Normal;
         counter.Tag = Mark::Aim(index, *toHit);
@@ -433,7 +431,7 @@ void MissionScreen::RemoveFighters() {
 
 void MissionScreen::CorvaneFire() {
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
-        Label& counter = lblGun[gun];
+        const GunCounter& counter = GunCounters[gun];
         if (counter.Tag != Mark::Kind::Aim) continue;
         const int fighter = counter.Tag.Fighter;
         const bool standing = game_.Fighters[fighter].DamageLevel < 3;
@@ -444,10 +442,8 @@ void MissionScreen::CorvaneFire() {
         --game_.Guns[gun].Ammo;
     }
     RemoveFighters();
-    for (Label& counter : lblGun)
+    for (GunCounter& counter : GunCounters)
         counter.Tag.clear();
-    // The bomber's own fire spends ammunition and hurts nobody aboard.
-    ShowGuns();
 }
 
 void MissionScreen::EnemyFire() {
@@ -465,14 +461,14 @@ void MissionScreen::EnemyFire() {
         game_.AddMessage(type, " at ", position, " registers ", hits, " hits");
         for (int hit = 1; hit <= hits; ++hit)
             ChartAreaDamage(game_, fighter.AttackPos);
-        // A miss leaves the bomber as it was, and the panels with it.
-        ShowGunsAndCrew();
+        // A miss leaves the bomber as it was, and the crew panel with it.
+        ShowCrew();
     }
 }
 
 void MissionScreen::RefreshDisplay() {
     ShowMission();
-    ShowGunsAndCrew();
+    ShowCrew();
 }
 
 void MissionScreen::ShowMission() {
@@ -484,29 +480,25 @@ void MissionScreen::ShowMission() {
     lblFormationPos.Caption = mission.FormationPos;
 }
 
-void MissionScreen::ShowGunsAndCrew() {
-    ShowGuns();
-    ShowCrew();
+Colour MissionScreen::GunColour(int gun) const {
+    const GunRecord& record = game_.Guns[gun];
+    if (record.Ammo == 0) return Colour::Orange;
+    if (record.Status == "Out") return Colour::Red;
+    if (record.Gunner == 0) return Colour::Blue;
+    return Colour::Default;
 }
 
-void MissionScreen::ShowGuns() {
-    auto counter = lblGun.begin();
-    auto name = lblGunName.begin();
-    for (const GunRecord& gun : game_.Guns) {
-        Label& ammo = *counter++;
-        Label& gunName = *name++;
-        ammo.Caption.SetNumber(gun.Ammo);
-        Colour colour;
-        if (gun.Ammo == 0)
-            colour = Colour::Orange;
-        else if (gun.Status == "Out")
-            colour = Colour::Red;
-        else if (gun.Gunner == 0)
-            colour = Colour::Blue;
-        else
-            continue;
-        ammo.ForeColour = gunName.ForeColour = colour;
-    }
+Label MissionScreen::GunCounterLabel(int gun) const {
+    const GunCounter& counter = GunCounters[gun];
+    Label label{.ForeColour = GunColour(gun), .BackColour = counter.BackColour, .Tag = counter.Tag};
+    label.Caption.SetNumber(game_.Guns[gun].Ammo);
+    return label;
+}
+
+Label MissionScreen::GunNameLabel(int gun) const {
+    Label label{.ForeColour = GunColour(gun)};
+    label.Caption.SetFixed(GunNames[static_cast<std::size_t>(gun)]);
+    return label;
 }
 
 void MissionScreen::ShowCrew() {

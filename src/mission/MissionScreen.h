@@ -46,6 +46,48 @@ constexpr int LandingAtBase = 18;
 constexpr int LeavingTheZone = 19;
 } // namespace phase
 
+class MissionScreen;
+
+// What the screen keeps of a gun counter itself: its background (a ready gun with a shot, the
+// gun selected) and its aim, "2/5" for fighter 2 at a to-hit number of 5.
+struct GunCounter {
+    Colour BackColour = Colour::Normal;
+    Mark Tag;
+
+    friend bool operator==(const GunCounter&, const GunCounter&) = default;
+};
+
+// A column of the gun panel, guns 2..10, drawn when it is read: it shows the guns as their
+// records stand, so nothing has to redraw it as the game changes them.
+class GunLabels {
+  public:
+    using Draw = Label (MissionScreen::*)(int gun) const;
+    GunLabels(const MissionScreen& screen, Draw draw) : screen_(screen), draw_(draw) {}
+
+    Label operator[](int gun) const { return (screen_.*draw_)(gun); }
+
+    class iterator {
+      public:
+        iterator(const GunLabels& labels, int gun) : labels_(&labels), gun_(gun) {}
+        Label operator*() const { return (*labels_)[gun_]; }
+        iterator& operator++() {
+            ++gun_;
+            return *this;
+        }
+        friend bool operator==(const iterator&, const iterator&) = default;
+
+      private:
+        const GunLabels* labels_;
+        int gun_;
+    };
+    iterator begin() const { return {*this, FirstGun}; }
+    iterator end() const { return {*this, LastGun + 1}; }
+
+  private:
+    const MissionScreen& screen_;
+    Draw draw_;
+};
+
 class MissionScreen {
   public:
     // The screen of one mission. unload is called when the player presses OK.
@@ -71,8 +113,8 @@ class MissionScreen {
     // Ends the mission, in any phase.
     void cmdOK_Click();
 
-    // Redraws the mission, gun and crew panels from the mission state. Only ever worsens a
-    // colour: ammunition, guns and wounds never recover within a mission.
+    // Redraws the mission and crew panels from the mission state. Only ever worsens a colour:
+    // wounds never heal within a mission.
     void RefreshDisplay();
     // Works out what each ready gun needs to hit each fighter of the wave, and highlights the
     // guns that have a shot. Nothing that decides it changes until the guns fire, so selecting
@@ -101,9 +143,11 @@ class MissionScreen {
     CommandButton cmdOK{"OK"};
     Label lblMissionNo, lblTarget, lblTargetType, lblFormationPos, lblSquadronPos;
     Label lblOnTarget, lblBombPct;
-    // Counters with the ammunition left; the Tag carries the gun's aim ("2/5").
-    IndexedArray<Label, FirstGun, LastGun> lblGun;
-    IndexedArray<Label, FirstGun, LastGun> lblGunName;
+    IndexedArray<GunCounter, FirstGun, LastGun> GunCounters;
+    // The gun panel: counters with the ammunition left, on the counter's background and with its
+    // aim as the Tag, and the guns' names. Both take the colour of the gun's state.
+    GunLabels lblGun{*this, &MissionScreen::GunCounterLabel};
+    GunLabels lblGunName{*this, &MissionScreen::GunNameLabel};
     IndexedArray<Label, 1, CrewCount> lblCrewWound;
     IndexedArray<Label, 1, CrewCount> lblCrewPos;
     IndexedArray<Label, 1, CrewCount> lblCrewName;
@@ -138,10 +182,13 @@ class MissionScreen {
     int FighterCount() const;
     // The mission panel: what the mission is, which nothing changes while it is flown.
     void ShowMission();
-    // The gun and crew panels, which every shot and flak burst can change.
-    void ShowGunsAndCrew();
-    void ShowGuns();
+    // The crew panel, which every hit on the bomber can change.
     void ShowCrew();
+    // The gun panel's labels of a gun, and the colour of its state: orange without ammunition,
+    // red out of action, blue without a gunner. A gun's state only worsens within a mission.
+    Label GunCounterLabel(int gun) const;
+    Label GunNameLabel(int gun) const;
+    Colour GunColour(int gun) const;
     // "Remove n Enemy Fighters", the marks still to be made.
     void ShowRemovalsLeft();
 

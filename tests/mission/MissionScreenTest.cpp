@@ -85,14 +85,12 @@ class MissionScreenTest : public ::testing::Test {
         SetWave(s.wave);
         for (WaveRow& row : waves.Row)
             row.lblToHit = Label{};
-        for (Label& counter : screen->lblGun) {
-            counter.Tag.clear();
-            counter.BackColour = Colour::Normal;
-        }
+        for (GunCounter& counter : screen->GunCounters)
+            counter = GunCounter{};
         for (std::size_t i = 0; i < s.marks.size(); ++i)
             waves.Row[static_cast<int>(i) + 1].lblToHit.Tag = test::MarkFrom(s.marks[i]);
         for (const auto& [gun, aim] : s.aims)
-            screen->lblGun[gun].Tag = test::MarkFrom(aim);
+            screen->GunCounters[gun].Tag = test::MarkFrom(aim);
         screen->nPhase = s.phase;
         screen->sCover = s.cover;
         screen->sFlakDensity = s.flak;

@@ -18,7 +18,8 @@ Snapshot Take(const EntryFlow& flow, const Game& game) {
     if (flow.Current() != Screen::Mission) return snapshot;
     const MissionScreen& screen = flow.Mission();
     snapshot.Step = screen.cmdNextStep;
-    snapshot.Guns = screen.lblGun;
+    for (int gun = FirstGun; gun <= LastGun; ++gun)
+        snapshot.Guns[gun] = screen.lblGun[gun];
     snapshot.Wounds = screen.lblCrewWound;
     snapshot.OnTarget = screen.lblOnTarget;
     snapshot.BombPct = screen.lblBombPct;

@@ -120,7 +120,7 @@ std::vector<Breakage> Breakages() {
              MissionScreen& screen = flow.Mission();
              if (screen.nSelectedGun == 0 || game.Waves.Row[event.Index].lblToHit.Caption.empty())
                  return false;
-             screen.lblGun[screen.nSelectedGun].Tag.clear();
+             screen.GunCounters[screen.nSelectedGun].Tag.clear();
              return true;
          },
          "carries the assignment \"\""},
