@@ -333,17 +333,16 @@ void MissionScreen::NextPhase() {
 }
 
 void MissionScreen::PreAssignGuns() {
-    const int fighters = FighterCount();
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
         std::array<int, WaveRows + 1>& shots = shots_[gun];
         shots.fill(0);
         if (!GunReady(gun)) continue;
         const GunSight sight(game_, gun);
         bool any = false;
-        for (int i = 1; i <= fighters; ++i) {
-            const FighterRecord& fighter = game_.Fighters[i];
-            shots[static_cast<std::size_t>(i)] = sight.ToHit(fighter.AttackPos, fighter.FighterType);
-            any = any || shots[static_cast<std::size_t>(i)] >= 1;
+        auto shot = shots.begin();
+        for (const FighterRecord& fighter : game_.Fighters) {
+            *++shot = sight.ToHit(fighter.AttackPos, fighter.FighterType);
+            any = any || *shot >= 1;
         }
         if (any) GunCounters[gun].BackColour = Colour::Highlight;
     }
