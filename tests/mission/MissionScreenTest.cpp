@@ -671,11 +671,10 @@ TEST_F(MissionScreenTest, RemoveFightersMovesTheKeptOnesUpInOrder) {
         Enter({.phase = phase::EnemyFire, .wave = c.wave, .marks = c.marks});
         screen->RemoveFighters();
         ASSERT_EQ(game->Fighters.UpperBound(), static_cast<int>(c.kept.size()));
-        for (int i = 1; i <= WaveRows; ++i) {
+        for (int i = 1; i <= WaveRows; ++i)
             EXPECT_EQ(waves.Row[i].lblToHit.Tag, "") << "row " << i;
-            if (i <= game->Fighters.UpperBound())
-                EXPECT_EQ(game->Fighters[i], c.kept[static_cast<std::size_t>(i - 1)]) << "fighter " << i;
-        }
+        for (int i = 1; i <= game->Fighters.UpperBound(); ++i)
+            EXPECT_EQ(game->Fighters[i], c.kept[static_cast<std::size_t>(i - 1)]) << "fighter " << i;
     }
 }
 
