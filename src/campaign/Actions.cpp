@@ -23,8 +23,8 @@ struct ClickableState {
     int SelectedGun;
 
     explicit ClickableState(const MissionScreen& screen)
-        : Waves(screen.fraWaves()), Guns(screen.GunCounters), Step(screen.cmdNextStep), Removals(screen.nRemovals),
-          SelectedGun(screen.nSelectedGun) {}
+        : Waves(screen.fraWaves()), Guns(screen.GunCounters), Step(screen.cmdNextStep),
+          Removals(screen.nRemovals), SelectedGun(screen.nSelectedGun) {}
     friend bool operator==(const ClickableState&, const ClickableState&) = default;
 };
 

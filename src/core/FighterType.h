@@ -59,8 +59,8 @@ class FighterSpecial {
     constexpr FighterSpecial() = default;
     constexpr FighterSpecial(Kind kind) : kind_(kind) {} // NOLINT: a kind is a marking
     // By its text; any other text is refused with std::invalid_argument.
-    FighterSpecial(std::string_view text) : kind_(Named(text)) {} // NOLINT: so is its text
-    FighterSpecial(const char* text) : FighterSpecial(std::string_view(text)) {}        // NOLINT
+    FighterSpecial(std::string_view text) : kind_(Named(text)) {}                // NOLINT: so is its text
+    FighterSpecial(const char* text) : FighterSpecial(std::string_view(text)) {} // NOLINT
     FighterSpecial(const std::string& text) : FighterSpecial(std::string_view(text)) {} // NOLINT
 
     constexpr Kind What() const { return kind_; }
@@ -74,7 +74,9 @@ class FighterSpecial {
     friend constexpr bool operator==(FighterSpecial special, const char* text) {
         return special.View() == std::string_view(text);
     }
-    friend std::ostream& operator<<(std::ostream& out, FighterSpecial special) { return out << special.View(); }
+    friend std::ostream& operator<<(std::ostream& out, FighterSpecial special) {
+        return out << special.View();
+    }
 
   private:
     static Kind Named(std::string_view text) {

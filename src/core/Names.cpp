@@ -25,7 +25,8 @@ void ShowWave(Game& game) {
 
 Caption ShownType(const Game& game, int row) {
     Caption caption;
-    if (row >= 1 && row <= game.Fighters.UpperBound()) caption.SetFixed(game.Fighters[row].FighterType.View());
+    if (row >= 1 && row <= game.Fighters.UpperBound())
+        caption.SetFixed(game.Fighters[row].FighterType.View());
     return caption;
 }
 
@@ -34,7 +35,8 @@ Caption ShownPosition(const Game& game, int row) {
     if (row < 1 || row > game.Fighters.UpperBound()) return caption;
     const FighterRecord& fighter = game.Fighters[row];
     return caption.SetFixed(NoToString(fighter.AttackPos, "PosNoToString"),
-                            game.Waves.PositionsWithoutMarkers ? std::string_view() : SpecialMarker(fighter.Special));
+                            game.Waves.PositionsWithoutMarkers ? std::string_view()
+                                                               : SpecialMarker(fighter.Special));
 }
 
 } // namespace halvard

@@ -49,7 +49,8 @@ TEST_F(ShowWaveTest, EachRowShowsItsFighterWithTypeAndMarkedPosition) {
     AddFighter("Me109", 1, "E");
     AddFighter("Me109", 2, "B");
     EXPECT_EQ(ShownType(game, 1), "FW190");
-    const char* const positions[] = {"", "1:30 High (D)", "6 High", "Vertical Dive", "12 High (E)", "12 Level (B)", ""};
+    const char* const positions[] = {
+        "", "1:30 High (D)", "6 High", "Vertical Dive", "12 High (E)", "12 Level (B)", ""};
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(ShownPosition(game, i), positions[i]) << "row " << i;
     EXPECT_EQ(ShownType(game, 6), "") << "a row beyond the wave is empty";

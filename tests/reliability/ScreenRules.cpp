@@ -129,8 +129,8 @@ void RuleChecker::CheckWave() const {
         const std::string name(PositionNames[static_cast<std::size_t>(fighter.AttackPos)]);
         Require(type == fighter.FighterType.View() &&
                     (shown == name || shown == name + std::string(Marker(fighter.Special.View()))),
-                "row ", i, " shows ", type, " at ", shown, " for fighter ",
-                fighter.FighterType.View(), " at ", name);
+                "row ", i, " shows ", type, " at ", shown, " for fighter ", fighter.FighterType.View(),
+                " at ", name);
     }
 }
 
