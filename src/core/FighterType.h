@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -10,83 +11,63 @@
 
 namespace halvard {
 
-// A fighter's type: one of the three the charts have columns for. Kept as a value, for every
-// aim, every hit and every redraw of the wave asks which it is; it reads and compares as its
-// name. A record never given a type has none, and reads as the empty text.
-class FighterType {
+// One of a few values that the game writes as texts (Kinds gives its enum Kind and, in that
+// order, the Texts), kept as its kind, for the rules ask it of every fighter on every shot. It
+// reads and compares as its text; a text that names none of them is refused with
+// std::invalid_argument. A value never given a kind has the first.
+template <class Kinds> class TextValue : public Kinds {
   public:
-    enum Kind : std::uint8_t { None, Me109, Me110, FW190 };
+    using Kind = typename Kinds::Kind;
 
-    constexpr FighterType() = default;
-    constexpr FighterType(Kind kind) : kind_(kind) {} // NOLINT: a kind is a type
-    // By name; a name that is none of the three is refused with std::invalid_argument.
-    FighterType(std::string_view name) : kind_(Named(name)) { // NOLINT: so is its name
-        if (kind_ == None) throw std::invalid_argument("no fighter type \"" + std::string(name) + "\"");
-    }
-    FighterType(const char* name) : FighterType(std::string_view(name)) {} // NOLINT
+    constexpr TextValue() = default;
+    constexpr TextValue(Kind kind) : kind_(kind) {}                           // NOLINT: a kind is a value
+    TextValue(std::string_view text) : kind_(Named(text)) {}                  // NOLINT: so is its text
+    TextValue(const char* text) : TextValue(std::string_view(text)) {}        // NOLINT
+    TextValue(const std::string& text) : TextValue(std::string_view(text)) {} // NOLINT
 
-    // The type of that name, None for any other text.
-    static constexpr Kind Named(std::string_view name) {
-        for (std::size_t kind = Me109; kind <= FW190; ++kind)
-            if (Names[kind] == name) return static_cast<Kind>(kind);
-        return None;
+    // The kind a text names, if it names one.
+    static constexpr std::optional<Kind> Find(std::string_view text) {
+        for (std::size_t kind = 0; kind < Kinds::Texts.size(); ++kind)
+            if (Kinds::Texts[kind] == text) return static_cast<Kind>(kind);
+        return std::nullopt;
     }
 
     constexpr Kind What() const { return kind_; }
-    constexpr std::string_view View() const { return Names[kind_]; }
+    constexpr std::string_view View() const { return Kinds::Texts[kind_]; }
 
-    friend constexpr bool operator==(FighterType, FighterType) = default;
-    friend constexpr bool operator==(FighterType type, Kind kind) { return type.kind_ == kind; }
-    friend constexpr bool operator==(FighterType type, std::string_view name) { return type.View() == name; }
-    friend constexpr bool operator==(FighterType type, const char* name) {
-        return type.View() == std::string_view(name);
+    friend constexpr bool operator==(TextValue a, TextValue b) { return a.kind_ == b.kind_; }
+    friend constexpr bool operator==(TextValue value, Kind kind) { return value.kind_ == kind; }
+    friend constexpr bool operator==(TextValue value, std::string_view text) { return value.View() == text; }
+    friend constexpr bool operator==(TextValue value, const char* text) {
+        return value.View() == std::string_view(text);
     }
-    friend std::ostream& operator<<(std::ostream& out, FighterType type) { return out << type.View(); }
-
-  private:
-    static constexpr std::array<std::string_view, 4> Names = {"", "Me109", "Me110", "FW190"};
-    Kind kind_ = None;
-};
-
-// A fighter's special marking: none (" "), the database's "B", "D" or "E", or, for the extra
-// fighter a lead or tail bomber draws, the empty text; a record never given one has that too.
-// A value, for the cover and the wave panel ask it of every fighter; it reads and compares as
-// its text.
-class FighterSpecial {
-  public:
-    enum Kind : std::uint8_t { Extra, Unmarked, B, D, E };
-
-    constexpr FighterSpecial() = default;
-    constexpr FighterSpecial(Kind kind) : kind_(kind) {} // NOLINT: a kind is a marking
-    // By its text; any other text is refused with std::invalid_argument.
-    FighterSpecial(std::string_view text) : kind_(Named(text)) {}                // NOLINT: so is its text
-    FighterSpecial(const char* text) : FighterSpecial(std::string_view(text)) {} // NOLINT
-    FighterSpecial(const std::string& text) : FighterSpecial(std::string_view(text)) {} // NOLINT
-
-    constexpr Kind What() const { return kind_; }
-    constexpr std::string_view View() const { return Texts[kind_]; }
-
-    friend constexpr bool operator==(FighterSpecial, FighterSpecial) = default;
-    friend constexpr bool operator==(FighterSpecial special, Kind kind) { return special.kind_ == kind; }
-    friend constexpr bool operator==(FighterSpecial special, std::string_view text) {
-        return special.View() == text;
-    }
-    friend constexpr bool operator==(FighterSpecial special, const char* text) {
-        return special.View() == std::string_view(text);
-    }
-    friend std::ostream& operator<<(std::ostream& out, FighterSpecial special) {
-        return out << special.View();
-    }
+    friend std::ostream& operator<<(std::ostream& out, TextValue value) { return out << value.View(); }
 
   private:
     static Kind Named(std::string_view text) {
-        for (std::size_t kind = Extra; kind <= E; ++kind)
-            if (Texts[kind] == text) return static_cast<Kind>(kind);
-        throw std::invalid_argument("no fighter marking \"" + std::string(text) + "\"");
+        if (const std::optional<Kind> kind = Find(text)) return *kind;
+        throw std::invalid_argument("no " + std::string(Kinds::Called) + " \"" + std::string(text) + "\"");
     }
 
-    static constexpr std::array<std::string_view, 5> Texts = {"", " ", "B", "D", "E"};
-    Kind kind_ = Extra;
+    Kind kind_{};
 };
+
+// A fighter's type: one of the three the charts have columns for, or none in a record never
+// given one.
+struct FighterTypeKinds {
+    enum Kind : std::uint8_t { None, Me109, Me110, FW190 };
+    static constexpr std::array<std::string_view, 4> Texts = {"", "Me109", "Me110", "FW190"};
+    static constexpr std::string_view Called = "fighter type";
+};
+using FighterType = TextValue<FighterTypeKinds>;
+
+// A fighter's special marking: none (" "), the database's "B", "D" or "E", or, for the extra
+// fighter a lead or tail bomber draws, the empty text; a record never given one has that too.
+struct FighterSpecialKinds {
+    enum Kind : std::uint8_t { Extra, Unmarked, B, D, E };
+    static constexpr std::array<std::string_view, 5> Texts = {"", " ", "B", "D", "E"};
+    static constexpr std::string_view Called = "fighter marking";
+};
+using FighterSpecial = TextValue<FighterSpecialKinds>;
 
 } // namespace halvard

@@ -11,9 +11,9 @@
 
 namespace halvard {
 
-// A text of exactly N characters, as the game stores fighter types (5) and fighter cover (4):
-// an assignment pads with blanks on the right or cuts to N; before the first assignment it
-// holds N NUL characters, which is how "never assigned" can still be told apart.
+// A text of exactly N characters, as the game stores fighter cover (4): an assignment pads with
+// blanks on the right or cuts to N; before the first assignment it holds N NUL characters, which
+// is how "never assigned" can still be told apart.
 template <std::size_t N> class FixedText {
   public:
     FixedText() = default;
@@ -40,7 +40,7 @@ template <std::size_t N> class FixedText {
 
   private:
     void Assign(std::string_view text) {
-        // Most texts fill the field, such as every fighter type: N, known when compiled, is copied.
+        // Most texts fill the field, as every fighter cover does: N, known when compiled, is copied.
         if (text.size() >= N) {
             std::copy_n(text.data(), N, chars_.data());
             return;
@@ -53,8 +53,8 @@ template <std::size_t N> class FixedText {
     std::array<char, N> chars_{};
 };
 
-// A text of at most N characters kept in place, such as a fighter's special marking: a record
-// that holds one is copied as plain bytes.
+// A text of at most N characters kept in place, such as a gun's status: a record that holds one
+// is copied as plain bytes.
 template <std::size_t N> class ShortText {
   public:
     ShortText() = default;

@@ -196,8 +196,10 @@ void ReadWaveSelection(SQLite::Database& db, const std::filesystem::path& file,
                         " is never looked up (no attackers or roll again) and must have no rows");
         WaveSelectionRow row;
         const std::string type = reader.Text("Type");
-        row.Type = FighterType::Named(type);
-        if (row.Type == FighterType::None) reader.Fail("Type " + type + " is not Me109, Me110 or FW190");
+        const std::optional<FighterType::Kind> kind = FighterType::Find(type);
+        if (!kind || *kind == FighterType::None)
+            reader.Fail("Type " + type + " is not Me109, Me110 or FW190");
+        row.Type = *kind;
         row.Position = reader.Integer("Position", 1, 20);
         if (!reader.IsNull("Special")) {
             const std::string special = reader.Text("Special");
@@ -273,7 +275,8 @@ std::span<const WaveSelectionRow> GameDatabase::WaveRows(int roll) const {
 
 int GameDatabase::ToHit(int gun, int position, std::string_view fighterType) const {
     const GunneryRow* row = Gunnery(gun, position);
-    return row ? row->For(FighterType::Named(fighterType)) : 0;
+    const std::optional<FighterType::Kind> type = FighterType::Find(fighterType);
+    return row && type ? row->For(*type) : 0;
 }
 
 } // namespace halvard

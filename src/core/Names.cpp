@@ -2,8 +2,6 @@
 
 #include "Game.h"
 
-#include <algorithm>
-
 namespace halvard {
 
 std::string_view SpecialMarker(FighterSpecial special) {

@@ -42,7 +42,8 @@ TEST_P(Gunnery, TableNumberThenIntercomThenSecondLightWound) {
     game->Damage.IntercomOut = c.intercomOut;
     game->Crew[c.gun].Wound = c.gunnerWound;
     if (c.positionEmpty) game->CrewPos[c.gun].Occupant = 0;
-    EXPECT_EQ(ChartGunnery(*game, c.gun, c.position, FighterType::Named(c.type)), c.toHit);
+    EXPECT_EQ(ChartGunnery(*game, c.gun, c.position, FighterType::Find(c.type).value_or(FighterType::None)),
+              c.toHit);
     EXPECT_TRUE(RollLines(*game).empty());
 }
 

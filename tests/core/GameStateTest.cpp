@@ -23,6 +23,15 @@ TEST(FixedText, HoldsNulsUntilAssignedThenPadsOrCutsToItsWidth) {
     EXPECT_FALSE(type == "");
 }
 
+TEST(TextValue, ReadsAsItsTextStartsAtTheFirstKindAndRefusesAnyOtherText) {
+    EXPECT_EQ(FighterRecord().FighterType, "");
+    EXPECT_EQ(FighterRecord().Special, FighterSpecial::Extra) << "an unset marking is the extra fighter's";
+    EXPECT_EQ(FighterType("FW190"), FighterType::FW190);
+    EXPECT_FALSE(FighterType::Find("me109")) << "texts are compared exactly";
+    EXPECT_THROW(FighterType("Me262"), std::invalid_argument);
+    EXPECT_THROW(FighterSpecial("BD"), std::invalid_argument);
+}
+
 TEST(IndexedArray, ReachesOnlyTheGamesOwnNumbers) {
     IndexedArray<int, 2, 10> guns;
     guns[2] = 15;
