@@ -2,6 +2,7 @@
 
 #include "TestData.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -36,6 +37,28 @@ TEST(SeededGenerator, SameSeedSameDiceAndEveryFaceAndMissionNumberInRange) {
     EXPECT_EQ(*missions.begin(), 11);
     EXPECT_EQ(*missions.rbegin(), 25);
     EXPECT_EQ(missions.size(), 15u);
+}
+
+TEST(SeededGenerator, QuickDiceAreEvenAloneAndInPairs) {
+    // The quick generator makes ten faces of a draw: each face, and each face with the next,
+    // must come up as often as any other.
+    SeededGenerator quick = SeededGenerator::Quick(42);
+    std::array<int, 7> faces{};
+    std::array<int, 49> pairs{};
+    int last = quick.NextFace();
+    constexpr int Rolls = 72000;
+    for (int i = 0; i < Rolls; ++i) {
+        const int face = quick.NextFace();
+        ASSERT_TRUE(face >= 1 && face <= 6) << face;
+        ++faces[static_cast<std::size_t>(face)];
+        ++pairs[static_cast<std::size_t>(last * 7 + face)];
+        last = face;
+    }
+    for (int face = 1; face <= 6; ++face) {
+        EXPECT_NEAR(faces[static_cast<std::size_t>(face)], Rolls / 6, Rolls / 6 / 20) << face;
+        for (int next = 1; next <= 6; ++next)
+            EXPECT_NEAR(pairs[static_cast<std::size_t>(face * 7 + next)], Rolls / 36, Rolls / 36 / 8) << face << next;
+    }
 }
 
 TEST(FaceScript, ParsesCommasAndWhitespaceAndRejectsBadFaces) {
