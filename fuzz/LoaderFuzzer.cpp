@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int gun = 2; gun <= 10; ++gun)
             for (int position = 1; position <= 20; ++position)
                 if (const halvard::GunneryRow* row = database.Gunnery(gun, position))
-                    for (int toHit : {row->Me109, row->Me110, row->FW190})
+                    for (int toHit : row->ByType)
                         if (toHit < 0 || toHit > 6) std::abort();
     } catch (const halvard::GameDataError&) {
     }

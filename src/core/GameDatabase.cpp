@@ -225,9 +225,8 @@ void ReadGunnery(SQLite::Database& db, const std::filesystem::path& file,
         const int gun = reader.Integer("Gun", 2, 10);
         const int position = reader.Integer("Position", 1, 20);
         GunneryRow row;
-        row.Me109 = reader.Integer("Me109", 0, 6);
-        row.Me110 = reader.Integer("Me110", 0, 6);
-        row.FW190 = reader.Integer("FW190", 0, 6);
+        for (const FighterType::Kind type : {FighterType::Me109, FighterType::Me110, FighterType::FW190})
+            row.ByType[type] = reader.Integer(std::string(FighterType(type).View()), 0, 6);
         // A later row for the same gun and position wins.
         gunnery[GameDatabase::GunnerySlot(gun, position)] = row;
     }

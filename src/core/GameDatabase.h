@@ -42,20 +42,14 @@ constexpr bool IsNoAttackerRoll(int roll) {
 }
 
 struct GunneryRow {
-    int Me109 = 0;
-    int Me110 = 0;
-    int FW190 = 0;
+    // The to-hit numbers in the order of the fighter types' kinds: none (always 0), Me109,
+    // Me110, FW190.
+    std::array<int, 4> ByType{};
 
-    // The to-hit number against a fighter type; 0 for a fighter of none.
-    int For(FighterType type) const {
-        switch (type.What()) {
-        case FighterType::Me109: return Me109;
-        case FighterType::Me110: return Me110;
-        case FighterType::FW190: return FW190;
-        case FighterType::None: break;
-        }
-        return 0;
-    }
+    // The to-hit number against a fighter type; 0 for a fighter of none. Read by the type's
+    // kind rather than chosen by it: every aim asks it, and the types come in no order a
+    // processor could guess.
+    int For(FighterType type) const { return ByType[type.What()]; }
 };
 
 // What a column read by the loader must hold where it is read (the modifier and terrain of a

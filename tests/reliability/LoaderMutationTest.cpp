@@ -59,7 +59,7 @@ std::string Unsound(const GameDatabase& database) {
     for (int gun = 2; gun <= 10; ++gun)
         for (int position = 1; position <= 20; ++position)
             if (const GunneryRow* row = database.Gunnery(gun, position))
-                for (int toHit : {row->Me109, row->Me110, row->FW190})
+                for (int toHit : row->ByType)
                     if (toHit < 0 || toHit > 6) return "to-hit number " + std::to_string(toHit);
     return "";
 }
