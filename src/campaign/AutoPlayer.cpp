@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace halvard {
 
@@ -15,6 +16,9 @@ namespace {
 // A phase can take many presses (a wave's fighters fire one per press), but a mission that
 // takes this many has stopped moving.
 constexpr int MostPresses = 100000;
+
+// Above any to-hit number a die can make.
+constexpr int NoShot = 7;
 
 class Player {
   public:
@@ -54,18 +58,12 @@ class Player {
             if (screen_.GunCounters[gun].BackColour != Colour::Highlight) continue;
             screen_.lblGun_Click(gun);
             if (screen_.nSelectedGun != gun) continue;
-            int best = 0;
-            int bestToHit = 0;
-            const WavePanel& waves = screen_.fraWaves();
-            for (int row = 1; row <= game_.Fighters.UpperBound(); ++row) {
-                // The number the gun needs, shown for each fighter it has a shot at.
-                const std::optional<int> toHit = waves.Row[row].lblToHit.Caption.Value();
-                if (toHit && (best == 0 || *toHit < bestToHit)) {
-                    best = row;
-                    bestToHit = *toHit;
-                }
-            }
-            if (best != 0) screen_.lblToHit_Click(best);
+            // The number the gun needs is shown for each fighter it has a shot at; the least
+            // (number, row) is the aim.
+            std::pair<int, int> best{NoShot, 0};
+            for (int row = 1; row <= game_.Fighters.UpperBound(); ++row)
+                if (const int toHit = screen_.ShownToHit(row)) best = std::min(best, {toHit, row});
+            if (best.second != 0) screen_.lblToHit_Click(best.second);
         }
     }
 

@@ -22,9 +22,8 @@ class GunSight {
     }
 
     int ToHit(int position, FighterType fighterType) const {
-        const GunneryRow* row = game_.Database.Gunnery(gun_, position);
-        if (row == nullptr) return 0;
-        return override_ != 0 ? override_ : row->For(fighterType);
+        const GunneryRow& row = game_.Database.GunneryAt(gun_, position);
+        return row.Bears && override_ != 0 ? override_ : row.For(fighterType);
     }
 
   private:

@@ -316,9 +316,9 @@ void CliSession::ShowWave(bool always) {
         const WaveRow& row = waves.Row[i];
         const Caption type = ShownType(game_, i);
         if (type.empty()) continue;
-        panel << "  " << i << "  " << std::setw(2) << row.lblToHit.Caption << "  " << std::left
+        panel << "  " << i << "  " << std::setw(2) << screen.lblToHit[i].Caption << "  " << std::left
               << std::setw(6) << type << std::setw(22) << ShownPosition(game_, i) << std::right
-              << CellMark(row.lblToHit.BackColour) << '\n';
+              << CellMark(row.ToHit.BackColour) << '\n';
     }
     if (!waves.lblMiscWave.Caption.empty()) panel << "  " << waves.lblMiscWave.Caption << '\n';
     if (screen.nPhase == phase::AssignGuns) {

@@ -68,9 +68,9 @@ json MissionScreenJson(const MissionScreen& screen, const Game& game) {
         rows.push_back({{"type", ShownType(game, i)},
                         {"position", ShownPosition(game, i)},
                         {"skill", row.lblSkill.Caption},
-                        {"toHit", row.lblToHit.Caption},
-                        {"colour", ColourName(row.lblToHit.BackColour)},
-                        {"mark", row.lblToHit.Tag}});
+                        {"toHit", screen.lblToHit[i].Caption},
+                        {"colour", ColourName(row.ToHit.BackColour)},
+                        {"mark", row.ToHit.Tag}});
     }
     json guns = json::array();
     for (const Label& counter : screen.lblGun)

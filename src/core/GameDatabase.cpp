@@ -219,12 +219,12 @@ void ReadWaveSelection(SQLite::Database& db, const std::filesystem::path& file,
 }
 
 void ReadGunnery(SQLite::Database& db, const std::filesystem::path& file,
-                 std::array<std::optional<GunneryRow>, 9 * 20>& gunnery) {
+                 std::array<GunneryRow, 9 * 20>& gunnery) {
     TableReader reader(db, file, "Gunnery");
     while (reader.Next()) {
         const int gun = reader.Integer("Gun", 2, 10);
         const int position = reader.Integer("Position", 1, 20);
-        GunneryRow row;
+        GunneryRow row{.Bears = true};
         for (const FighterType::Kind type : {FighterType::Me109, FighterType::Me110, FighterType::FW190})
             row.ByType[type] = reader.Integer(std::string(FighterType(type).View()), 0, 6);
         // A later row for the same gun and position wins.

@@ -42,8 +42,10 @@ constexpr bool IsNoAttackerRoll(int roll) {
 }
 
 struct GunneryRow {
+    // Whether the table has this row: a gun without one cannot fire at that position.
+    bool Bears = false;
     // The to-hit numbers in the order of the fighter types' kinds: none (always 0), Me109,
-    // Me110, FW190.
+    // Me110, FW190; all 0 in a row the table does not have.
     std::array<int, 4> ByType{};
 
     // The to-hit number against a fighter type; 0 for a fighter of none. Read by the type's
@@ -91,12 +93,19 @@ class GameDatabase {
     // The fighters of a wave roll (d66) in table order; empty for a roll without rows.
     std::span<const WaveSelectionRow> WaveRows(int roll) const;
 
-    // The row for a gun and attack position (the last one when the table repeats it), or
-    // nullptr when the gun cannot bear on that position. In line: every aim asks it.
+    // The row for a gun and attack position (the last one when the table repeats it). A gun
+    // that cannot bear on the position, or a gun or position out of range, has a row that does
+    // not bear (Bears false, every number 0). In line, and without a branch on whether the row
+    // is there: every aim asks it, and which gun bears where follows no pattern.
+    const GunneryRow& GunneryAt(int gun, int position) const {
+        static constexpr GunneryRow None;
+        if (gun < 2 || gun > 10 || position < 1 || position > 20) return None;
+        return gunnery_[GunnerySlot(gun, position)];
+    }
+    // The same row, or nullptr when it does not bear.
     const GunneryRow* Gunnery(int gun, int position) const {
-        if (gun < 2 || gun > 10 || position < 1 || position > 20) return nullptr;
-        const std::optional<GunneryRow>& row = gunnery_[GunnerySlot(gun, position)];
-        return row ? &*row : nullptr;
+        const GunneryRow& row = GunneryAt(gun, position);
+        return row.Bears ? &row : nullptr;
     }
     // Where the row of a gun 2..10 and a position 1..20 is kept.
     static constexpr std::size_t GunnerySlot(int gun, int position) {
@@ -112,7 +121,7 @@ class GameDatabase {
     std::vector<TargetRow> targets_;
     std::vector<std::string> targetNames_;                  // in the targets' order, for the target list
     std::array<std::vector<WaveSelectionRow>, 67> waves_;   // by roll 11..66
-    std::array<std::optional<GunneryRow>, 9 * 20> gunnery_; // by gun 2..10, position 1..20
+    std::array<GunneryRow, 9 * 20> gunnery_; // by gun 2..10, position 1..20
 };
 
 } // namespace halvard

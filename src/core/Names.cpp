@@ -17,7 +17,7 @@ std::string_view SpecialMarker(FighterSpecial special) {
 
 void ShowWave(Game& game) {
     for (WaveRow& row : game.Waves.Row)
-        row.lblToHit.BackColour = Colour::Normal;
+        row.ToHit.BackColour = Colour::Normal;
     game.Waves.PositionsWithoutMarkers = false;
 }
 

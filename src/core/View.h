@@ -138,11 +138,23 @@ struct Label {
     friend bool operator==(const Label&, const Label&) = default;
 };
 
+// What the wave panel keeps of a to-hit cell itself: its background (red: the cover cannot
+// chase the fighter off, blue: marked for the cover, yellow: the selected gun's aim) and its
+// mark. The number it shows is the selected gun's, drawn by the mission screen when read.
+struct ToHitCell {
+    Colour BackColour = Colour::Normal;
+    Mark Tag;
+
+    void Clear() { *this = ToHitCell(); }
+
+    friend bool operator==(const ToHitCell&, const ToHitCell&) = default;
+};
+
 // One fighter row of the wave panel: the cells the wave handling writes. Its type and position
 // cells (lblType, lblPosition) show the wave as it stands, and are drawn from it when read
-// (ShownType, ShownPosition).
+// (ShownType, ShownPosition); so is the number of its to-hit cell (MissionScreen::lblToHit).
 struct WaveRow {
-    Label lblToHit;
+    ToHitCell ToHit;
     Label lblSkill;
 
     friend bool operator==(const WaveRow&, const WaveRow&) = default;
@@ -161,7 +173,7 @@ struct WavePanel {
     void Clear() {
         Visible = false;
         for (WaveRow& row : Row) {
-            row.lblToHit.Clear();
+            row.ToHit.Clear();
             row.lblSkill.Clear();
         }
         lblMiscWave.Clear();

@@ -146,7 +146,7 @@ void MissionScreen::Step() {
             if (CanBeChasedOff(i))
                 ++chaseable;
             else
-                fraWaves().Row[i].lblToHit.BackColour = Colour::Red;
+                fraWaves().Row[i].ToHit.BackColour = Colour::Red;
         }
         if (chaseable < nRemovals) nRemovals = chaseable;
         game_.AddMessage("Fighter cover chased off ", nRemovals, " enemy fighters");
@@ -158,13 +158,11 @@ void MissionScreen::Step() {
         break;
     case phase::AssignGuns:
         nSelectedGun = 0;
+        shownGun_ = 0;
         for (GunCounter& counter : GunCounters)
             counter.BackColour = Colour::Normal;
-        for (WaveRow& row : fraWaves().Row) {
-            row.lblToHit.BackColour = Colour::Normal;
-            row.lblToHit.Tag.clear();
-            row.lblToHit.Caption.clear();
-        }
+        for (WaveRow& row : fraWaves().Row)
+            row.ToHit.Clear();
         break;
     case phase::CorvaneFire: CorvaneFire(); break;
     case phase::EnemyFire: EnemyFire(); break;
@@ -176,7 +174,7 @@ void MissionScreen::Step() {
         mission.SuccessiveAttacks = 0;
         fraWaves().lblMiscWave.Caption.clear();
         for (WaveRow& row : fraWaves().Row)
-            row.lblToHit.Tag.clear();
+            row.ToHit.Tag.clear();
         nCurrentFighter = 0;
         game_.AddMessage("");
         fraWaves().Visible = false;
@@ -230,7 +228,7 @@ void MissionScreen::EnterGunAssignment() {
     // The cover's red cells mean nothing to the guns. (After a removal the wave is freshly
     // drawn and they are normal already.)
     for (WaveRow& row : fraWaves().Row)
-        row.lblToHit.BackColour = Colour::Normal;
+        row.ToHit.BackColour = Colour::Normal;
 }
 
 void MissionScreen::NextPhase() {
@@ -351,33 +349,27 @@ void MissionScreen::PreAssignGuns() {
 void MissionScreen::lblGun_Click(int index) {
     if (nPhase != phase::AssignGuns || index < FirstGun || index > LastGun) return;
     WavePanel& waves = fraWaves();
-    // Only the wave's rows ever show a number.
-    const int fighters = FighterCount();
     if (nSelectedGun > 0) {
-        for (int i = 1; i <= fighters; ++i) {
-            Label& cell = waves.Row[i].lblToHit;
-            cell.Caption.clear();
-            cell.BackColour = Colour::Normal;
-        }
+        for (WaveRow& row : waves.Row)
+            row.ToHit.BackColour = Colour::Normal;
         GunCounters[nSelectedGun].BackColour = Colour::Highlight;
     }
+    // A gun without a shot shows no numbers, and leaves the gun selected before selected.
     const std::array<int, WaveRows + 1>& shots = shots_[index];
-    for (int i = 1; i <= fighters; ++i) {
-        const int toHit = shots[static_cast<std::size_t>(i)];
-        if (toHit > 0) {
-            waves.Row[i].lblToHit.Caption.SetNumber(toHit);
-            nSelectedGun = index;
-            GunCounters[index].BackColour = Colour::Yellow;
-        }
+    const bool shot = std::any_of(shots.begin(), shots.end(), [](int toHit) { return toHit > 0; });
+    shownGun_ = shot ? index : 0;
+    if (shot) {
+        nSelectedGun = index;
+        GunCounters[index].BackColour = Colour::Yellow;
     }
     if (nSelectedGun > 0 && GunCounters[nSelectedGun].Tag == Mark::Kind::Aim)
-        waves.Row[GunCounters[nSelectedGun].Tag.Fighter].lblToHit.BackColour = Colour::Yellow;
+        waves.Row[GunCounters[nSelectedGun].Tag.Fighter].ToHit.BackColour = Colour::Yellow;
 }
 
 void MissionScreen::lblToHit_Click(int index) {
     if (index < 1 || index > WaveRows) return;
     WavePanel& waves = fraWaves();
-    Label& cell = waves.Row[index].lblToHit;
+    ToHitCell& cell = waves.Row[index].ToHit;
 
     if (nPhase == phase::RemoveEnemyFighters) {
         if (index > FighterCount() || !CanBeChasedOff(index)) return;
@@ -399,12 +391,12 @@ void MissionScreen::lblToHit_Click(int index) {
 
     if (nPhase == phase::AssignGuns) {
         // The gun is aimed with the number the cell shows, which the gun's selection put there.
-        const std::optional<int> toHit = cell.Caption.Value();
-        if (!toHit || nSelectedGun == 0) return;
+        const int toHit = ShownToHit(index);
+        if (toHit == 0 || nSelectedGun == 0) return;
         GunCounter& counter = GunCounters[nSelectedGun];
         if (counter.Tag == Mark::Kind::Aim)
-            waves.Row[counter.Tag.Fighter].lblToHit.BackColour = Colour::Normal;
-        counter.Tag = Mark::Aim(index, *toHit);
+            waves.Row[counter.Tag.Fighter].ToHit.BackColour = Colour::Normal;
+        counter.Tag = Mark::Aim(index, toHit);
         cell.BackColour = Colour::Yellow;
         counter.BackColour = Colour::Yellow;
     }
@@ -415,7 +407,7 @@ void MissionScreen::RemoveFighters() {
     WavePanel& waves = fraWaves();
     int kept = 0;
     for (int i = 1; i <= fighters.UpperBound(); ++i) {
-        const Mark::Kind mark = i <= WaveRows ? waves.Row[i].lblToHit.Tag.What : Mark::Kind::None;
+        const Mark::Kind mark = i <= WaveRows ? waves.Row[i].ToHit.Tag.What : Mark::Kind::None;
         const bool removed =
             mark == Mark::Kind::Missed || mark == Mark::Kind::ChasedOff || fighters[i].DamageLevel >= 3;
         if (removed) continue;
@@ -424,7 +416,7 @@ void MissionScreen::RemoveFighters() {
     }
     fighters.Truncate(kept);
     for (WaveRow& row : waves.Row)
-        row.lblToHit.Tag.clear();
+        row.ToHit.Tag.clear();
     ShowWave(game_);
 }
 
@@ -453,7 +445,7 @@ void MissionScreen::EnemyFire() {
     const std::string_view position = NoToString(fighter.AttackPos, "PosNoToString");
 
     if (roll < ChartEnemyToHit(fighter.AttackPos, fighter.DamageLevel)) {
-        fraWaves().Row[n].lblToHit.Tag = {Mark::Kind::Missed};
+        fraWaves().Row[n].ToHit.Tag = {Mark::Kind::Missed};
         game_.AddMessage(type, " at ", position, " misses");
     } else {
         const int hits = ChartShellHits(game_, n);
@@ -491,6 +483,13 @@ Label MissionScreen::GunCounterLabel(int gun) const {
     const GunCounter& counter = GunCounters[gun];
     Label label{.ForeColour = GunColour(gun), .BackColour = counter.BackColour, .Tag = counter.Tag};
     label.Caption.SetNumber(game_.Guns[gun].Ammo);
+    return label;
+}
+
+Label MissionScreen::ToHitLabel(int row) const {
+    const ToHitCell& cell = fraWaves().Row[row].ToHit;
+    Label label{.BackColour = cell.BackColour, .Tag = cell.Tag};
+    if (const int toHit = ShownToHit(row)) label.Caption.SetNumber(toHit);
     return label;
 }
 

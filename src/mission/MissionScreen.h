@@ -57,31 +57,32 @@ struct GunCounter {
     friend bool operator==(const GunCounter&, const GunCounter&) = default;
 };
 
-// A column of the gun panel, guns 2..10, drawn when it is read: it shows the guns as their
-// records stand, so nothing has to redraw it as the game changes them.
-class GunLabels {
+// A column of labels First..Last (the gun panel's guns 2..10, the wave panel's rows 1..6),
+// drawn when it is read: it shows the game as it stands, so nothing has to redraw it as the
+// game changes.
+template <int First, int Last> class DrawnLabels {
   public:
-    using Draw = Label (MissionScreen::*)(int gun) const;
-    GunLabels(const MissionScreen& screen, Draw draw) : screen_(screen), draw_(draw) {}
+    using Draw = Label (MissionScreen::*)(int index) const;
+    DrawnLabels(const MissionScreen& screen, Draw draw) : screen_(screen), draw_(draw) {}
 
-    Label operator[](int gun) const { return (screen_.*draw_)(gun); }
+    Label operator[](int index) const { return (screen_.*draw_)(index); }
 
     class iterator {
       public:
-        iterator(const GunLabels& labels, int gun) : labels_(&labels), gun_(gun) {}
-        Label operator*() const { return (*labels_)[gun_]; }
+        iterator(const DrawnLabels& labels, int index) : labels_(&labels), index_(index) {}
+        Label operator*() const { return (*labels_)[index_]; }
         iterator& operator++() {
-            ++gun_;
+            ++index_;
             return *this;
         }
         friend bool operator==(const iterator&, const iterator&) = default;
 
       private:
-        const GunLabels* labels_;
-        int gun_;
+        const DrawnLabels* labels_;
+        int index_;
     };
-    iterator begin() const { return {*this, FirstGun}; }
-    iterator end() const { return {*this, LastGun + 1}; }
+    iterator begin() const { return {*this, First}; }
+    iterator end() const { return {*this, Last + 1}; }
 
   private:
     const MissionScreen& screen_;
@@ -146,8 +147,8 @@ class MissionScreen {
     IndexedArray<GunCounter, FirstGun, LastGun> GunCounters;
     // The gun panel: counters with the ammunition left, on the counter's background and with its
     // aim as the Tag, and the guns' names. Both take the colour of the gun's state.
-    GunLabels lblGun{*this, &MissionScreen::GunCounterLabel};
-    GunLabels lblGunName{*this, &MissionScreen::GunNameLabel};
+    DrawnLabels<FirstGun, LastGun> lblGun{*this, &MissionScreen::GunCounterLabel};
+    DrawnLabels<FirstGun, LastGun> lblGunName{*this, &MissionScreen::GunNameLabel};
     IndexedArray<Label, 1, CrewCount> lblCrewWound;
     IndexedArray<Label, 1, CrewCount> lblCrewPos;
     IndexedArray<Label, 1, CrewCount> lblCrewName;
@@ -155,6 +156,17 @@ class MissionScreen {
     // charts write them.
     WavePanel& fraWaves();
     const WavePanel& fraWaves() const;
+    // The wave panel's to-hit cells, rows 1..6: the cell's background and mark as the panel
+    // keeps them, with the number the selected gun needs to hit the row's fighter, if it shows
+    // one (ShownToHit).
+    DrawnLabels<1, WaveRows> lblToHit{*this, &MissionScreen::ToHitLabel};
+    // The number the to-hit cell of a wave row (1..6) shows: the one the gun whose selection
+    // showed numbers needs to hit that row's fighter; 0 when it shows none. In line: the
+    // player reads it of every row for every gun.
+    int ShownToHit(int row) const {
+        if (shownGun_ == 0 || row < 1 || row > WaveRows) return 0;
+        return shots_[shownGun_][static_cast<std::size_t>(row)];
+    }
 
     // Form-level variables.
     int nPhase = 0;
@@ -188,6 +200,7 @@ class MissionScreen {
     // red out of action, blue without a gunner. A gun's state only worsens within a mission.
     Label GunCounterLabel(int gun) const;
     Label GunNameLabel(int gun) const;
+    Label ToHitLabel(int row) const;
     Colour GunColour(int gun) const;
     // "Remove n Enemy Fighters", the marks still to be made.
     void ShowRemovalsLeft();
@@ -196,6 +209,9 @@ class MissionScreen {
     std::function<void()> unload_;
     // By gun, what it needs to hit each fighter of the wave (0: no shot), as PreAssignGuns found.
     IndexedArray<std::array<int, WaveRows + 1>, FirstGun, LastGun> shots_{};
+    // The gun whose numbers the to-hit cells show: the last one selected, if it has a shot;
+    // 0 when they show none.
+    int shownGun_ = 0;
 };
 
 } // namespace halvard

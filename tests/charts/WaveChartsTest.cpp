@@ -83,7 +83,7 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsBringNone) {
         // A wave left on the panel from before is cleared.
         game->Fighters.Add() = MakeFighter("FW190", 3, 0, " ");
         game->Waves.PositionsWithoutMarkers = true;
-        game->Waves.Row[1].lblToHit.BackColour = Colour::Blue;
+        game->Waves.Row[1].ToHit.BackColour = Colour::Blue;
 
         ChartWaveGeneration(*game);
 
@@ -92,7 +92,7 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsBringNone) {
         EXPECT_EQ(MessageLines(*game), Lines{"No Attackers"});
         EXPECT_EQ(game->Waves.lblMiscWave.Caption, "No Attackers");
         ExpectWave(*game, {});
-        EXPECT_EQ(game->Waves.Row[1].lblToHit.BackColour, Colour::Normal);
+        EXPECT_EQ(game->Waves.Row[1].ToHit.BackColour, Colour::Normal);
         EXPECT_FALSE(game->Waves.PositionsWithoutMarkers);
     }
 }

@@ -62,18 +62,16 @@ TEST_F(ShowWaveTest, EachRowShowsItsFighterWithTypeAndMarkedPosition) {
     EXPECT_EQ(ShownPosition(game, 1), "1:30 High (D)");
 }
 
-TEST_F(ShowWaveTest, ClearsBackgroundsButNotToHitCaptionsOrMarks) {
+TEST_F(ShowWaveTest, ClearsBackgroundsButNotMarks) {
     for (int i = 1; i <= 6; ++i) {
-        game.Waves.Row[i].lblToHit.BackColour = Colour::Red;
-        game.Waves.Row[i].lblToHit.Caption = "4";
-        game.Waves.Row[i].lblToHit.Tag = {Mark::Kind::ChasedOff};
+        game.Waves.Row[i].ToHit.BackColour = Colour::Red;
+        game.Waves.Row[i].ToHit.Tag = {Mark::Kind::ChasedOff};
     }
     AddFighter("Me109", 1, " ");
     ShowWave(game);
     for (int i = 1; i <= 6; ++i) {
-        EXPECT_EQ(game.Waves.Row[i].lblToHit.BackColour, Colour::Normal) << i;
-        EXPECT_EQ(game.Waves.Row[i].lblToHit.Caption, "4") << i;
-        EXPECT_EQ(game.Waves.Row[i].lblToHit.Tag, "FC") << i;
+        EXPECT_EQ(game.Waves.Row[i].ToHit.BackColour, Colour::Normal) << i;
+        EXPECT_EQ(game.Waves.Row[i].ToHit.Tag, "FC") << i;
     }
 }
 

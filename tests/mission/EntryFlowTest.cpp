@@ -248,7 +248,7 @@ TEST_F(EntryFlowTest, ASecondMissionStartsCleanButKeepsTheRollsAndTheDamage) {
     game->Fighters.Add() = MakeFighter("FW190", 10);
     ShowWave(*game);
     game->Waves.Visible = true;
-    game->Waves.Row[1].lblToHit.Tag = {Mark::Kind::Missed};
+    game->Waves.Row[1].ToHit.Tag = {Mark::Kind::Missed};
     game->Mission.SuccessiveAttacks = 1;
     game->Damage.RudderHits = 2;
     game->Damage.BombsAboard = false;

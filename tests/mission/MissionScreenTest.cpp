@@ -84,11 +84,11 @@ class MissionScreenTest : public ::testing::Test {
         game->Mission.SuccessiveAttacks = s.successive;
         SetWave(s.wave);
         for (WaveRow& row : waves.Row)
-            row.lblToHit = Label{};
+            row.ToHit = ToHitCell{};
         for (GunCounter& counter : screen->GunCounters)
             counter = GunCounter{};
         for (std::size_t i = 0; i < s.marks.size(); ++i)
-            waves.Row[static_cast<int>(i) + 1].lblToHit.Tag = test::MarkFrom(s.marks[i]);
+            waves.Row[static_cast<int>(i) + 1].ToHit.Tag = test::MarkFrom(s.marks[i]);
         for (const auto& [gun, aim] : s.aims)
             screen->GunCounters[gun].Tag = test::MarkFrom(aim);
         screen->nPhase = s.phase;
@@ -120,7 +120,7 @@ TEST_F(MissionScreenTest, LoadingClearsWhatAMissionLeftByOkBehindAndShowsTheNewO
     SetWave({AtTwelveHigh, AtSixHigh});
     waves.Visible = true;
     waves.lblMiscWave.Caption = "Remove 1 Enemy Fighters";
-    waves.Row[1].lblToHit.Tag = {Mark::Kind::ChasedOff};
+    waves.Row[1].ToHit.Tag = {Mark::Kind::ChasedOff};
     game->Mission.SuccessiveAttacks = 2;
     game->Mission.Ending = Outcome::BailedOut;
     game->SelectedTarget = "Cherbourg";
@@ -425,11 +425,11 @@ TEST_F(MissionScreenTest, TheWavePanelShowsOnlyWhileAWaveIsFought) {
     // Whatever the wave left behind goes with it.
     game->Mission.SuccessiveAttacks = 1;
     screen->nCurrentFighter = 2;
-    waves.Row[3].lblToHit.Tag = {Mark::Kind::Missed};
+    waves.Row[3].ToHit.Tag = {Mark::Kind::Missed};
     EXPECT_EQ(Press(), Lines{""});
     EXPECT_FALSE(waves.Visible);
     EXPECT_EQ(waves.lblMiscWave.Caption, "");
-    EXPECT_EQ(waves.Row[3].lblToHit.Tag, "");
+    EXPECT_EQ(waves.Row[3].ToHit.Tag, "");
     EXPECT_EQ(game->Mission.SuccessiveAttacks, 0);
     EXPECT_EQ(screen->nCurrentFighter, 0);
     EXPECT_EQ(screen->cmdNextStep.Caption, "Incoming Wave!");
@@ -467,7 +467,7 @@ TEST_F(MissionScreenTest, MarkingFightersForTheCoverEnablesTheStepOnlyAtTheRight
     Press({{"1d6", 3, "Fighter Cover"}});
     ASSERT_EQ(screen->nPhase, phase::RemoveEnemyFighters);
     EXPECT_EQ(waves.lblMiscWave.Caption, "Remove 1 Enemy Fighters");
-    EXPECT_EQ(waves.Row[4].lblToHit.BackColour, Colour::Red);
+    EXPECT_EQ(waves.Row[4].ToHit.BackColour, Colour::Red);
     Press(); // disabled: nothing happens
     EXPECT_EQ(screen->nPhase, phase::RemoveEnemyFighters);
 
@@ -490,8 +490,8 @@ TEST_F(MissionScreenTest, MarkingFightersForTheCoverEnablesTheStepOnlyAtTheRight
         EXPECT_EQ(screen->nRemovals, click.removals);
         EXPECT_EQ(screen->cmdNextStep, (CommandButton{"Remove Enemy Fighters", click.removals == 0}));
         EXPECT_EQ(waves.lblMiscWave.Caption, "Remove " + std::to_string(click.removals) + " Enemy Fighters");
-        EXPECT_EQ(waves.Row[click.cell].lblToHit.BackColour, click.colour);
-        EXPECT_EQ(waves.Row[click.cell].lblToHit.Tag, click.mark);
+        EXPECT_EQ(waves.Row[click.cell].ToHit.BackColour, click.colour);
+        EXPECT_EQ(waves.Row[click.cell].ToHit.Tag, click.mark);
     }
 
     Press();
@@ -500,7 +500,7 @@ TEST_F(MissionScreenTest, MarkingFightersForTheCoverEnablesTheStepOnlyAtTheRight
     ASSERT_EQ(game->Fighters.UpperBound(), 3);
     EXPECT_EQ(game->Fighters[2], AtSixLevel);
     for (const WaveRow& row : waves.Row)
-        EXPECT_EQ(row.lblToHit.Tag, "");
+        EXPECT_EQ(row.ToHit.Tag, "");
 }
 
 struct GunEntryCase {
@@ -517,7 +517,7 @@ class GunAssignmentEntry : public MissionScreenTest, public ::testing::WithParam
 TEST_P(GunAssignmentEntry, HighlightsTheReadyGunsWithAShotAndClearsTheCells) {
     Enter(GetParam().from);
     for (WaveRow& row : waves.Row)
-        row.lblToHit.BackColour = Colour::Red;
+        row.ToHit.BackColour = Colour::Red;
     Press(GetParam().rolls);
     ASSERT_EQ(screen->nPhase, phase::AssignGuns);
     for (int g = FirstGun; g <= LastGun; ++g) {
@@ -525,7 +525,7 @@ TEST_P(GunAssignmentEntry, HighlightsTheReadyGunsWithAShotAndClearsTheCells) {
         EXPECT_EQ(screen->lblGun[g].BackColour, expected ? Colour::Highlight : Colour::Normal) << "gun " << g;
     }
     for (int i = 1; i <= WaveRows; ++i)
-        EXPECT_EQ(waves.Row[i].lblToHit.BackColour, Colour::Normal) << "cell " << i;
+        EXPECT_EQ(waves.Row[i].ToHit.BackColour, Colour::Normal) << "cell " << i;
 }
 
 // clang-format off
@@ -564,7 +564,7 @@ TEST_F(MissionScreenTest, AGunThatIsNotReadyIsNeitherHighlightedNorSelected) {
         EXPECT_EQ(screen->lblGun[10].BackColour, c.ready ? Colour::Highlight : Colour::Normal);
         screen->lblGun_Click(10);
         EXPECT_EQ(screen->nSelectedGun, c.ready ? 10 : 0);
-        EXPECT_EQ(waves.Row[2].lblToHit.Caption, c.ready ? "3" : "");
+        EXPECT_EQ(screen->lblToHit[2].Caption, c.ready ? "3" : "");
     }
 }
 
@@ -604,8 +604,8 @@ TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
         else
             screen->lblToHit_Click(step.index);
         for (int i = 1; i <= 3; ++i) {
-            EXPECT_EQ(waves.Row[i].lblToHit.Caption, step.captions[i - 1]) << "cell " << i;
-            EXPECT_EQ(waves.Row[i].lblToHit.BackColour, step.cells[i - 1]) << "cell " << i;
+            EXPECT_EQ(screen->lblToHit[i].Caption, step.captions[i - 1]) << "cell " << i;
+            EXPECT_EQ(waves.Row[i].ToHit.BackColour, step.cells[i - 1]) << "cell " << i;
         }
         EXPECT_EQ(screen->nSelectedGun, step.selected);
         const int guns[] = {2, 5, 8, 10};
@@ -619,8 +619,8 @@ TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
     EXPECT_EQ(screen->nSelectedGun, 0);
     for (const Label& counter : screen->lblGun)
         EXPECT_EQ(counter.BackColour, Colour::Normal);
-    for (const WaveRow& row : waves.Row)
-        EXPECT_EQ(row.lblToHit, (Label{}));
+    for (const Label& cell : screen->lblToHit)
+        EXPECT_EQ(cell, (Label{}));
     EXPECT_EQ(screen->lblGun[2].Tag, "3/5") << "the aims stay for the fire";
     EXPECT_EQ(screen->lblGun[8].Tag, "2/5");
 
@@ -640,7 +640,6 @@ TEST_F(MissionScreenTest, CellsAndCountersTakeNoClicksOutsideTheirPhases) {
         SCOPED_TRACE("phase " + std::to_string(p));
         Enter({.phase = p, .wave = {AtTwelveHigh, AtSixHigh}});
         screen->nRemovals = 1;
-        waves.Row[1].lblToHit.Caption = "4";
         const WavePanel panel = waves;
         screen->lblToHit_Click(1);
         screen->lblGun_Click(8);
@@ -672,7 +671,7 @@ TEST_F(MissionScreenTest, RemoveFightersMovesTheKeptOnesUpInOrder) {
         screen->RemoveFighters();
         ASSERT_EQ(game->Fighters.UpperBound(), static_cast<int>(c.kept.size()));
         for (int i = 1; i <= WaveRows; ++i)
-            EXPECT_EQ(waves.Row[i].lblToHit.Tag, "") << "row " << i;
+            EXPECT_EQ(waves.Row[i].ToHit.Tag, "") << "row " << i;
         for (int i = 1; i <= game->Fighters.UpperBound(); ++i)
             EXPECT_EQ(game->Fighters[i], c.kept[static_cast<std::size_t>(i - 1)]) << "fighter " << i;
     }
@@ -748,8 +747,8 @@ TEST_P(FighterFire, TheCurrentFighterFiresAndIsMarkedWhenItMisses) {
     screen->EnemyFire();
     EXPECT_EQ(Since(log->Rolls, rolled), LinesFor(c.rolls));
     EXPECT_EQ(log->Messages, c.messages);
-    EXPECT_EQ(waves.Row[2].lblToHit.Tag, c.mark);
-    EXPECT_EQ(waves.Row[1].lblToHit.Tag, "");
+    EXPECT_EQ(waves.Row[2].ToHit.Tag, c.mark);
+    EXPECT_EQ(waves.Row[1].ToHit.Tag, "");
 }
 
 // clang-format off

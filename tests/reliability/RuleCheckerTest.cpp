@@ -91,7 +91,7 @@ std::vector<Breakage> Breakages() {
         {"MarkLost",
          [](EntryFlow& flow, Game& game, const Event& event, int) {
              if (event.What != Action::Cell || PhaseNow(flow) != phase::RemoveEnemyFighters) return false;
-             Label& cell = game.Waves.Row[event.Index].lblToHit;
+             ToHitCell& cell = game.Waves.Row[event.Index].ToHit;
              if (cell.Tag != "FC") return false;
              cell.Tag.clear();
              return true;
@@ -118,7 +118,7 @@ std::vector<Breakage> Breakages() {
          [](EntryFlow& flow, Game& game, const Event& event, int) {
              if (event.What != Action::Cell || PhaseNow(flow) != phase::AssignGuns) return false;
              MissionScreen& screen = flow.Mission();
-             if (screen.nSelectedGun == 0 || game.Waves.Row[event.Index].lblToHit.Caption.empty())
+             if (screen.nSelectedGun == 0 || screen.ShownToHit(event.Index) == 0)
                  return false;
              screen.GunCounters[screen.nSelectedGun].Tag.clear();
              return true;

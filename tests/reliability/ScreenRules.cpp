@@ -143,7 +143,7 @@ void RuleChecker::CheckRemoval() const {
             "the instruction reads \"", game_.Waves.lblMiscWave.Caption, "\" with ", still,
             " marks still wanted");
     for (int i = 1; i <= game_.Fighters.UpperBound(); ++i) {
-        const Label& cell = game_.Waves.Row[i].lblToHit;
+        const Label cell = screen.lblToHit[i];
         const bool marked = expect_->Marked[static_cast<std::size_t>(i)];
         const Colour colour =
             marked ? Colour::Blue : (CanBeChasedOff(game_.Fighters[i]) ? Colour::Normal : Colour::Red);
@@ -158,7 +158,7 @@ void RuleChecker::CheckAssignment() const {
     Require(screen.nSelectedGun == expect.Selected, "gun ", screen.nSelectedGun, " is selected, not ",
             expect.Selected);
     for (int i = 1; i <= WaveRows; ++i) {
-        const Label& cell = game_.Waves.Row[i].lblToHit;
+        const Label cell = screen.lblToHit[i];
         const bool aimed = expect.Selected > 0 && expect.Aim[expect.Selected] == i;
         Require(cell.Caption == ExpectedToHitCaption(i), "cell ", i, " shows \"", cell.Caption, "\"");
         Require(cell.BackColour == (aimed ? Colour::Yellow : Colour::Normal), "cell ", i,

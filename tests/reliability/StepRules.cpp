@@ -90,9 +90,8 @@ void RuleChecker::CheckStep(const Before& before) {
             Require(aim == 0 ? tag.empty() : !tag.empty() && tag.front() - '0' == aim, "gun ", gun,
                     " lost its aim at fighter ", aim, " (assignment \"", tag, "\")");
         }
-        for (const WaveRow& row : game_.Waves.Row)
-            Require(row.lblToHit.BackColour == Colour::Normal && row.lblToHit.Caption.empty() &&
-                        row.lblToHit.Tag.empty(),
+        for (const Label& cell : screen.lblToHit)
+            Require(cell.BackColour == Colour::Normal && cell.Caption.empty() && cell.Tag.empty(),
                     "a to-hit cell kept its colour, number or mark after the assignment");
         break;
     case phase::CorvaneFire:
@@ -115,7 +114,7 @@ void RuleChecker::CheckStep(const Before& before) {
         }
         Require(fighters <= was.Fighters.UpperBound(), "the wave grew in the enemy fire");
         for (const WaveRow& row : game_.Waves.Row)
-            Require(row.lblToHit.Tag.empty(), "a mark outlived the removal after the enemy fire");
+            Require(row.ToHit.Tag.empty(), "a mark outlived the removal after the enemy fire");
         Require(mission.SuccessiveAttacks ==
                     (screen.nPhase == phase::SuccessiveAttack ? was.Mission.SuccessiveAttacks + 1 : 0),
                 "successive attacks counted ", mission.SuccessiveAttacks);
@@ -136,7 +135,7 @@ void RuleChecker::CheckStep(const Before& before) {
                     game_.Waves.lblMiscWave.Caption.empty() && messages_ == std::vector<std::string>{""},
                 "the wave did not end cleanly");
         for (const WaveRow& row : game_.Waves.Row)
-            Require(row.lblToHit.Tag.empty(), "a mark outlived the wave");
+            Require(row.ToHit.Tag.empty(), "a mark outlived the wave");
         break;
     case phase::EnterTarget:
         Require(wrote(0, "") && wrote(1, "[COMMENCING BOMB RUN]"), "the bomb run was not announced");

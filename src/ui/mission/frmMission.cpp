@@ -188,7 +188,7 @@ void frmMission::Draw() {
     const WavePanel& waves = screen_.fraWaves();
     fraWaves->setVisible(waves.Visible);
     for (int i = 1; i <= 6; ++i) {
-        lblToHit[i]->Draw(waves.Row[i].lblToHit);
+        lblToHit[i]->Draw(screen_.lblToHit[i]);
         lblType[i]->Draw(Label{.Caption = ShownType(game_, i)});
         lblPosition[i]->Draw(Label{.Caption = ShownPosition(game_, i)});
         lblSkill[i]->Draw(waves.Row[i].lblSkill);
