@@ -58,11 +58,13 @@ class Player {
             if (screen_.GunCounters[gun].BackColour != Colour::Highlight) continue;
             screen_.lblGun_Click(gun);
             if (screen_.nSelectedGun != gun) continue;
-            // The number the gun needs is shown for each fighter it has a shot at; the least
-            // (number, row) is the aim.
+            // The number the gun needs is shown for each fighter it has a shot at (and for no
+            // row beyond the wave); the least (number, row) is the aim.
             std::pair<int, int> best{NoShot, 0};
-            for (int row = 1; row <= game_.Fighters.UpperBound(); ++row)
-                if (const int toHit = screen_.ShownToHit(row)) best = std::min(best, {toHit, row});
+            for (int row = 1; row <= WaveRows; ++row) {
+                const int toHit = screen_.ShownToHit(row);
+                if (toHit > 0) best = std::min(best, {toHit, row});
+            }
             if (best.second != 0) screen_.lblToHit_Click(best.second);
         }
     }
