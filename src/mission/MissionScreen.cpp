@@ -334,15 +334,16 @@ void MissionScreen::PreAssignGuns() {
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
         std::array<int, WaveRows + 1>& shots = shots_[gun];
         shots.fill(0);
-        if (!GunReady(gun)) continue;
-        const GunSight sight(game_, gun);
         bool any = false;
-        auto shot = shots.begin();
-        for (const FighterRecord& fighter : game_.Fighters) {
-            *++shot = sight.ToHit(fighter.AttackPos, fighter.FighterType);
-            any = any || *shot >= 1;
+        if (GunReady(gun)) {
+            const GunSight sight(game_, gun);
+            auto shot = shots.begin();
+            for (const FighterRecord& fighter : game_.Fighters) {
+                *++shot = sight.ToHit(fighter.AttackPos, fighter.FighterType);
+                any = any || *shot >= 1;
+            }
         }
-        if (any) GunCounters[gun].BackColour = Colour::Highlight;
+        GunCounters[gun].BackColour = any ? Colour::Highlight : Colour::Normal;
     }
 }
 
