@@ -85,7 +85,8 @@ template <std::size_t Capacity> class LineLog {
     }
 
     // Only for a line that is seen: kept, followed, or both.
-    template <class... Views> void AppendLine(Views... parts) {
+    // Out of line, so that the callers, which mostly only count, stay small.
+    template <class... Views> [[gnu::noinline]] void AppendLine(Views... parts) {
         ++total_;
         std::string* line = &scratch_;
         if (kept_) {
