@@ -115,7 +115,7 @@ std::vector<Breakage> Breakages() {
          },
          "changed the mission state"},
         {"AimLost",
-         [](EntryFlow& flow, Game& game, const Event& event, int) {
+         [](EntryFlow& flow, Game&, const Event& event, int) {
              if (event.What != Action::Cell || PhaseNow(flow) != phase::AssignGuns) return false;
              MissionScreen& screen = flow.Mission();
              if (screen.nSelectedGun == 0 || screen.ShownToHit(event.Index) == 0)
