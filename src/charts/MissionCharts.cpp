@@ -79,25 +79,25 @@ static_assert(CoversEveryD66Once(LaterMissions));
 
 } // namespace
 
-std::string ChartMissionTarget(Game& game) {
+std::string_view ChartMissionTarget(Game& game) {
     const int mission = game.Mission.MissionNo;
     if (mission >= 1 && mission <= 5) {
         const int face = game.RollDice("1d6", "Mission Roll: 1-5");
-        return std::string(EarlyMissions[static_cast<std::size_t>(face - 1)].Missions1To5);
+        return EarlyMissions[static_cast<std::size_t>(face - 1)].Missions1To5;
     }
     if (mission >= 6 && mission <= 10) {
         const int face = game.RollDice("1d6", "Mission Roll: 6-10");
-        return std::string(EarlyMissions[static_cast<std::size_t>(face - 1)].Missions6To10);
+        return EarlyMissions[static_cast<std::size_t>(face - 1)].Missions6To10;
     }
     if (mission >= 11 && mission <= 25) {
         const int roll = game.RollDice("d66", "Mission Roll: 11-25");
         for (const D66Row& row : LaterMissions)
-            if (roll >= row.Low && roll <= row.High) return std::string(row.Target);
+            if (roll >= row.Low && roll <= row.High) return row.Target;
     }
     return {};
 }
 
-std::string ChartFormation(Game& game, std::string_view kind) {
+std::string_view ChartFormation(Game& game, std::string_view kind) {
     if (kind == "FORMATION") {
         const int roll = game.RollDice("2d6", "Formation Roll");
         if (roll == 2) return "Lead Bomber";

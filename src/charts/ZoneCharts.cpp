@@ -28,7 +28,7 @@ int ChartWavesAppearing(Game& game) {
     return 2;
 }
 
-std::string ChartFighterCover(Game& game, int zone) {
+std::string_view ChartFighterCover(Game& game, int zone) {
     if (zone >= 5) return "None";
     if (game.Mission.MissionNo <= 5) return "Good";
     const int face = game.RollDice("1d6", "Fighter Cover");

@@ -14,7 +14,7 @@ bool IsBadOrPoor(std::string_view weather);
 int ChartWavesAppearing(Game& game);
 
 // The fighter cover of a zone for one leg: "Good", "Fair", "Poor" or "None".
-std::string ChartFighterCover(Game& game, int zone);
+std::string_view ChartFighterCover(Game& game, int zone);
 
 // Fighters that the cover chases off, 0-3, never more than the wave holds.
 int ChartFighterCoverResult(Game& game, std::string_view cover);

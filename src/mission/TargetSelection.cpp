@@ -29,7 +29,7 @@ void TargetSelection::cmdOK_Click() {
     // Every press draws, also one that the dialog then refuses.
     game_.Mission.MissionNo = fixedMissionNumber_ ? *fixedMissionNumber_ : game_.Random.MissionNumber();
 
-    std::string target;
+    std::string_view target;
     if (optTargetChoice[0].Value) {
         target = ChartMissionTarget(game_);
     } else {
@@ -37,7 +37,7 @@ void TargetSelection::cmdOK_Click() {
         if (target.empty()) return;
         // Only a target of the database can be flown: keep the dialog open for another name.
         if (!game_.Database.FindTarget(target)) {
-            Refusal = "Unknown target: " + target;
+            Refusal = "Unknown target: " + std::string(target);
             return;
         }
     }

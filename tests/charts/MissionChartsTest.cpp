@@ -16,7 +16,7 @@ using test::ShippedDatabase;
 std::string TargetFor(int missionNo, std::vector<int> faces, std::vector<std::string>* rolls = nullptr) {
     auto game = ScriptedGame(ShippedDatabase(), std::move(faces));
     game->Mission.MissionNo = missionNo;
-    std::string target = ChartMissionTarget(*game);
+    std::string target(ChartMissionTarget(*game));
     if (rolls) *rolls = RollLines(*game);
     return target;
 }
