@@ -34,6 +34,13 @@ bool Is(const std::string& text, std::string_view value) {
     return std::string_view(text) == value;
 }
 
+// Asked after every press, and nearly always answered by the pilot.
+bool EveryoneKilled(const GameState& state) {
+    for (const CrewRecord& member : state.Crew)
+        if (member.Wound < Killed) return false;
+    return true;
+}
+
 } // namespace
 
 MissionScreen::MissionScreen(Game& game, std::function<void()> unload)
@@ -110,9 +117,7 @@ void MissionScreen::cmdNextStep_Click() {
     if (flak) ShowCrew();
     // A bomber whose every crew member is dead is lost, whatever the charts said of it.
     MissionRecord& mission = game_.Mission;
-    if (!mission.Ending && std::all_of(game_.Crew.begin(), game_.Crew.end(),
-                                       [](const CrewRecord& member) { return member.Wound >= Killed; }))
-        mission.Ending = Outcome::CrewKilled;
+    if (!mission.Ending && EveryoneKilled(game_)) mission.Ending = Outcome::CrewKilled;
 }
 
 void MissionScreen::Step() {
