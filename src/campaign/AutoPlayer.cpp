@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 namespace halvard {
 
@@ -59,13 +58,17 @@ class Player {
             screen_.lblGun_Click(gun);
             if (screen_.nSelectedGun != gun) continue;
             // The number the gun needs is shown for each fighter it has a shot at (and for no
-            // row beyond the wave); the least (number, row) is the aim.
-            std::pair<int, int> best{NoShot, 0};
+            // row beyond the wave); the first row with the least is the aim.
+            int best = 0;
+            int bestToHit = NoShot;
             for (int row = 1; row <= WaveRows; ++row) {
                 const int toHit = screen_.ShownToHit(row);
-                if (toHit > 0) best = std::min(best, {toHit, row});
+                if (toHit > 0 && toHit < bestToHit) {
+                    best = row;
+                    bestToHit = toHit;
+                }
             }
-            if (best.second != 0) screen_.lblToHit_Click(best.second);
+            if (best != 0) screen_.lblToHit_Click(best);
         }
     }
 

@@ -337,18 +337,17 @@ void MissionScreen::NextPhase() {
 
 void MissionScreen::PreAssignGuns() {
     for (int gun = FirstGun; gun <= LastGun; ++gun) {
-        std::array<int, WaveRows + 1>& shots = shots_[gun];
-        shots.fill(0);
-        bool any = false;
+        Shots& shots = shots_[gun];
+        shots = Shots();
         if (GunReady(gun)) {
             const GunSight sight(game_, gun);
-            auto shot = shots.begin();
+            auto shot = shots.ToHit.begin();
             for (const FighterRecord& fighter : game_.Fighters) {
                 *++shot = sight.ToHit(fighter.AttackPos, fighter.FighterType);
-                any = any || *shot >= 1;
+                shots.Any = shots.Any || *shot >= 1;
             }
         }
-        GunCounters[gun].BackColour = any ? Colour::Highlight : Colour::Normal;
+        GunCounters[gun].BackColour = shots.Any ? Colour::Highlight : Colour::Normal;
     }
 }
 
@@ -361,8 +360,7 @@ void MissionScreen::lblGun_Click(int index) {
         GunCounters[nSelectedGun].BackColour = Colour::Highlight;
     }
     // A gun without a shot shows no numbers, and leaves the gun selected before selected.
-    const std::array<int, WaveRows + 1>& shots = shots_[index];
-    const bool shot = std::any_of(shots.begin(), shots.end(), [](int toHit) { return toHit > 0; });
+    const bool shot = shots_[index].Any;
     shownGun_ = shot ? index : 0;
     if (shot) {
         nSelectedGun = index;

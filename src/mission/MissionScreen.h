@@ -165,7 +165,7 @@ class MissionScreen {
     // player reads it of every row for every gun.
     int ShownToHit(int row) const {
         if (shownGun_ == 0 || row < 1 || row > WaveRows) return 0;
-        return shots_[shownGun_][static_cast<std::size_t>(row)];
+        return shots_[shownGun_].ToHit[static_cast<std::size_t>(row)];
     }
 
     // Form-level variables.
@@ -207,8 +207,13 @@ class MissionScreen {
 
     Game& game_;
     std::function<void()> unload_;
-    // By gun, what it needs to hit each fighter of the wave (0: no shot), as PreAssignGuns found.
-    IndexedArray<std::array<int, WaveRows + 1>, FirstGun, LastGun> shots_{};
+    // What a gun needs to hit each fighter of the wave (0: no shot), as PreAssignGuns found,
+    // and whether that gives it any shot.
+    struct Shots {
+        std::array<int, WaveRows + 1> ToHit{}; // by wave row; index 0 is not a row
+        bool Any = false;
+    };
+    IndexedArray<Shots, FirstGun, LastGun> shots_{};
     // The gun whose numbers the to-hit cells show: the last one selected, if it has a shot;
     // 0 when they show none.
     int shownGun_ = 0;
