@@ -41,7 +41,7 @@ int DamageAdded(int roll) {
 } // namespace
 
 void ChartDefensiveFire(Game& game, int toHit, int gun, int fighter) {
-    const std::string_view gunName = NoToString(gun, "GunNoToString");
+    const GunName gunName{gun};
     if (game.RollDice("1d6", "To Hit") < toHit) {
         game.AddMessage(gunName, " Misses");
         return;
@@ -53,8 +53,8 @@ void ChartDefensiveFire(Game& game, int toHit, int gun, int fighter) {
     if (target.FighterType == FighterType::FW190) roll -= 1;
     target.DamageLevel += DamageAdded(roll);
 
-    game.AddMessage(gunName, " Hits ", target.FighterType.View(), " at ",
-                    NoToString(target.AttackPos, "PosNoToString"), " - ", DamageOutcome(target.DamageLevel));
+    game.AddMessage(gunName, " Hits ", target.FighterType, " at ", PositionName{target.AttackPos}, " - ",
+                    DamageOutcome(target.DamageLevel));
 }
 
 int ChartEnemyToHit(int position, int damageLevel) {

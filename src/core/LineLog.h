@@ -77,9 +77,13 @@ template <std::size_t Capacity> class LineLog {
     }
 
   private:
+    // A part that names itself (a fighter's type, an attack position by number) is named
+    // only here, for a line that is seen.
     template <class Part> static decltype(auto) PartText(const Part& part) {
         if constexpr (std::is_same_v<Part, int>)
             return Digits(part);
+        else if constexpr (requires { part.View(); })
+            return part.View();
         else
             return std::string_view(part);
     }

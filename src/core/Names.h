@@ -65,6 +65,17 @@ inline std::string_view NoToString(int number, std::string_view mode) {
     return {};
 }
 
+// An attack position or a gun by number, for a message line: it is named (NoToString) only
+// when the line is put together, which a simulated mission never does.
+struct PositionName {
+    int Number;
+    std::string_view View() const { return NoToString(Number, "PosNoToString"); }
+};
+struct GunName {
+    int Number;
+    std::string_view View() const { return NoToString(Number, "GunNoToString"); }
+};
+
 // The suffix that marks a special fighter after its position: " (B)", " (D)", " (E)" or nothing.
 std::string_view SpecialMarker(FighterSpecial special);
 

@@ -445,8 +445,8 @@ void MissionScreen::EnemyFire() {
     const int n = nCurrentFighter;
     const int roll = game_.RollDice("1d6", "Enemy to Hit");
     const FighterRecord& fighter = game_.Fighters[n];
-    const std::string_view type = fighter.FighterType.View();
-    const std::string_view position = NoToString(fighter.AttackPos, "PosNoToString");
+    const FighterType type = fighter.FighterType;
+    const PositionName position{fighter.AttackPos};
 
     if (roll < ChartEnemyToHit(fighter.AttackPos, fighter.DamageLevel)) {
         fraWaves().Row[n].ToHit.Tag = {Mark::Kind::Missed};
