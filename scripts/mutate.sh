@@ -7,7 +7,8 @@
 #   scripts/mutate.sh --list [--seed N] [--count N]   print the list only
 #   scripts/mutate.sh --only ID[,ID...]            run chosen mutants of the list again
 #   options: --jobs N (build jobs, default: the cores), --timeout S (per test program, default
-#            five times its time on the unchanged sources plus 10 s), --build-dir DIR
+#            five times its time on the unchanged sources plus 10 s), --build-dir DIR, --ui (the
+#            widget tests too: they alone fly the odds window's every-target runs; slower)
 #
 # A mutant changes one place: a comparison, arithmetic or logical operator, an integer constant
 # by one, a call or assignment removed, an if condition negated, one character of a text, or a
@@ -26,6 +27,7 @@ timeout=""
 build=build-mutate
 list_only=0
 only=""
+with_ui=0
 usage() { sed -n '2,18p' "$0" | cut -c3-; }
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -36,6 +38,7 @@ while [ $# -gt 0 ]; do
         --build-dir) build=$2; shift ;;
         --list) list_only=1 ;;
         --only) only=$2; shift ;;
+        --ui) with_ui=1 ;;
         -h | --help) usage; exit 0 ;;
         *) echo "scripts/mutate.sh: unknown option $1 (see --help)" >&2; exit 2 ;;
     esac
@@ -48,6 +51,26 @@ done
 tools=scripts/mutate
 work=$build/mutate
 mkdir -p "$work"
+
+# --- Putting a source back -------------------------------------------------------------------
+
+# The file under mutation is named in $work/pending and saved whole in $work/original until it
+# is back, so even a run killed outright leaves what the next start needs to put it back.
+restore() {
+    [ -f "$work/pending" ] || return 0
+    local file
+    file=$(cat "$work/pending")
+    cp "$work/original" "$file" && cmp -s "$work/original" "$file" && rm -f "$work/pending" "$work/original" && return 0
+    echo "scripts/mutate.sh: could not put $file back; it is saved in $work/original" >&2
+    exit 1
+}
+if [ -f "$work/pending" ]; then
+    echo "Putting back $(cat "$work/pending") from a run that was stopped"
+    restore
+fi
+trap restore EXIT
+trap 'restore; trap - EXIT; exit 130' INT
+trap 'restore; trap - EXIT; exit 143' TERM
 
 # --- The list --------------------------------------------------------------------------------
 
@@ -81,26 +104,6 @@ else
     cp "$list" "$work/run.tsv"
 fi
 
-# --- Putting a source back -------------------------------------------------------------------
-
-# The file under mutation is named in $work/pending and saved whole in $work/original until it
-# is back, so even a run killed outright leaves what the next start needs to put it back.
-restore() {
-    [ -f "$work/pending" ] || return 0
-    local file
-    file=$(cat "$work/pending")
-    cp "$work/original" "$file" && cmp -s "$work/original" "$file" && rm -f "$work/pending" "$work/original" && return 0
-    echo "scripts/mutate.sh: could not put $file back; it is saved in $work/original" >&2
-    exit 1
-}
-if [ -f "$work/pending" ]; then
-    echo "Putting back $(cat "$work/pending") from a run that was stopped"
-    restore
-fi
-trap restore EXIT
-trap 'restore; trap - EXIT; exit 130' INT
-trap 'restore; trap - EXIT; exit 143' TERM
-
 # Replaces before with after at line:column of file, only if before is found there exactly.
 mutate() { # file line column before after
     cp "$1" "$work/original"
@@ -128,6 +131,10 @@ build_now() { cmake --build "$build" -j "$jobs" --target "${targets[@]}" > "$wor
 
 # Fastest first; the unit programs stop at their first failure.
 stages=(mission_tests charts_tests core_tests campaign_tests cli_tests reliability_tests kill_and_resume)
+if [ "$with_ui" -eq 1 ]; then
+    targets+=(ui_tests)
+    stages=(mission_tests charts_tests core_tests campaign_tests cli_tests ui_tests reliability_tests kill_and_resume)
+fi
 scratch=$work/scratch
 for variable in ${!HALVARD_@}; do unset "$variable"; done # a soak or a replay seed of the caller
 run_stage() { # stage seconds-allowed
