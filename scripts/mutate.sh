@@ -135,15 +135,15 @@ if [ "$with_ui" -eq 1 ]; then
     targets+=(ui_tests)
     stages=(mission_tests charts_tests core_tests campaign_tests cli_tests ui_tests reliability_tests kill_and_resume)
 fi
-scratch=$work/scratch
+scratch=$(cd "$work" && pwd)/scratch
 for variable in ${!HALVARD_@}; do unset "$variable"; done # a soak or a replay seed of the caller
 run_stage() { # stage seconds-allowed
     rm -rf "$scratch" && mkdir -p "$scratch/xdg" "$scratch/tmp"
     if [ "$1" = kill_and_resume ]; then
-        XDG_DATA_HOME=$PWD/$scratch/xdg TMPDIR=$PWD/$scratch/tmp timeout -k 5 "$2" \
+        XDG_DATA_HOME=$scratch/xdg TMPDIR=$scratch/tmp timeout -k 5 "$2" \
             bash tests/campaign/kill_and_resume.sh "$build/bin/halvard-cli" "$build/bin" < /dev/null
     else
-        XDG_DATA_HOME=$PWD/$scratch/xdg TMPDIR=$PWD/$scratch/tmp timeout -k 5 "$2" \
+        XDG_DATA_HOME=$scratch/xdg TMPDIR=$scratch/tmp timeout -k 5 "$2" \
             "$build/bin/$1" --gtest_fail_fast --gtest_brief=1 < /dev/null
     fi
 }
@@ -195,7 +195,11 @@ fi
 sentinel_column=$(awk -v at="$sentinel_line" -v b="$sentinel_before" 'NR == at { print index($0, b) }' "$sentinel_file")
 mutate "$sentinel_file" "$sentinel_line" "$sentinel_column" "$sentinel_before" "$sentinel_after" || exit 1
 : > "$work/self-check.log"
-build_now && run_tests "$work/self-check.log"
+if ! build_now; then
+    restore
+    tail -n 40 "$work/build.log"; echo "scripts/mutate.sh: the self-check's mutant did not build" >&2; exit 1
+fi
+run_tests "$work/self-check.log"
 restore
 if [ "$verdict" = passed ]; then
     echo "scripts/mutate.sh: the self-check's mutant ($sentinel_file:$sentinel_line) was not killed" >&2
