@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-charts-dev fonts-dejavu-core fonts-liberation
     desktop-file-utils appstream
     clang libclang-rt-14-dev
+    gcovr
 )
 
 missing=()
