@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace halvard {
@@ -16,7 +17,7 @@ namespace halvard {
 class Game;
 
 struct OptionButton {
-    std::string Caption;
+    std::string_view Caption; // a text of the program's own
     bool Value = false;
 };
 
