@@ -87,9 +87,9 @@ void ChartWaveGeneration(Game& game) {
         game.AddMessage("No Attackers");
     } else {
         // A bomber at the head or the tail of the formation draws one more fighter.
-        if (game.Mission.FormationPos == "Lead Bomber")
+        if (Is(game.Mission.FormationPos, "Lead Bomber"))
             AddFighter(game, FighterType::Me109, 1, FighterSpecial::Extra);
-        if (game.Mission.FormationPos == "Tail Bomber")
+        if (Is(game.Mission.FormationPos, "Tail Bomber"))
             AddFighter(game, FighterType::Me109, 10, FighterSpecial::Extra);
         for (const WaveSelectionRow& row : game.Database.WaveRows(roll))
             AddFighter(game, row.Type, row.Position, row.Special);

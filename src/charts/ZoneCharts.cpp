@@ -12,8 +12,8 @@ bool IsBadOrPoor(std::string_view weather) {
 
 int ChartWavesAppearing(Game& game) {
     int modifier = game.Mission.Target.Zone[game.Mission.CurrentZone].Modifier;
-    if (game.Mission.SquadronPos == "Low") modifier += 1;
-    if (game.Mission.SquadronPos == "Middle") modifier -= 1;
+    if (Is(game.Mission.SquadronPos, "Low")) modifier += 1;
+    if (Is(game.Mission.SquadronPos, "Middle")) modifier -= 1;
     const bool atTarget = game.AtTarget();
     if (atTarget && IsBadOrPoor(game.Mission.Target.WeatherTarget)) modifier -= 1;
 

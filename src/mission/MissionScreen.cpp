@@ -27,13 +27,6 @@ constexpr std::array<std::string_view, 11> CrewPositionNames = {
     "Engineer",  "Ball Gunner",    "Tail Gunner",
 };
 
-// The records keep their texts as std::string, whose comparison with a literal goes through the
-// library's out-of-line compare; as a view it is compared in line, and these tests run on every
-// step and every click.
-bool Is(const std::string& text, std::string_view value) {
-    return std::string_view(text) == value;
-}
-
 // Asked after every press, and nearly always answered by the pilot.
 bool EveryoneKilled(const GameState& state) {
     for (const CrewRecord& member : state.Crew)
