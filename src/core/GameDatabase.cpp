@@ -273,9 +273,8 @@ std::span<const WaveSelectionRow> GameDatabase::WaveRows(int roll) const {
 }
 
 int GameDatabase::ToHit(int gun, int position, std::string_view fighterType) const {
-    const GunneryRow* row = Gunnery(gun, position);
     const std::optional<FighterType::Kind> type = FighterType::Find(fighterType);
-    return row && type ? row->For(*type) : 0;
+    return type ? GunneryAt(gun, position).For(*type) : 0;
 }
 
 } // namespace halvard

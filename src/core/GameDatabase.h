@@ -121,7 +121,7 @@ class GameDatabase {
     std::vector<TargetRow> targets_;
     std::vector<std::string> targetNames_;                  // in the targets' order, for the target list
     std::array<std::vector<WaveSelectionRow>, 67> waves_;   // by roll 11..66
-    std::array<GunneryRow, 9 * 20> gunnery_; // by gun 2..10, position 1..20
+    std::array<GunneryRow, 9 * 20> gunnery_;                // by gun 2..10, position 1..20
 };
 
 } // namespace halvard

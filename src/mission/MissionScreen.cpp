@@ -10,7 +10,6 @@
 #include "WaveCharts.h"
 #include "ZoneCharts.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -391,8 +390,7 @@ void MissionScreen::lblToHit_Click(int index) {
         const int toHit = ShownToHit(index);
         if (toHit == 0 || nSelectedGun == 0) return;
         GunCounter& counter = GunCounters[nSelectedGun];
-        if (counter.Tag == Mark::Kind::Aim)
-            waves.Row[counter.Tag.Fighter].ToHit.BackColour = Colour::Normal;
+        if (counter.Tag == Mark::Kind::Aim) waves.Row[counter.Tag.Fighter].ToHit.BackColour = Colour::Normal;
         counter.Tag = Mark::Aim(index, toHit);
         cell.BackColour = Colour::Yellow;
         counter.BackColour = Colour::Yellow;

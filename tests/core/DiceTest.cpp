@@ -57,7 +57,8 @@ TEST(SeededGenerator, QuickDiceAreEvenAloneAndInPairs) {
     for (int face = 1; face <= 6; ++face) {
         EXPECT_NEAR(faces[static_cast<std::size_t>(face)], Rolls / 6, Rolls / 6 / 20) << face;
         for (int next = 1; next <= 6; ++next)
-            EXPECT_NEAR(pairs[static_cast<std::size_t>(face * 7 + next)], Rolls / 36, Rolls / 36 / 8) << face << next;
+            EXPECT_NEAR(pairs[static_cast<std::size_t>(face * 7 + next)], Rolls / 36, Rolls / 36 / 8)
+                << face << next;
     }
 }
 

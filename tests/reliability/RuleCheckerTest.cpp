@@ -118,8 +118,7 @@ std::vector<Breakage> Breakages() {
          [](EntryFlow& flow, Game&, const Event& event, int) {
              if (event.What != Action::Cell || PhaseNow(flow) != phase::AssignGuns) return false;
              MissionScreen& screen = flow.Mission();
-             if (screen.nSelectedGun == 0 || screen.ShownToHit(event.Index) == 0)
-                 return false;
+             if (screen.nSelectedGun == 0 || screen.ShownToHit(event.Index) == 0) return false;
              screen.GunCounters[screen.nSelectedGun].Tag.clear();
              return true;
          },
