@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace halvard {
@@ -19,83 +18,60 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Touch(const fs::path& file, std::string_view bytes = "x") {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-// Runs the whole program on a directory; whenever a modal window comes up, act decides what
-// to do with it (and must close it). Returns the program's result.
-int RunProgram(const fs::path& executableDirectory, const std::function<void(QWidget*)>& act) {
-    QTimer watcher;
-    QWidget* handled = nullptr;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal != handled) {
-            handled = modal;
-            act(modal);
-        }
-    });
-    watcher.start(10);
-    return ui::RunDesktopProgram(*qApp, executableDirectory);
-}
-
 struct Failure {
     int Result = 0;
     QString Caption;
     QString Text;
 };
 
+// Runs the whole program on a directory, reading and closing every modal window that comes up.
 Failure RunExpectingFailure(const fs::path& executableDirectory) {
     Failure failure;
-    failure.Result = RunProgram(executableDirectory, [&failure](QWidget* modal) {
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&failure] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             failure.Caption = box->windowTitle();
             failure.Text = box->text();
         }
         modal->close();
     });
+    watcher.start(10);
+    failure.Result = ui::RunDesktopProgram(*qApp, executableDirectory);
     return failure;
 }
 
-void CopyShippedDatabase(const fs::path& directory) {
-    fs::copy_file(test::DataDirectory() / GameDatabase::FileName, directory / GameDatabase::FileName);
-}
-
-TEST(StartupFailure, MissingDatabase) {
-    test::ScratchDirectory dir;
-    const Failure failure = RunExpectingFailure(dir.Path());
-    EXPECT_NE(failure.Result, 0);
-    EXPECT_EQ(failure.Caption, "Halvard");
-    EXPECT_EQ(failure.Text.toStdString(), (dir.Path() / "Corvane.db").string() + ": file not found");
-}
-
-TEST(StartupFailure, MissingSplashPicture) {
-    test::ScratchDirectory dir;
-    CopyShippedDatabase(dir.Path());
-    const Failure failure = RunExpectingFailure(dir.Path());
-    EXPECT_NE(failure.Result, 0);
-    EXPECT_EQ(failure.Text.toStdString(), (dir.Path() / ui::SplashFileName).string() + ": file not found");
-}
-
-TEST(StartupFailure, SplashPictureThatIsNoPicture) {
-    test::ScratchDirectory dir;
-    CopyShippedDatabase(dir.Path());
-    Touch(dir.Path() / ui::SplashFileName, "not a JPEG at all");
-    const Failure failure = RunExpectingFailure(dir.Path());
-    EXPECT_NE(failure.Result, 0);
-    EXPECT_TRUE(failure.Text.startsWith(QString::fromStdString((dir.Path() / ui::SplashFileName).string()) +
-                                        ": cannot be read as a JPEG picture"))
-        << failure.Text.toStdString();
-}
-
-TEST(StartupFailure, DatabaseThatIsNoDatabase) {
-    test::ScratchDirectory dir;
-    Touch(dir.Path() / GameDatabase::FileName, std::string(4096, 'Z'));
-    const Failure failure = RunExpectingFailure(dir.Path());
-    EXPECT_NE(failure.Result, 0);
-    EXPECT_TRUE(failure.Text.startsWith(QString::fromStdString((dir.Path() / "Corvane.db").string()) + ": "))
-        << failure.Text.toStdString();
+// Each file the program needs, missing or not what it should be, is named in one message box
+// with its problem, and the program ends with a failure.
+TEST(StartupFailure, NamesTheFileAndItsProblem) {
+    const fs::path database = GameDatabase::FileName, splash = ui::SplashFileName;
+    const struct {
+        std::string databaseBytes, splashBytes; // "" for no file, "shipped" for the shipped one
+        fs::path named;
+        const char* problem;
+    } cases[] = {
+        {"", "", database, ": file not found"},
+        {"shipped", "", splash, ": file not found"},
+        {"shipped", "not a JPEG at all", splash, ": cannot be read as a JPEG picture"},
+        {std::string(4096, 'Z'), "shipped", database, ": "},
+    };
+    for (const auto& c : cases) {
+        test::ScratchDirectory dir;
+        for (const auto& [file, bytes] :
+             {std::pair{database, c.databaseBytes}, std::pair{splash, c.splashBytes}}) {
+            if (bytes == "shipped")
+                fs::copy_file(test::DataDirectory() / file, dir.Path() / file);
+            else if (!bytes.empty())
+                std::ofstream(dir.Path() / file, std::ios::binary) << bytes;
+        }
+        const Failure failure = RunExpectingFailure(dir.Path());
+        EXPECT_NE(failure.Result, 0);
+        EXPECT_EQ(failure.Caption, "Halvard");
+        EXPECT_TRUE(
+            failure.Text.startsWith(QString::fromStdString((dir.Path() / c.named).string() + c.problem)))
+            << failure.Text.toStdString();
+    }
 }
 
 class BadDatabaseFile : public ::testing::TestWithParam<test::BadDatabase> {};

@@ -13,23 +13,17 @@
 
 namespace halvard::ui::test {
 
-template <class Control> Control* Find(const QWidget* dialog, const char* name) {
-    auto* control = dialog->findChild<Control*>(QLatin1String(name));
-    EXPECT_NE(control, nullptr) << name;
+template <class Control = QWidget> Control* Find(const QWidget* dialog, const QString& name) {
+    auto* control = dialog->findChild<Control*>(name);
+    EXPECT_NE(control, nullptr) << name.toStdString();
     return control;
 }
 
-// The dialog's open message box, or null. The dialogs open them without waiting for the player,
-// so the test answers them itself.
+// The dialog's open message box, or null: the dialogs open them without waiting for the player.
 inline QMessageBox* OpenMessageBoxOf(const QWidget* dialog) {
     for (QMessageBox* box : dialog->findChildren<QMessageBox*>())
         if (box->isVisible()) return box;
     return nullptr;
-}
-
-// Runs the deletions that closing a dialog has queued.
-inline void ProcessDeletions() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // A shown dialog that the test deletes if the dialog has not deleted itself by then.
@@ -45,9 +39,9 @@ template <class Dialog> class ShownDialog {
 
     Dialog* operator->() const { return dialog_.data(); }
     Dialog* get() const { return dialog_.data(); }
-    // True once the dialog has been deleted (unloaded).
+    // True once the dialog has deleted itself (unloaded).
     bool Gone() {
-        ProcessDeletions();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return dialog_.isNull();
     }
 
