@@ -25,12 +25,6 @@ using test::Settle;
 
 class CampaignWindow : public test::ScratchStoreTest {
   protected:
-    void MakeCampaign(const std::string& name) {
-        CampaignStore kept(store);
-        Campaign campaign = NewCampaign(name, 7);
-        kept.Create(campaign);
-    }
-
     // Opens the campaign through the menu's list; the list's line for it is checked on the way.
     ui::CampaignWindows& OpenThroughMenu(DesktopHarness& program, const QString& expectedLine) {
         program.Entry()->mnuOpenCampaign->trigger();
@@ -68,9 +62,10 @@ TEST(EntryMenu, HasTheCampaignEntriesAndKeepsThePictureAndRegionsInPlaceBelowIt)
     const QRect picture = ui::TwipRect(-120, -120, 12015, 8055);
     EXPECT_EQ(entry->picMenu->geometry(),
               picture.united(QRect(picture.topLeft(), entry->picClient->rect().bottomRight())));
-    const std::array<QRect, 5> regions{ui::TwipRect(1280, 4600, 2160, 600), ui::TwipRect(4940, 4600, 2160, 600),
-                                       ui::TwipRect(8520, 4605, 2160, 600), ui::TwipRect(3120, 5805, 2160, 510),
-                                       ui::TwipRect(6840, 5805, 2160, 510)};
+    const std::array<QRect, 5> regions{
+        ui::TwipRect(1280, 4600, 2160, 600), ui::TwipRect(4940, 4600, 2160, 600),
+        ui::TwipRect(8520, 4605, 2160, 600), ui::TwipRect(3120, 5805, 2160, 510),
+        ui::TwipRect(6840, 5805, 2160, 510)};
     for (int i = 0; i <= 4; ++i) {
         EXPECT_EQ(entry->imgChoice[i]->parentWidget(), entry->picClient) << "region " << i;
         EXPECT_EQ(entry->imgChoice[i]->geometry(), regions[static_cast<std::size_t>(i)]) << "region " << i;

@@ -3,14 +3,15 @@
 // The desktop program's windows on a game of the test's making, driven by mouse and keyboard
 // events as a player drives them.
 
+#include "CampaignStore.h"
 #include "Desktop.h"
 #include "Game.h"
 #include "TestData.h"
+#include "Widgets.h"
 #include "frmEntry.h"
 #include "frmGetTarget.h"
 #include "frmMain.h"
 #include "frmMission.h"
-#include "Widgets.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -104,6 +105,12 @@ class ScratchStoreTest : public ::testing::Test {
     ~ScratchStoreTest() override {
         ::unsetenv("HALVARD_CAMPAIGN_STORE");
         ::unsetenv("XDG_DATA_HOME");
+    }
+
+    // A new campaign of that name in the scratch store.
+    void MakeCampaign(const std::string& name) {
+        Campaign campaign = NewCampaign(name, 7);
+        CampaignStore(store).Create(campaign);
     }
 
     ScratchDirectory scratch;

@@ -28,8 +28,9 @@ using test::Settle;
 // What a player reads off the mission screen and the roll window (not whether the step button
 // can be pressed: a replay never can).
 std::vector<std::string> Looks(const ui::frmMission* screen, const ui::frmMain* rolls) {
-    std::vector<QString> looks{screen->cmdNextStep->text(), screen->lblTarget->text(), screen->lblBombPct->text(),
-                               screen->fraWaves->isHidden() ? "hidden" : "shown", screen->lblMiscWave->text()};
+    std::vector<QString> looks{screen->cmdNextStep->text(), screen->lblTarget->text(),
+                               screen->lblBombPct->text(), screen->fraWaves->isHidden() ? "hidden" : "shown",
+                               screen->lblMiscWave->text()};
     for (int i = 1; i <= 6; ++i)
         looks.insert(looks.end(), {screen->lblToHit[i]->text(), screen->lblType[i]->text(),
                                    screen->lblToHit[i]->palette().color(QPalette::Window).name()});
@@ -57,7 +58,8 @@ TEST(JournalWindow, ReplaysASingleMissionAsTheWindowsShowedItAndExportsItsReport
     std::vector<std::vector<std::string>> seen{Looks(live, program.RollWindow())};
     const auto& actions = program.desktop->RunRecord().Missions().back().Actions;
     for (int i = 0; i < 60 && live->cmdNextStep->isEnabled(); ++i)
-        for (QWidget* control : std::initializer_list<QWidget*>{live->cmdNextStep, live->lblGun[2 + i % 9], live->lblToHit[1 + i % 4]}) {
+        for (QWidget* control : std::initializer_list<QWidget*>{live->cmdNextStep, live->lblGun[2 + i % 9],
+                                                                live->lblToHit[1 + i % 4]}) {
             const std::size_t before = actions.size();
             Click(control);
             Settle();
@@ -82,7 +84,8 @@ TEST(JournalWindow, ReplaysASingleMissionAsTheWindowsShowedItAndExportsItsReport
         ASSERT_EQ(journal->Replay()->Problem(), "");
         ASSERT_EQ(journal->Replay()->At(), moment);
         EXPECT_FALSE(journal->ReplayScreen()->cmdNextStep->isEnabled());
-        ASSERT_EQ(Looks(journal->ReplayScreen(), journal->ReplayRolls()), seen.at(static_cast<std::size_t>(moment - 1)))
+        ASSERT_EQ(Looks(journal->ReplayScreen(), journal->ReplayRolls()),
+                  seen.at(static_cast<std::size_t>(moment - 1)))
             << "moment " << moment;
     }
 
@@ -113,25 +116,21 @@ TEST(JournalWindow, ReplaysASingleMissionAsTheWindowsShowedItAndExportsItsReport
     EXPECT_EQ(heading, "# After-action report");
     journal->ExportTo(QString::fromStdString((scratch.Path() / "missing" / "report.md").string()));
     EXPECT_NE(journal->findChild<QMessageBox*>("exportFailure"), nullptr);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
 
     journal->close();
     program.Entry()->mnuJournal->trigger();
     EXPECT_TRUE(journal->isVisible());
 }
 
-TEST(JournalWindow, OfACampaignComesFromItsWindowWithTheMissionInFlight) {
-    test::ScratchDirectory scratch;
-    const std::filesystem::path store = scratch.Path() / "campaigns.db";
-    ::setenv("XDG_DATA_HOME", scratch.Path().c_str(), 1);
-    {
-        CampaignStore kept(store);
-        Campaign campaign = NewCampaign("Ruhr Valley", 7);
-        kept.Create(campaign);
-    }
+class CampaignJournal : public test::ScratchStoreTest {};
+
+TEST_F(CampaignJournal, ComesFromItsWindowWithTheMissionInFlight) {
+    MakeCampaign("Ruhr Valley");
     {
         DesktopHarness program;
-        program.desktop->SetCampaignStore(store);
         program.desktop->OpenCampaign("Ruhr Valley");
         ui::CampaignWindows* campaign = program.desktop->Campaign();
         ASSERT_NE(campaign, nullptr);
@@ -146,11 +145,11 @@ TEST(JournalWindow, OfACampaignComesFromItsWindowWithTheMissionInFlight) {
         ASSERT_EQ(journal->lstMissions->count(), 1);
         EXPECT_TRUE(journal->lstMissions->item(0)->text().endsWith(" - in flight"));
         journal->ShowMoment(2);
-        EXPECT_EQ(Looks(journal->ReplayScreen(), journal->ReplayRolls()), Looks(campaign->Mission(), campaign->RollWindow()));
+        EXPECT_EQ(Looks(journal->ReplayScreen(), journal->ReplayRolls()),
+                  Looks(campaign->Mission(), campaign->RollWindow()));
         EXPECT_EQ(Control<QPushButton>(&campaign->Window(), "cmdJournal")->text(), "Journal...");
     }
     Settle();
-    ::unsetenv("XDG_DATA_HOME");
 }
 
 } // namespace

@@ -79,7 +79,9 @@ json WidgetsAsTrace(ui::frmMission& screen, const ui::frmMain& rolls) {
                         {"bold", screen.lblCrewWound[c]->font().bold()},
                         {"visible", screen.lblCrewWound[c]->isVisible()}});
     return {{"window", "mission"},
-            {"step", {{"caption", screen.cmdNextStep->text().toStdString()}, {"enabled", screen.cmdNextStep->isEnabled()}}},
+            {"step",
+             {{"caption", screen.cmdNextStep->text().toStdString()},
+              {"enabled", screen.cmdNextStep->isEnabled()}}},
             {"waveVisible", screen.fraWaves->isVisible()},
             {"miscWave", Text(screen.lblMiscWave)},
             {"missionNo", Text(screen.lblMissionNo)},
@@ -101,7 +103,8 @@ class WindowReplay : public ::testing::TestWithParam<Replay> {};
 TEST_P(WindowReplay, WidgetsShowWhatTheTraceRecorded) {
     const Replay& replay = GetParam();
     std::optional<FaceScript> dice;
-    if (replay.dice != nullptr) dice = FaceScript::Parse(test::ReadFile(fs::path(HALVARD_GOLDEN_DIR) / replay.dice));
+    if (replay.dice != nullptr)
+        dice = FaceScript::Parse(test::ReadFile(fs::path(HALVARD_GOLDEN_DIR) / replay.dice));
     test::DesktopHarness program(replay.seed, std::move(dice));
     ui::Desktop& desktop = *program.desktop;
 
@@ -129,7 +132,8 @@ TEST_P(WindowReplay, WidgetsShowWhatTheTraceRecorded) {
         } else if (command == "choose") {
             ui::frmGetTarget* dialog = program.OpenTargetDialog();
             Click(dialog->optTargetChoice[1]);
-            dialog->cboTargetList->setCurrentIndex(dialog->cboTargetList->findText(QString::fromStdString(argument)));
+            dialog->cboTargetList->setCurrentIndex(
+                dialog->cboTargetList->findText(QString::fromStdString(argument)));
             Click(dialog->cmdOK);
         } else if (command == "cancel") {
             Click(program.OpenTargetDialog()->cmdCancel);
