@@ -6,12 +6,11 @@
 #include "Registry.h"
 #include "SysInfo.h"
 
+#include <algorithm>
 #include <map>
-#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace halvard::ui::test {
@@ -22,55 +21,45 @@ class FakeRegistry final : public Registry {
         std::uint32_t type;
         std::string bytes;
     };
-    struct OpenCall {
-        RegistryRoot root;
-        std::string keyName;
-        std::uint32_t accessMask;
-    };
-
     void Set(const std::string& keyName, const std::string& valueName, Value value) {
         keys_[keyName][valueName] = std::move(value);
     }
     void AddKey(const std::string& keyName) { keys_[keyName]; }
-    bool throwOnQuery = false;
 
     std::optional<RegistryKey> OpenKey(RegistryRoot root, const std::string& keyName,
                                        std::uint32_t accessMask) override {
         opens.push_back({root, keyName, accessMask});
         if (root != LocalMachineRoot || !keys_.contains(keyName)) return std::nullopt;
-        const RegistryKey handle = nextHandle_++;
-        open_[handle] = keyName;
-        return handle;
+        open_[nextHandle_] = keyName;
+        return nextHandle_++;
     }
-
     std::optional<RegistryValue> QueryValue(RegistryKey key, const std::string& valueName,
                                             std::span<char> buffer) override {
         bufferSizes.push_back(buffer.size());
-        for (char c : buffer)
-            buffersCameEmpty = buffersCameEmpty && c == '\0';
-        if (!open_.contains(key)) {
-            misuse = true;
-            return std::nullopt;
-        }
+        buffersCameEmpty = buffersCameEmpty && std::ranges::count(buffer, '\0') == std::ssize(buffer);
+        misuse = misuse || !open_.contains(key);
+        if (misuse) return std::nullopt;
         if (throwOnQuery) throw std::runtime_error("registry failure");
         const auto& values = keys_.at(open_.at(key));
         const auto value = values.find(valueName);
         // A value longer than the buffer cannot be read, as on the real registry.
         if (value == values.end() || value->second.bytes.size() > buffer.size()) return std::nullopt;
-        std::copy(value->second.bytes.begin(), value->second.bytes.end(), buffer.begin());
+        std::ranges::copy(value->second.bytes, buffer.begin());
         return RegistryValue{value->second.type, value->second.bytes.size()};
     }
-
-    void CloseKey(RegistryKey key) override {
-        if (open_.erase(key) == 0) misuse = true;
-    }
-
+    void CloseKey(RegistryKey key) override { misuse = misuse || open_.erase(key) == 0; }
     bool AllKeysClosed() const { return open_.empty(); }
 
+    struct OpenCall {
+        RegistryRoot root;
+        std::string keyName;
+        std::uint32_t accessMask;
+    };
     std::vector<OpenCall> opens;
     std::vector<std::size_t> bufferSizes;
     bool buffersCameEmpty = true;
     bool misuse = false; // a key used or closed that was not open
+    bool throwOnQuery = false;
 
   private:
     std::map<std::string, std::map<std::string, Value>> keys_;
@@ -81,20 +70,17 @@ class FakeRegistry final : public Registry {
 struct FakeLauncher {
     std::set<std::string> files;
     bool startWorks = true;
-    std::vector<std::string> filesAskedFor;
-    std::vector<std::string> started;
+    std::vector<std::string> filesAskedFor, started;
 
     ProgramLauncher Launcher() {
-        return {
-            [this](const std::string& path) {
-                filesAskedFor.push_back(path);
-                return files.contains(path);
-            },
-            [this](const std::string& program) {
-                started.push_back(program);
-                return startWorks;
-            },
-        };
+        return {[this](const std::string& path) {
+                    filesAskedFor.push_back(path);
+                    return files.contains(path);
+                },
+                [this](const std::string& program) {
+                    started.push_back(program);
+                    return startWorks;
+                }};
     }
 };
 
