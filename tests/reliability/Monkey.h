@@ -1,20 +1,15 @@
 #pragma once
 
-// A player who clicks at random: one run of the program, from the entry screen through as many
-// missions as asked, with steps, cell and gun clicks in every phase (also where they do
-// nothing), over-marking and unmarking, re-aiming, OK in the middle of a wave and Cancel in the
-// target dialog. After every event it checks the rules that must hold whatever the player does;
-// the first one broken ends the run with a report that names the seed and the event, so the
-// run can be replayed.
+// A player who clicks at random through the program's screens, checking after every event the
+// rules that must hold whatever he does. The rules are written out from the game's rules, not
+// taken from the screens' code, so that the two can disagree. The first rule broken ends the run
+// with a report naming the seed and the events before it, so that the run can be replayed.
 
 #include "EntryFlow.h"
 #include "Game.h"
-#include "RuleChecker.h"
 
-#include <cstdint>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -22,49 +17,88 @@
 
 namespace halvard::test {
 
-struct MonkeyCounts {
-    long Runs = 0;        // runs of the program, each on a fresh game
-    long Missions = 0;    // mission screens loaded
-    long Landings = 0;    // missions flown to the landing
-    long LeftMidWave = 0; // missions left with OK while a wave was fought
-    long Events = 0;      // clicks, presses and choices, each followed by the checks
-    long IdleEvents = 0;  // of those, events the rules say change nothing
+enum class Action { Region, FixMission, Option, TypeTarget, DialogOK, DialogCancel, Step, Cell, Gun, OK };
 
-    MonkeyCounts& operator+=(const MonkeyCounts& other);
-    std::string Summary() const;
+struct Event {
+    Action What;
+    int Index = 0;    // the region, option, cell or gun; the mission number fixed (0: drawn)
+    std::string Text; // the target name typed
+    std::string Describe() const;
+};
+
+struct MonkeyCounts {
+    long Missions = 0, Landings = 0, LeftMidWave = 0, Events = 0, IdleEvents = 0;
 };
 
 class Monkey {
   public:
     // A fresh run: a game on the database seeded with seed, the player's choices from the same seed.
     Monkey(const GameDatabase& database, std::uint64_t seed);
+    Monkey(const Monkey&) = delete; // the game's lists call back into it
 
     // Plays until `missions` mission screens have been loaded or the player ends the program.
-    // Returns nothing when every rule held, else what broke first.
+    // Returns nothing when every rule held, else a report of what broke first.
     std::optional<std::string> Play(int missions);
 
-    MonkeyCounts Counts() const;
-
-    // For testing the checks themselves: runs after each event, before the checks, and may break
-    // the screens on purpose.
-    using Meddler = std::function<void(EntryFlow& flow, Game& game, const Event& event)>;
-    void Meddle(Meddler meddler) { meddler_ = std::move(meddler); }
+    MonkeyCounts Counts;
+    // For testing the checks: runs after each event, before the checks, and may break a rule.
+    std::function<void(EntryFlow& flow, Game& game, const Event& event)> Meddler;
 
   private:
+    // Everything an event could change, for the events after which nothing may have changed.
+    struct Snapshot {
+        Screen Current = Screen::Entry;
+        GameState State;
+        WavePanel Waves;
+        std::size_t Rolls = 0, Messages = 0;
+        bool RandomChoice = true;
+        std::string Typed;
+        CommandButton Step;
+        std::vector<Label> Labels;
+        int Phase = 0, WavesAppearing = 0, Removals = 0, CurrentFighter = 0, SelectedGun = 0;
+        std::string Cover, Flak;
+        bool operator==(const Snapshot&) const = default;
+    };
+    // Within a mission wounds, ammunition and knocked-out guns only get worse, the phase moves
+    // only by a step, and the marks and aims are as the clicks made them.
+    struct Expected {
+        IndexedArray<int, 1, CrewCount> Wound{};
+        IndexedArray<int, FirstGun, LastGun> Ammo{}, Aim{};
+        IndexedArray<bool, FirstGun, LastGun> Out{};
+        int Phase = phase::EnterNextZone;
+        std::string Caption = "Enter Next Zone";
+        bool Landed = false;
+        int Removals = 0;
+        std::array<bool, WaveRows + 1> Marked{};
+        int Selected = 0, ShownFor = 0; // the gun selected, and the gun whose numbers the cells show
+    };
+
     Event Choose();
     Event ChooseOnMission();
     void Dispatch(const Event& event);
 
+    void Check(const Event& event); // performs the event; throws what broke
+    Snapshot Take();
+    bool IsIdle(const Event& event) const;
+    void CheckEvent(const Event& event, const Snapshot& before, bool idle);
+    void StartMission();
+    void CheckStep(const Snapshot& before);
+    void CheckMission();
+    int StillToRemove() const;
+    int ToHit(int gun, int fighter) const;
+    bool Selectable(int gun) const;
+    std::string ExpectedToHit(int cell) const;
+
     const GameDatabase& database_;
     std::uint64_t seed_;
-    std::unique_ptr<Game> game_;
-    std::unique_ptr<EntryFlow> flow_;
-    std::unique_ptr<RuleChecker> rules_;
+    Game game_;
+    EntryFlow flow_;
     std::mt19937_64 choices_;
-    Meddler meddler_;
     std::deque<std::string> recent_; // the last events, for the report
-    long runs_ = 0;
-    long events_ = 0;
+    bool targetConfirmed_ = false;
+    int fixedMission_ = 0;
+    Expected expect_;
+    std::vector<std::string> messages_, rolls_; // written during the event
 };
 
 } // namespace halvard::test
