@@ -1,7 +1,7 @@
 // The database loader under seeded random damage, byte by byte and through SQL: whatever the
-// file holds, opening it either gives a database the engine can trust, on which the monkey then
-// flies a mission, or raises one GameDataError naming the file. Any other exception, a crash or
-// (under the sanitizers) a memory or undefined-behaviour report is a fault.
+// file holds, opening it either gives a database on which the monkey flies a mission by the
+// rules, or raises one GameDataError naming the file. Any other exception, a crash or (under
+// the sanitizers) a memory or undefined-behaviour report is a fault.
 
 #include "BadDatabases.h"
 #include "MissionCharts.h"
@@ -10,7 +10,6 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <set>
 #include <sstream>
 
 #ifndef HALVARD_MUTATIONS
@@ -20,56 +19,21 @@
 namespace halvard::test {
 namespace {
 
-int Pick(std::mt19937_64& random, int lo, int hi) {
-    return lo + static_cast<int>(random() % static_cast<std::uint64_t>(hi - lo + 1));
-}
-
-// What the engine takes for granted of an accepted database; empty when all of it holds.
-std::string Unsound(const GameDatabase& database) {
-    std::set<std::string> names;
-    for (const TargetRow& target : database.Targets()) {
-        if (target.TargetName.empty() || !names.insert(target.TargetName).second || target.ZoneCount < 2 ||
-            target.ZoneCount > 8)
-            return "target \"" + target.TargetName + "\" empty, twice or in zone " +
-                   std::to_string(target.ZoneCount);
-        for (int zone = 2; zone <= target.ZoneCount; ++zone)
-            if (target.Mod[zone] < -6 || target.Mod[zone] > 6)
-                return target.TargetName + "'s modifier out of range";
-    }
-    for (std::string_view name : MissionChartTargets)
-        if (!database.FindTarget(name)) return "no target " + std::string(name);
-    for (int roll = 11; roll <= 66; roll += roll % 10 == 6 ? 5 : 1) {
-        const auto rows = database.WaveRows(roll);
-        if (IsNoAttackerRoll(roll) ? !rows.empty() : rows.empty() || rows.size() > 5)
-            return "roll " + std::to_string(roll) + " with " + std::to_string(rows.size()) + " fighters";
-        for (const WaveSelectionRow& row : rows)
-            if (row.Type == FighterType::None || row.Position < 1 || row.Position > 20 ||
-                row.Special == FighterSpecial::Extra)
-                return "roll " + std::to_string(roll) +
-                       " with a fighter of no type, position or as the extra one";
-    }
-    for (int gun = 2; gun <= 10; ++gun)
-        for (int position = 1; position <= 20; ++position)
-            if (const GunneryRow* row = database.Gunnery(gun, position))
-                if (std::ranges::any_of(row->ByType, [](int toHit) { return toHit < 0 || toHit > 6; }))
-                    return "a to-hit number out of range";
-    return "";
+std::size_t Pick(std::mt19937_64& random, std::size_t size) {
+    return static_cast<std::size_t>(random() % size);
 }
 
 // Writes each damaged file in turn and opens it as the program does, until the first fault.
 void Damage(const std::function<void(const std::filesystem::path& file, int i, std::string& what)>& write) {
     ScratchDirectory directory;
     const std::filesystem::path file = directory.Path() / GameDatabase::FileName;
-    long accepted = 0, refused = 0;
+    int accepted = 0, refused = 0;
     for (int i = 0; i < HALVARD_MUTATIONS; ++i) {
         std::string what = "file " + std::to_string(i) + ":";
         write(file, i, what);
         try {
             const GameDatabase database = GameDatabase::Open(file, MissionChartTargets);
-            ++accepted;
-            const std::string unsound = Unsound(database);
-            ASSERT_EQ(unsound, "") << what;
-            Monkey monkey(database, static_cast<std::uint64_t>(accepted));
+            Monkey monkey(database, static_cast<std::uint64_t>(++accepted));
             const auto broken = monkey.Play(1);
             ASSERT_FALSE(broken) << what << "\n" << *broken;
         } catch (const GameDataError& e) {
@@ -85,35 +49,29 @@ void Damage(const std::function<void(const std::filesystem::path& file, int i, s
     EXPECT_GT(accepted, 0) << "harmless damage must still be accepted";
 }
 
-// Bit flips, overwritten bytes and ranges, cut-off files, copied chunks, odd header numbers.
+// Bit flips, overwritten ranges, cut-off files, header numbers at their extremes, chunks copied
+// over others.
 TEST(LoaderMutation, DamagedBytes) {
     std::mt19937_64 random(20240611);
     Damage([&random](const std::filesystem::path& file, int i, std::string& what) {
         std::string bytes = i % 2 == 0 ? ShippedDatabaseBytes() : ValidDatabaseBytes();
-        for (int n = Pick(random, 1, 4); n > 0 && !bytes.empty(); --n) {
-            const auto at = static_cast<std::size_t>(Pick(random, 0, static_cast<int>(bytes.size()) - 1));
-            const int kind = Pick(random, 0, 6);
+        for (std::size_t n = 1 + Pick(random, 4); n > 0 && !bytes.empty(); --n) {
+            const std::size_t at = Pick(random, bytes.size()), kind = Pick(random, 5);
+            const std::size_t length = std::min(bytes.size() - at, 1 + Pick(random, 512));
             what += " " + std::to_string(kind) + "@" + std::to_string(at);
-            if (kind == 0) bytes[at] = static_cast<char>(bytes[at] ^ (1 << Pick(random, 0, 7)));
-            if (kind == 1)
-                bytes[at] =
-                    static_cast<char>(std::array{0x00, 0xFF, Pick(random, 0, 255)}[Pick(random, 0, 2)]);
-            if (kind == 2) bytes[at % 100] = static_cast<char>(random()); // in the header
-            for (std::size_t j = at, end = at + static_cast<std::size_t>(Pick(random, 1, 64));
-                 kind == 3 && j < std::min(bytes.size(), end); ++j)
-                bytes[j] = static_cast<char>(random());
-            if (kind == 4) bytes.resize(at);
-            if (kind == 5) { // a header number at its extremes
-                const std::uint32_t value = std::array{0u, 1u, 0x7FFFFFFFu, 0xFFFFFFFFu}[Pick(random, 0, 3)];
-                for (std::size_t j = 0; j < 4 && at % 100 + j < bytes.size(); ++j)
+            switch (kind) {
+            case 0: bytes[at] = static_cast<char>(bytes[at] ^ (1 << Pick(random, 8))); break;
+            case 1:
+                for (std::size_t j = at; j < at + std::min<std::size_t>(length, 64); ++j)
+                    bytes[j] = static_cast<char>(random());
+                break;
+            case 2: bytes.resize(at); break;
+            case 3: // a header number at its extremes
+                for (std::size_t j = 0, value = std::array{0u, 1u, 0x7FFFFFFFu, 0xFFFFFFFFu}[Pick(random, 4)];
+                     j < 4 && at % 100 + j < bytes.size(); ++j)
                     bytes[at % 100 + j] = static_cast<char>(value >> (24 - 8 * j));
-            }
-            if (kind == 6) { // a chunk copied over another
-                const auto from =
-                    static_cast<std::size_t>(Pick(random, 0, static_cast<int>(bytes.size()) - 1));
-                const std::size_t length =
-                    std::min({bytes.size() - from, bytes.size() - at, std::size_t{512}});
-                bytes.replace(at, length, bytes.substr(from, length));
+                break;
+            case 4: bytes.replace(at, length, bytes.substr(Pick(random, bytes.size() - length + 1), length));
             }
         }
         std::ofstream(file, std::ios::binary | std::ios::trunc)
@@ -134,13 +92,11 @@ TEST(LoaderMutation, DamagingSql) {
     Damage([&](const std::filesystem::path& file, int i, std::string& what) {
         std::ofstream(file, std::ios::binary | std::ios::trunc)
             << (i % 3 == 0 ? ShippedDatabaseBytes() : ValidDatabaseBytes());
-        for (int n = Pick(random, 1, 3); n > 0; --n) {
-            const ColumnRead& column =
-                columns[static_cast<std::size_t>(Pick(random, 0, static_cast<int>(columns.size()) - 1))];
+        for (std::size_t n = 1 + Pick(random, 3); n > 0; --n) {
+            const ColumnRead& column = columns[Pick(random, columns.size())];
             const std::string table(column.Table), name = "\"" + std::string(column.Name) + "\"";
-            const std::string& value =
-                values[static_cast<std::size_t>(Pick(random, 0, static_cast<int>(values.size()) - 1))];
-            const std::string row = std::to_string(Pick(random, 1, 60));
+            const std::string& value = values[Pick(random, values.size())];
+            const std::string row = std::to_string(1 + Pick(random, 60));
             const std::string sql[] = {
                 "UPDATE " + table + " SET " + name + " = " + value + " WHERE rowid = " + row,
                 "UPDATE " + table + " SET " + name + " = " + value,
@@ -151,7 +107,7 @@ TEST(LoaderMutation, DamagingSql) {
                 "ALTER TABLE " + table + " ADD COLUMN Extra TEXT DEFAULT 'x'",
                 "DELETE FROM " + table + " WHERE rowid % 7 = 3",
                 "DROP TABLE " + table};
-            const int kind = std::array{0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 7, 7, 7, 8}[Pick(random, 0, 13)];
+            const int kind = std::array{0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 7, 7, 7, 8}[Pick(random, 14)];
             try {
                 ApplySql(file, sql[kind] + ";");
                 what += " " + sql[kind] + ";";

@@ -18,7 +18,6 @@ Monkey::Monkey(const GameDatabase& database, std::uint64_t seed)
     : database_(database), seed_(seed), game_(database, seed), flow_(game_),
       choices_(seed ^ 0x9E3779B97F4A7C15ull) {
     game_.Messages.SetListener([this](std::string_view line) { messages_.emplace_back(line); });
-    game_.Rolls.SetListener([this](std::string_view line) { rolls_.emplace_back(line); });
 }
 
 std::string Event::Describe() const {
@@ -100,16 +99,17 @@ void Monkey::Dispatch(const Event& event) {
 std::optional<std::string> Monkey::Play(int missions) {
     while (Counts.Missions < missions && flow_.Current() != Screen::Ended) {
         const Event event = Choose();
-        const long number = ++Counts.Events;
         recent_.push_back(event.Describe() + (flow_.Current() == Screen::Mission
                                                   ? " in phase " + std::to_string(flow_.Mission().nPhase)
                                                   : ""));
         if (recent_.size() > 12) recent_.pop_front();
         try {
+            ++Counts.Events;
             Check(event);
         } catch (const std::exception& broken) {
-            std::string report = "seed " + std::to_string(seed_) + ", event " + std::to_string(number) +
-                                 " (" + event.Describe() + "): " + broken.what() + "\n  the events up to it:";
+            std::string report = "seed " + std::to_string(seed_) + ", event " +
+                                 std::to_string(Counts.Events) + ": " + broken.what() +
+                                 "\n  the events up to it:";
             for (const std::string& line : recent_)
                 report += "\n    " + line;
             return report;

@@ -52,11 +52,10 @@ class Monkey {
         WavePanel Waves;
         std::size_t Rolls = 0, Messages = 0;
         bool RandomChoice = true;
-        std::string Typed;
+        std::string Typed, Cover, Flak;
         CommandButton Step;
         std::vector<Label> Labels;
         int Phase = 0, WavesAppearing = 0, Removals = 0, CurrentFighter = 0, SelectedGun = 0;
-        std::string Cover, Flak;
         bool operator==(const Snapshot&) const = default;
     };
     // Within a mission wounds, ammunition and knocked-out guns only get worse, the phase moves
@@ -98,7 +97,7 @@ class Monkey {
     bool targetConfirmed_ = false;
     int fixedMission_ = 0;
     Expected expect_;
-    std::vector<std::string> messages_, rolls_; // written during the event
+    std::vector<std::string> messages_; // written during the event
 };
 
 } // namespace halvard::test

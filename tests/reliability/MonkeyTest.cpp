@@ -28,10 +28,9 @@ TEST_P(MonkeyShard, EveryRuleHoldsAfterEveryRandomClick) {
         Monkey monkey(ShippedDatabase(), 1'000'003ull * static_cast<std::uint64_t>(GetParam()) + run);
         const auto broken = monkey.Play(std::min(8, missions - static_cast<int>(total.Missions)));
         ASSERT_FALSE(broken) << *broken;
-        const MonkeyCounts& counts = monkey.Counts;
-        total = {total.Missions + counts.Missions, total.Landings + counts.Landings,
-                 total.LeftMidWave + counts.LeftMidWave, total.Events + counts.Events,
-                 total.IdleEvents + counts.IdleEvents};
+        for (auto field : {&MonkeyCounts::Missions, &MonkeyCounts::Landings, &MonkeyCounts::LeftMidWave,
+                           &MonkeyCounts::Events, &MonkeyCounts::IdleEvents})
+            total.*field += monkey.Counts.*field;
     }
     // The player must reach what the rules are about, not only click about.
     EXPECT_GE(total.Landings, total.Missions / 4) << total.Landings << " landings";
@@ -42,83 +41,74 @@ TEST_P(MonkeyShard, EveryRuleHoldsAfterEveryRandomClick) {
 INSTANTIATE_TEST_SUITE_P(Shards, MonkeyShard, ::testing::Range(0, Shards));
 
 // The checks must catch a broken screen: each case breaks one rule in the middle of random play,
-// after an event that acts (lest the report name an idle event), and the report must name it.
-using Break = bool (*)(MissionScreen& screen, Game& game, const Event& event, int phaseBefore);
+// after an event of a kind in a phase where it acts, and the report must name what broke.
+struct Breakage {
+    Action On;
+    int From; // the phase the event came in
+    bool (*Break)(MissionScreen& screen, Game& game, const Event& event);
+    const char* Reported;
+};
 
-bool Step(const Event& event, int phaseBefore, int from) {
-    return event.What == Action::Step && phaseBefore == from;
-}
-
-const std::pair<Break, const char*> Breakages[] = {
-    {[](MissionScreen& s, Game&, const Event& e, int before) {
-         return Step(e, before, phase::CheckForWaves) && s.nPhase == phase::IncomingWave &&
-                (s.cmdNextStep.Caption = "Incoming Wave?", true);
-     },
+const Breakage Breakages[] = {
+    {Action::Step, phase::CheckForWaves,
+     [](MissionScreen& s, Game&, const Event&) { return s.cmdNextStep.Caption = "Incoming Wave?", true; },
      "\"Incoming Wave?\""},
-    {[](MissionScreen&, Game& game, const Event& e, int before) {
-         auto hurt = std::ranges::find_if(game.Crew, [](const CrewRecord& crew) { return crew.Wound > 0; });
-         return Step(e, before, phase::EnterNextZone) && hurt != game.Crew.end() && (--hurt->Wound, true);
-     },
-     "'s wound went from"},
-    {[](MissionScreen&, Game& game, const Event& e, int before) {
-         return Step(e, before, phase::EnterNextZone) && ++game.Guns[LastGun].Ammo;
-     },
+    {Action::Step, phase::EnterNextZone,
+     [](MissionScreen&, Game& g, const Event&) { return ++g.Guns[10].Ammo > 0; },
      "gun 10's ammunition went from"},
-    {[](MissionScreen& s, Game&, const Event& e, int before) {
-         return Step(e, before, phase::RollForCoverResults) && s.nPhase == phase::RemoveEnemyFighters &&
-                (s.cmdNextStep.Enabled = true);
+    {Action::Step, phase::RollForCoverResults,
+     [](MissionScreen& s, Game&, const Event&) {
+         return s.nPhase == phase::RemoveEnemyFighters && (s.cmdNextStep.Enabled = true);
      },
      "the step button is enabled in phase 6"},
-    {[](MissionScreen& s, Game& game, const Event& e, int) {
-         if (e.What != Action::Cell || s.nPhase != phase::RemoveEnemyFighters) return false;
-         ToHitCell& cell = game.Waves.Row[e.Index].ToHit;
-         return cell.Tag == "FC" && (cell.Tag.clear(), true);
+    {Action::Cell, phase::RemoveEnemyFighters,
+     [](MissionScreen&, Game& g, const Event& e) {
+         return g.Waves.Row[e.Index].ToHit.Tag == "FC" && (g.Waves.Row[e.Index].ToHit.Tag.clear(), true);
      },
      "does not show its mark"},
-    {[](MissionScreen& s, Game& game, const Event& e, int) {
-         return e.What == Action::Gun && s.nPhase != phase::AssignGuns &&
-                (game.Damage.RadioOut ^= true, true);
-     },
+    {Action::Gun, phase::EnterNextZone,
+     [](MissionScreen&, Game& g, const Event&) { return g.Damage.RadioOut ^= true, true; },
      "an event the rules give no effect changed"},
-    {[](MissionScreen& s, Game&, const Event& e, int) {
-         return e.What == Action::Cell && s.nPhase == phase::AssignGuns && s.nSelectedGun != 0 &&
-                s.ShownToHit(e.Index) != 0 && (s.GunCounters[s.nSelectedGun].Tag.clear(), true);
+    {Action::Cell, phase::AssignGuns,
+     [](MissionScreen& s, Game&, const Event& e) {
+         return s.nSelectedGun != 0 && s.ShownToHit(e.Index) != 0 &&
+                (s.GunCounters[s.nSelectedGun].Tag.clear(), true);
      },
      "carries the assignment \"\""},
-    {[](MissionScreen&, Game& game, const Event& e, int before) {
-         auto loaded = std::ranges::find_if(game.Guns, [](const GunRecord& gun) { return gun.Ammo > 0; });
-         return Step(e, before, phase::CorvaneFire) && loaded != game.Guns.end() && (--loaded->Ammo, true);
+    {Action::Step, phase::CorvaneFire,
+     [](MissionScreen&, Game& g, const Event&) {
+         auto loaded = std::ranges::find_if(g.Guns, [](const GunRecord& gun) { return gun.Ammo > 0; });
+         return loaded != g.Guns.end() && (--loaded->Ammo, true);
      },
      "bursts, aimed at"},
-    {[](MissionScreen& s, Game&, const Event&, int) -> bool {
-         if (s.nPhase == phase::BombRun) throw std::out_of_range("index 7 outside 1..6");
-         return false;
-     },
+    {Action::Step, phase::EnterTarget,
+     [](MissionScreen&, Game&, const Event&) -> bool { throw std::out_of_range("index 7 outside 1..6"); },
      "the event threw: index 7 outside 1..6"},
 };
 
 TEST(Monkey, ReportsABrokenRuleWithItsSeed) {
-    for (const auto& [breakRule, reported] : Breakages) {
-        SCOPED_TRACE(reported);
+    for (const Breakage& breakage : Breakages) {
+        SCOPED_TRACE(breakage.Reported);
         bool broken = false;
         for (std::uint64_t seed = 1; seed <= 20 && !broken; ++seed) {
             Monkey monkey(ShippedDatabase(), seed);
             int phaseBefore = 0;
             monkey.Meddler = [&](EntryFlow& flow, Game& game, const Event& event) {
                 const bool onMission = flow.Current() == Screen::Mission;
-                if (onMission && !broken) {
+                if (onMission && !broken && event.What == breakage.On && phaseBefore == breakage.From) {
                     broken = true; // also when breaking it throws
-                    broken = breakRule(flow.Mission(), game, event, phaseBefore);
+                    broken = breakage.Break(flow.Mission(), game, event);
                 }
                 phaseBefore = onMission ? flow.Mission().nPhase : 0;
             };
             const auto report = monkey.Play(20);
             ASSERT_EQ(report.has_value(), broken)
                 << report.value_or("not reported, seed " + std::to_string(seed));
-            if (broken)
+            if (broken) {
                 EXPECT_TRUE(report->starts_with("seed " + std::to_string(seed) + ", event ") &&
-                            report->find(reported) != std::string::npos)
+                            report->find(breakage.Reported) != std::string::npos)
                     << *report;
+            }
         }
         EXPECT_TRUE(broken) << "twenty runs never reached a point to break the rule";
     }
