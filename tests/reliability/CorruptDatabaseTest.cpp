@@ -53,13 +53,12 @@ TEST(ApostropheTarget, IsChosenByNameAndFlown) {
     const GameDatabase database = OpenGameDatabase(directory.Path());
     int bombRuns = 0;
     for (std::uint64_t seed = 1; seed <= 10 && bombRuns == 0; ++seed) {
-        Monkey monkey(database, seed);
-        monkey.Meddler = [&bombRuns](EntryFlow& flow, Game& game, const Event& event) {
+        const Meddler meddler = [&bombRuns](EntryFlow& flow, Game& game, const Event& event) {
             if (event.What == Action::TypeTarget) flow.TargetDialog().cboTargetList.Text = ApostropheTarget;
             bombRuns += flow.Current() == Screen::Mission && flow.Mission().nPhase == phase::BombRun &&
                         game.SelectedTarget == ApostropheTarget;
         };
-        const auto broken = monkey.Play(20);
+        const auto broken = PlayMonkey(database, seed, 20, nullptr, meddler);
         ASSERT_FALSE(broken) << *broken;
     }
     EXPECT_GT(bombRuns, 0);

@@ -33,8 +33,7 @@ void Damage(const std::function<void(const std::filesystem::path& file, int i, s
         write(file, i, what);
         try {
             const GameDatabase database = GameDatabase::Open(file, MissionChartTargets);
-            Monkey monkey(database, static_cast<std::uint64_t>(++accepted));
-            const auto broken = monkey.Play(1);
+            const auto broken = PlayMonkey(database, static_cast<std::uint64_t>(++accepted), 1);
             ASSERT_FALSE(broken) << what << "\n" << *broken;
         } catch (const GameDataError& e) {
             ++refused;

@@ -1,121 +1,493 @@
 #include "Monkey.h"
 
+#include "Gunnery.h"
+
 #include <algorithm>
 #include <cctype>
+#include <deque>
+#include <random>
+#include <sstream>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace halvard::test {
 namespace {
 
-// A number lo..hi from the player's own generator, apart from the game's dice.
-int Pick(std::mt19937_64& random, int lo, int hi) {
-    return lo + static_cast<int>(random() % static_cast<std::uint64_t>(hi - lo + 1));
+constexpr std::array<int, 11> StartingAmmo = {0, 0, 15, 10, 10, 10, 20, 20, 16, 20, 23}; // guns 2..10
+
+template <class... Parts> void Require(bool condition, const Parts&... parts) {
+    if (condition) return;
+    std::ostringstream text;
+    (text << ... << parts);
+    throw std::runtime_error(text.str());
 }
+
+// Escorts and the lead or tail bomber's extra fighter stay whatever the fighter cover does.
+bool CanBeChasedOff(const FighterRecord& fighter) {
+    const std::string_view special = fighter.Special.View();
+    return !(special.empty() || special == "B" || special == "D" || special == "BD");
+}
+
+std::string_view CoverOfLeg(const Game& game) {
+    const int zone = game.Mission.CurrentZone;
+    if (zone < 1 || zone > 8) return "";
+    const ZoneRecord& record = game.Mission.Target.Zone[zone];
+    return game.Mission.Target.Direction == "Out" ? record.CoverOut.View() : record.CoverBack.View();
+}
+
+std::string Describe(const Event& event) {
+    static constexpr const char* Names[] = {"region", "mission number", "option", "typed", "dialog OK",
+                                            "Cancel", "step",           "cell",   "gun",   "mission OK"};
+    const std::string what = Names[static_cast<int>(event.What)];
+    return what + (event.Text.empty() ? " " + std::to_string(event.Index) : " \"" + event.Text + "\"");
+}
+
+// Everything an event could change, for the events after which nothing may have changed.
+struct Snapshot {
+    Screen Current = Screen::Entry;
+    GameState State;
+    WavePanel Waves;
+    std::size_t Rolls = 0, Messages = 0;
+    bool RandomChoice = true;
+    std::string Typed, Cover, Flak;
+    CommandButton Step;
+    std::vector<Label> Labels;
+    int Phase = 0, WavesAppearing = 0, Removals = 0, CurrentFighter = 0, SelectedGun = 0;
+    bool operator==(const Snapshot&) const = default;
+};
+
+// Within a mission wounds, ammunition and knocked-out guns only get worse, the phase moves only
+// by a step, and the marks and aims are as the clicks made them.
+struct Expected {
+    IndexedArray<int, 1, CrewCount> Wound{};
+    IndexedArray<int, FirstGun, LastGun> Ammo{}, Aim{};
+    IndexedArray<bool, FirstGun, LastGun> Out{};
+    int Phase = phase::EnterNextZone;
+    std::string Caption = "Enter Next Zone";
+    bool Landed = false;
+    int Removals = 0;
+    std::array<bool, WaveRows + 1> Marked{};
+    int Selected = 0, ShownFor = 0; // the gun selected, and the gun whose numbers the cells show
+};
+
+class Monkey {
+  public:
+    Monkey(const GameDatabase& database, std::uint64_t seed, MonkeyCounts& counts, const Meddler& meddler)
+        : seed_(seed), game_(database, seed), flow_(game_), choices_(seed ^ 0x9E3779B97F4A7C15ull),
+          counts_(counts), meddler_(meddler) {
+        game_.Messages.SetListener([this](std::string_view line) { messages_.emplace_back(line); });
+    }
+
+    std::optional<std::string> Play(int missions) {
+        for (const long start = counts_.Missions;
+             counts_.Missions - start < missions && flow_.Current() != Screen::Ended;) {
+            const Event event = Choose();
+            recent_.push_back(Describe(event) + (flow_.Current() == Screen::Mission
+                                                     ? " in phase " + std::to_string(flow_.Mission().nPhase)
+                                                     : ""));
+            if (recent_.size() > 12) recent_.pop_front();
+            try {
+                ++counts_.Events;
+                Check(event);
+            } catch (const std::exception& broken) {
+                std::string report = "seed " + std::to_string(seed_) + ", event " +
+                                     std::to_string(counts_.Events) + ": " + broken.what() +
+                                     "\n  the events up to it:";
+                for (const std::string& line : recent_)
+                    report += "\n    " + line;
+                return report;
+            }
+        }
+        return std::nullopt;
+    }
+
+  private:
+    // A number lo..hi from the player's own generator, apart from the game's dice.
+    int Pick(int lo, int hi) {
+        return lo + static_cast<int>(choices_() % static_cast<std::uint64_t>(hi - lo + 1));
+    }
+
+    Event Choose() {
+        const int roll = Pick(1, 1000);
+        if (flow_.Current() == Screen::Entry) {
+            if (roll <= 5) return {Action::Region, 4};
+            if (roll <= 100) return {Action::Region, Pick(1, 3)};
+            // Missions 1-10 fly other targets, with fewer formation rolls.
+            if (roll <= 150) return {Action::FixMission, Pick(0, 1) * Pick(1, 25)};
+            return {Action::Region, 0};
+        }
+        if (flow_.Current() == Screen::TargetDialog) {
+            if (roll <= 10) return {Action::Region, Pick(0, 4)}; // the entry screen is covered
+            if (roll <= 400) return {Action::DialogOK};
+            if (roll <= 550) return {Action::Option, Pick(0, 1)};
+            if (roll > 850) return {Action::DialogCancel};
+            // Mostly a name of the list; sometimes nothing, an unknown name or one in the wrong case.
+            const auto& names = game_.Database.TargetNames();
+            std::string name = names[static_cast<std::size_t>(Pick(0, static_cast<int>(names.size()) - 1))];
+            const int kind = Pick(1, 20);
+            for (char& c : name)
+                c = kind == 20 ? static_cast<char>(std::tolower(static_cast<unsigned char>(c))) : c;
+            return {Action::TypeTarget, 0, kind <= 14 || kind == 20 ? name : kind <= 17 ? "" : "Berlin"};
+        }
+        const int phase = flow_.Mission().nPhase;
+        const Event cell{Action::Cell, Pick(1, WaveRows)}, gun{Action::Gun, Pick(FirstGun, LastGun)};
+        if (roll <= (phase == phase::LandingAtBase && expect_.Landed ? 600 : 3)) return {Action::OK};
+        if (roll <= 6) return {Action::Region, Pick(0, 4)}; // the entry screen is hidden
+        if (phase == phase::RemoveEnemyFighters) {
+            // Mostly what the count asks for; sometimes one mark too many, or one taken back.
+            const int still = StillToRemove();
+            if (still == 0) return roll <= 600 ? Event{Action::Step} : cell;
+            if (roll <= 250) return roll <= 100 ? Event{Action::Step} : roll <= 200 ? cell : gun;
+            std::vector<int> rows;
+            for (int i = 1; i <= game_.Fighters.UpperBound(); ++i)
+                if (CanBeChasedOff(game_.Fighters[i]) &&
+                    expect_.Marked[static_cast<std::size_t>(i)] == (still < 0))
+                    rows.push_back(i);
+            if (rows.empty()) return cell;
+            return {Action::Cell, rows[static_cast<std::size_t>(Pick(0, static_cast<int>(rows.size()) - 1))]};
+        }
+        if (phase == phase::AssignGuns) return roll <= 350 ? gun : roll <= 750 ? cell : Event{Action::Step};
+        return roll <= 800 ? Event{Action::Step} : roll <= 920 ? cell : gun;
+    }
+
+    void Dispatch(const Event& event) {
+        switch (event.What) {
+        case Action::Region: flow_.imgChoice_Click(event.Index); break;
+        case Action::FixMission:
+            flow_.FixMissionNumber(event.Index ? std::optional(event.Index) : std::nullopt);
+            break;
+        case Action::Option: flow_.TargetDialog().optTargetChoice_Click(event.Index); break;
+        case Action::TypeTarget: flow_.TargetDialog().cboTargetList.Text = event.Text; break;
+        case Action::DialogOK: flow_.TargetDialog().cmdOK_Click(); break;
+        case Action::DialogCancel: flow_.TargetDialog().cmdCancel_Click(); break;
+        case Action::Step: flow_.Mission().cmdNextStep_Click(); break;
+        case Action::Cell: flow_.Mission().lblToHit_Click(event.Index); break;
+        case Action::Gun: flow_.Mission().lblGun_Click(event.Index); break;
+        case Action::OK: flow_.Mission().cmdOK_Click(); break;
+        }
+    }
+    int StillToRemove() const {
+        return expect_.Removals - static_cast<int>(std::ranges::count(expect_.Marked, true));
+    }
+
+    int ToHit(int gun, int fighter) const {
+        return ChartGunnery(game_, gun, game_.Fighters[fighter].AttackPos,
+                            game_.Fighters[fighter].FighterType);
+    }
+
+    bool Selectable(int gun) const {
+        const GunRecord& record = game_.Guns[gun];
+        if (record.Status != "OK" || record.Ammo < 1 || record.Gunner < 1) return false;
+        for (int i = 1; i <= game_.Fighters.UpperBound(); ++i)
+            if (ToHit(gun, i) > 0) return true;
+        return false;
+    }
+
+    std::string ExpectedToHit(int cell) const {
+        if (expect_.ShownFor == 0 || cell > game_.Fighters.UpperBound()) return "";
+        const int toHit = ToHit(expect_.ShownFor, cell);
+        return toHit > 0 ? std::to_string(toHit) : "";
+    }
+
+    Snapshot Take() {
+        Snapshot s{flow_.Current(), game_, game_.Waves, game_.Rolls.Total(), game_.Messages.Total()};
+        if (s.Current == Screen::TargetDialog) {
+            s.RandomChoice = flow_.TargetDialog().optTargetChoice[0].Value;
+            s.Typed = flow_.TargetDialog().cboTargetList.Text;
+        }
+        if (s.Current != Screen::Mission) return s;
+        const MissionScreen& m = flow_.Mission();
+        std::tie(s.Phase, s.WavesAppearing, s.Removals, s.CurrentFighter, s.SelectedGun, s.Cover, s.Flak,
+                 s.Step) = std::tie(m.nPhase, m.nWavesAppearing, m.nRemovals, m.nCurrentFighter,
+                                    m.nSelectedGun, m.sCover, m.sFlakDensity, m.cmdNextStep);
+        for (const Label& label : m.lblGun)
+            s.Labels.push_back(label);
+        for (const Label& label : m.lblToHit)
+            s.Labels.push_back(label);
+        s.Labels.insert(s.Labels.end(), m.lblCrewWound.begin(), m.lblCrewWound.end());
+        s.Labels.insert(s.Labels.end(), {m.lblOnTarget, m.lblBombPct});
+        return s;
+    }
+
+    bool IsIdle(const Event& event) const {
+        const Screen current = flow_.Current();
+        // The entry screen's regions act only while it is shown, and then only 0 and 4.
+        if (event.What == Action::Region)
+            return current != Screen::Entry || (event.Index >= 1 && event.Index <= 3);
+        if (current != Screen::Mission) return false;
+        const int phase = flow_.Mission().nPhase;
+        switch (event.What) {
+        case Action::Step: return !flow_.Mission().cmdNextStep.Enabled;
+        case Action::Cell:
+            if (phase == phase::RemoveEnemyFighters)
+                return event.Index > game_.Fighters.UpperBound() ||
+                       !CanBeChasedOff(game_.Fighters[event.Index]);
+            return phase != phase::AssignGuns || expect_.Selected == 0 || ExpectedToHit(event.Index).empty();
+        case Action::Gun:
+            return phase != phase::AssignGuns || (expect_.Selected == 0 && !Selectable(event.Index));
+        default: return false;
+        }
+    }
+
+    void Check(const Event& event) {
+        const Snapshot before = Take();
+        const bool idle = IsIdle(event);
+        messages_.clear();
+        try {
+            Dispatch(event);
+            if (meddler_) meddler_(flow_, game_, event);
+        } catch (const std::exception& e) {
+            Require(false, "the event threw: ", e.what());
+        }
+        if (idle) {
+            ++counts_.IdleEvents;
+            Require(Take() == before, "an event the rules give no effect changed the screen or the game");
+        }
+        CheckEvent(event, before, idle);
+        if (flow_.Current() == Screen::Mission) CheckMission();
+    }
+
+    void CheckEvent(const Event& event, const Snapshot& before, bool idle) {
+        const Screen current = flow_.Current();
+        const MissionRecord& mission = game_.Mission;
+        switch (event.What) {
+        case Action::FixMission: fixedMission_ = event.Index; return;
+        case Action::Option:
+        case Action::TypeTarget: return;
+        case Action::Region:
+            Require(idle || current == (event.Index == 4 ? Screen::Ended : Screen::TargetDialog), "region ",
+                    event.Index, " did not lead to its screen");
+            return;
+        case Action::DialogOK:
+        case Action::DialogCancel: {
+            // OK draws the mission number, unless one is fixed, and flies the target typed if the list
+            // has it, else a random one; Cancel flies the target confirmed before again, if there is one.
+            const bool cancel = event.What == Action::DialogCancel, typed = !cancel && !before.RandomChoice;
+            const bool flies = cancel ? targetConfirmed_ : !typed || game_.Database.FindTarget(before.Typed);
+            const int number = mission.MissionNo;
+            Require(current == (flies    ? Screen::Mission
+                                : cancel ? Screen::Entry
+                                         : Screen::TargetDialog) &&
+                        (cancel          ? number == before.State.Mission.MissionNo
+                         : fixedMission_ ? number == fixedMission_
+                                         : number >= 11 && number <= 25) &&
+                        (flies && !cancel ? !typed || game_.SelectedTarget == before.Typed
+                                          : game_.SelectedTarget == before.State.SelectedTarget),
+                    Describe(event), " with \"", before.Typed, "\" typed and mission ", fixedMission_,
+                    " fixed flew mission ", number, " to \"", game_.SelectedTarget, "\"");
+            if (flies) StartMission();
+            return;
+        }
+        case Action::OK:
+            Require(current == Screen::Entry, "OK did not return to the entry screen");
+            counts_.LeftMidWave +=
+                before.Phase >= phase::RollForFighterCover && before.Phase <= phase::WaveResolved;
+            return;
+        case Action::Step:
+            if (before.Step.Enabled) CheckStep(before);
+            return;
+        case Action::Cell:
+        case Action::Gun: break;
+        }
+        // A click on the screen rolls nothing, writes nothing and changes no record of the game.
+        Require(game_.Rolls.Total() == before.Rolls && messages_.empty() &&
+                    static_cast<const GameState&>(game_) == before.State,
+                "a click rolled, wrote a message or changed the mission state");
+        if (idle) return;
+        if (event.What == Action::Cell && before.Phase == phase::RemoveEnemyFighters) {
+            bool& marked = expect_.Marked[static_cast<std::size_t>(event.Index)];
+            marked = !marked;
+        } else if (event.What == Action::Cell) {
+            expect_.Aim[expect_.Selected] = event.Index;
+        } else {
+            if (expect_.Selected > 0) expect_.ShownFor = 0; // an unselectable gun clears the cells
+            if (Selectable(event.Index)) expect_.Selected = expect_.ShownFor = event.Index;
+        }
+    }
+
+    void StartMission() {
+        ++counts_.Missions;
+        targetConfirmed_ = true;
+        expect_ = Expected{};
+        Require(!game_.Waves.Visible && game_.Fighters.UpperBound() == 0 && game_.Mission.CurrentZone == 1 &&
+                    game_.Mission.Target.Direction == "Out" &&
+                    game_.Mission.Target.Name == game_.SelectedTarget,
+                "the mission to \"", game_.SelectedTarget, "\" does not start at home");
+        for (int gun = FirstGun; gun <= LastGun; ++gun) {
+            expect_.Ammo[gun] = StartingAmmo[static_cast<std::size_t>(gun)];
+            const GunRecord& record = game_.Guns[gun];
+            Require(record.Status == "OK" && record.Gunner == gun && record.Ammo == expect_.Ammo[gun], "gun ",
+                    gun, " does not start manned, OK and full");
+        }
+        for (int member = 1; member <= CrewCount; ++member)
+            Require(game_.Crew[member].Wound == 0 && game_.CrewPos[member].Occupant == member, "crew member ",
+                    member, " does not start unhurt at his position");
+    }
+
+    // The phase a press of the step button leads to, and its caption, by the game's rules.
+    void CheckStep(const Snapshot& was) {
+        const MissionScreen& screen = flow_.Mission();
+        const MissionRecord& mission = game_.Mission;
+        const int fighters = game_.Fighters.UpperBound();
+        const int wereFighters = was.State.Fighters.UpperBound();
+        using T = std::pair<int, std::string_view>;
+        const T next = [&]() -> T {
+            switch (was.Phase) {
+            case 1: return mission.CurrentZone != 1 ? T{2, "Check for Waves"} : T{18, "Landing at Base"};
+            case 2: return screen.nWavesAppearing < 1 ? T{19, "Leaving the Zone"} : T{3, "Incoming Wave"};
+            case 3:
+                if (fighters == 0) return {11, "Wave Resolved"};
+                return CoverOfLeg(game_) == "None" ? T{7, "Assign Corvane Guns"}
+                                                   : T{4, "Roll for Fighter Cover"};
+            case 4: return {5, "Roll for Cover Results"};
+            case 5: return screen.nRemovals < 1 ? T{7, "Assign Corvane Guns"} : T{6, "Remove Enemy Fighters"};
+            case 6: return fighters != 0 ? T{7, "Assign Corvane Guns"} : T{11, "Exit Wave"};
+            case 7: return {8, "Corvane Fire"};
+            case 8: return fighters < 1 ? T{11, "Exit Wave"} : T{9, "Enemy Fire"};
+            case 9:
+                if (was.CurrentFighter + 1 <= wereFighters) return {9, "Enemy Fire"};
+                if (fighters < 1 || was.State.Mission.SuccessiveAttacks > 1) return {11, "Exit Wave"};
+                return {10, "Successive Attack"};
+            case 10:
+                return screen.sCover == "Good" || screen.sCover == "Fair" ? T{5, "Roll for Cover Results"}
+                                                                          : T{7, "Assign Corvane Guns"};
+            case 11:
+                if (mission.Target.Direction == "Out" && mission.CurrentZone == mission.TargetZone &&
+                    screen.nWavesAppearing == 0)
+                    return {12, "Enter Target"};
+                return screen.nWavesAppearing <= 0 ? T{19, "Exit Zone"} : T{3, "Incoming Wave!"};
+            case 12: return screen.sFlakDensity != "None" ? T{13, "Flak Results"} : T{15, "Bomb Run"};
+            case 13: return {15, "Bomb Run"};
+            case 15: return {17, "Exit Target"};
+            case 18: return {18, "Landing at Base"}; // the last phase: it stays
+            case 17:
+            case 19: return {1, "Enter Next Zone"};
+            default: return {0, ""};
+            }
+        }();
+        Require(screen.nPhase == next.first && screen.cmdNextStep.Caption == next.second, "from phase ",
+                was.Phase, " the rules lead to phase ", next.first, " \"", next.second,
+                "\", the screen went to phase ", screen.nPhase, " \"", screen.cmdNextStep.Caption, "\"");
+        expect_.Phase = next.first;
+        expect_.Caption = next.second;
+
+        // What the step itself must have done.
+        const MissionRecord& wasMission = was.State.Mission;
+        switch (was.Phase) {
+        case phase::EnterNextZone:
+            Require(mission.CurrentZone ==
+                        wasMission.CurrentZone + (wasMission.Target.Direction == "Out" ? 1 : -1),
+                    "entered zone ", mission.CurrentZone, " from zone ", wasMission.CurrentZone);
+            break;
+        case phase::RollForCoverResults:
+            Require(screen.nRemovals <= std::ranges::count_if(game_.Fighters, CanBeChasedOff),
+                    "the cover chases off ", screen.nRemovals, " fighters, more than it can");
+            expect_.Removals = screen.nPhase == phase::RemoveEnemyFighters ? screen.nRemovals : 0;
+            expect_.Marked = {};
+            break;
+        case phase::RemoveEnemyFighters: {
+            FighterList kept;
+            for (int i = 1; i <= wereFighters; ++i)
+                if (!expect_.Marked[static_cast<std::size_t>(i)]) kept.Add() = was.State.Fighters[i];
+            Require(game_.Fighters == kept, "the removal did not take out exactly the marked fighters");
+            break;
+        }
+        case phase::CorvaneFire:
+            for (int gun = FirstGun; gun <= LastGun; ++gun)
+                Require(game_.Guns[gun].Ammo == was.State.Guns[gun].Ammo - (expect_.Aim[gun] != 0), "gun ",
+                        gun, " went from ", was.State.Guns[gun].Ammo, " to ", game_.Guns[gun].Ammo,
+                        " bursts, aimed at ", expect_.Aim[gun]);
+            break;
+        case phase::LandingAtBase: counts_.Landings += !std::exchange(expect_.Landed, true); break;
+        }
+        if (screen.nPhase == phase::AssignGuns && was.Phase != phase::AssignGuns) {
+            expect_.Selected = expect_.ShownFor = 0;
+            expect_.Aim = {};
+        }
+    }
+
+    void CheckMission() {
+        const MissionScreen& screen = flow_.Mission();
+        const MissionRecord& mission = game_.Mission;
+        const int phase = screen.nPhase, still = StillToRemove();
+        Require(phase == expect_.Phase && screen.cmdNextStep.Caption == expect_.Caption, "phase ", phase,
+                " \"", screen.cmdNextStep.Caption, "\" without a step from ", expect_.Phase, " \"",
+                expect_.Caption, "\"");
+        const bool disabled = (phase == phase::RemoveEnemyFighters && still != 0) ||
+                              (phase == phase::LandingAtBase && expect_.Landed);
+        Require(screen.cmdNextStep.Enabled == !disabled, "the step button is ",
+                disabled ? "enabled" : "disabled", " in phase ", phase);
+        for (int member = 1; member <= CrewCount; ++member) {
+            const int wound = std::exchange(expect_.Wound[member], game_.Crew[member].Wound);
+            Require(wound <= expect_.Wound[member] && expect_.Wound[member] <= 4, "crew member ", member,
+                    "'s wound went from ", wound, " to ", expect_.Wound[member]);
+        }
+        for (int gun = FirstGun; gun <= LastGun; ++gun) {
+            const GunRecord& record = game_.Guns[gun];
+            Require(record.Ammo >= 0 && record.Ammo <= expect_.Ammo[gun] &&
+                        (record.Status == "Out" || (record.Status == "OK" && !expect_.Out[gun])) &&
+                        (record.Gunner == 0 || game_.Crew[record.Gunner].Wound < 3),
+                    "gun ", gun, "'s ammunition went from ", expect_.Ammo[gun], " to ", record.Ammo,
+                    ", its state to \"", record.Status, "\", or a badly wounded man mans it");
+            expect_.Ammo[gun] = record.Ammo;
+            expect_.Out[gun] = record.Status == "Out";
+        }
+        const bool justLeftTarget = phase == phase::EnterNextZone && mission.Target.Direction == "Back" &&
+                                    mission.CurrentZone == mission.TargetZone + 1;
+        Require((mission.CurrentZone >= 1 && mission.CurrentZone <= mission.TargetZone) || justLeftTarget,
+                "the bomber is in zone ", mission.CurrentZone, " of a route to zone ", mission.TargetZone);
+        Require(game_.Waves.Visible == (phase >= phase::RollForFighterCover && phase <= phase::WaveResolved),
+                "the wave panel is ", game_.Waves.Visible ? "shown" : "hidden", " in phase ", phase);
+        // The cells and counters show the marks and aims of the clicks.
+        if (phase == phase::RemoveEnemyFighters)
+            Require(screen.nRemovals == still && game_.Waves.lblMiscWave.Caption ==
+                                                     "Remove " + std::to_string(still) + " Enemy Fighters",
+                    "the removal asks for ", screen.nRemovals, " with ", still, " marks still wanted");
+        for (int i = 1; i <= game_.Fighters.UpperBound() && phase == phase::RemoveEnemyFighters; ++i) {
+            const bool marked = expect_.Marked[static_cast<std::size_t>(i)];
+            const Colour colour = marked                              ? Colour::Blue
+                                  : CanBeChasedOff(game_.Fighters[i]) ? Colour::Normal
+                                                                      : Colour::Red;
+            Require(screen.lblToHit[i].BackColour == colour && screen.lblToHit[i].Tag == (marked ? "FC" : ""),
+                    "cell ", i, marked ? " does not show its mark" : " does not show that it is unmarked");
+        }
+        if (phase != phase::AssignGuns) return;
+        Require(screen.nSelectedGun == expect_.Selected, "gun ", screen.nSelectedGun, " is selected, not ",
+                expect_.Selected);
+        for (int i = 1; i <= WaveRows; ++i)
+            Require(screen.lblToHit[i].Caption == ExpectedToHit(i), "cell ", i, " shows \"",
+                    screen.lblToHit[i].Caption, "\", not what gun ", expect_.ShownFor, " needs");
+        for (int gun = FirstGun; gun <= LastGun; ++gun) {
+            const Label counter = screen.lblGun[gun];
+            const int aim = expect_.Aim[gun];
+            const std::string tag =
+                aim == 0 ? "" : std::to_string(aim) + "/" + std::to_string(ToHit(gun, aim));
+            Require(counter.Tag == tag && (counter.BackColour == Colour::Yellow) == (gun == expect_.ShownFor),
+                    "gun ", gun, " carries the assignment \"", counter.Tag, "\", not \"", tag,
+                    "\", or the wrong background");
+        }
+    }
+
+    std::uint64_t seed_;
+    Game game_;
+    EntryFlow flow_;
+    std::mt19937_64 choices_;
+    MonkeyCounts& counts_;
+    const Meddler& meddler_;
+    std::deque<std::string> recent_; // the last events, for the report
+    bool targetConfirmed_ = false;
+    int fixedMission_ = 0;
+    Expected expect_;
+    std::vector<std::string> messages_; // written during the event
+};
 
 } // namespace
 
-Monkey::Monkey(const GameDatabase& database, std::uint64_t seed)
-    : database_(database), seed_(seed), game_(database, seed), flow_(game_),
-      choices_(seed ^ 0x9E3779B97F4A7C15ull) {
-    game_.Messages.SetListener([this](std::string_view line) { messages_.emplace_back(line); });
-}
-
-std::string Event::Describe() const {
-    static constexpr const char* Names[] = {"region",      "mission number", "option", "typed",
-                                            "dialog OK",   "Cancel",         "step",   "cell",
-                                            "gun counter", "mission OK"};
-    return Names[static_cast<int>(What)] + (Text.empty() ? " " + std::to_string(Index) : " \"" + Text + "\"");
-}
-
-Event Monkey::Choose() {
-    const int roll = Pick(choices_, 1, 1000);
-    if (flow_.Current() == Screen::Entry) {
-        if (roll <= 5) return {Action::Region, 4};
-        if (roll <= 100) return {Action::Region, Pick(choices_, 1, 3)};
-        // Missions 1-10 fly other targets, with fewer formation rolls.
-        if (roll <= 150) return {Action::FixMission, Pick(choices_, 0, 1) * Pick(choices_, 1, 25)};
-        return {Action::Region, 0};
-    }
-    if (flow_.Current() == Screen::TargetDialog) {
-        if (roll <= 10) return {Action::Region, Pick(choices_, 0, 4)}; // the entry screen is covered
-        if (roll <= 400) return {Action::DialogOK};
-        if (roll <= 550) return {Action::Option, Pick(choices_, 0, 1)};
-        if (roll > 850) return {Action::DialogCancel};
-        // Mostly a name of the list; sometimes nothing, an unknown name or a known one in the wrong case.
-        const auto& names = database_.TargetNames();
-        std::string name =
-            names[static_cast<std::size_t>(Pick(choices_, 0, static_cast<int>(names.size()) - 1))];
-        const int kind = Pick(choices_, 1, 20);
-        if (kind == 20)
-            std::ranges::transform(name, name.begin(),
-                                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return {Action::TypeTarget, 0, kind <= 14 || kind == 20 ? name : kind <= 17 ? "" : "Berlin"};
-    }
-    return ChooseOnMission();
-}
-
-Event Monkey::ChooseOnMission() {
-    const int phase = flow_.Mission().nPhase;
-    const int roll = Pick(choices_, 1, 1000);
-    const Event cell{Action::Cell, Pick(choices_, 1, WaveRows)},
-        gun{Action::Gun, Pick(choices_, FirstGun, LastGun)};
-    if (roll <= (phase == phase::LandingAtBase && expect_.Landed ? 600 : 3)) return {Action::OK};
-    if (roll <= 6) return {Action::Region, Pick(choices_, 0, 4)}; // the entry screen is hidden
-    if (phase == phase::RemoveEnemyFighters) {
-        // Mostly what the count asks for; sometimes one mark too many, or one taken back.
-        const int still = StillToRemove();
-        if (still == 0) return roll <= 600 ? Event{Action::Step} : cell;
-        if (roll <= 250) return roll <= 100 ? Event{Action::Step} : roll <= 200 ? cell : gun;
-        std::vector<int> rows;
-        for (int i = 1; i <= game_.Fighters.UpperBound(); ++i)
-            if (flow_.Mission().CanBeChasedOff(i) &&
-                expect_.Marked[static_cast<std::size_t>(i)] == (still < 0))
-                rows.push_back(i);
-        if (rows.empty()) return cell;
-        return {Action::Cell,
-                rows[static_cast<std::size_t>(Pick(choices_, 0, static_cast<int>(rows.size()) - 1))]};
-    }
-    if (phase == phase::AssignGuns) return roll <= 350 ? gun : roll <= 750 ? cell : Event{Action::Step};
-    return roll <= 800 ? Event{Action::Step} : roll <= 920 ? cell : gun;
-}
-
-void Monkey::Dispatch(const Event& event) {
-    switch (event.What) {
-    case Action::Region: flow_.imgChoice_Click(event.Index); break;
-    case Action::FixMission:
-        flow_.FixMissionNumber(event.Index ? std::optional(event.Index) : std::nullopt);
-        break;
-    case Action::Option: flow_.TargetDialog().optTargetChoice_Click(event.Index); break;
-    case Action::TypeTarget: flow_.TargetDialog().cboTargetList.Text = event.Text; break;
-    case Action::DialogOK: flow_.TargetDialog().cmdOK_Click(); break;
-    case Action::DialogCancel: flow_.TargetDialog().cmdCancel_Click(); break;
-    case Action::Step: flow_.Mission().cmdNextStep_Click(); break;
-    case Action::Cell: flow_.Mission().lblToHit_Click(event.Index); break;
-    case Action::Gun: flow_.Mission().lblGun_Click(event.Index); break;
-    case Action::OK: flow_.Mission().cmdOK_Click(); break;
-    }
-}
-
-std::optional<std::string> Monkey::Play(int missions) {
-    while (Counts.Missions < missions && flow_.Current() != Screen::Ended) {
-        const Event event = Choose();
-        recent_.push_back(event.Describe() + (flow_.Current() == Screen::Mission
-                                                  ? " in phase " + std::to_string(flow_.Mission().nPhase)
-                                                  : ""));
-        if (recent_.size() > 12) recent_.pop_front();
-        try {
-            ++Counts.Events;
-            Check(event);
-        } catch (const std::exception& broken) {
-            std::string report = "seed " + std::to_string(seed_) + ", event " +
-                                 std::to_string(Counts.Events) + ": " + broken.what() +
-                                 "\n  the events up to it:";
-            for (const std::string& line : recent_)
-                report += "\n    " + line;
-            return report;
-        }
-    }
-    return std::nullopt;
+std::optional<std::string> PlayMonkey(const GameDatabase& database, std::uint64_t seed, int missions,
+                                      MonkeyCounts* counts, const Meddler& meddler) {
+    MonkeyCounts ignored;
+    return Monkey(database, seed, counts ? *counts : ignored, meddler).Play(missions);
 }
 
 } // namespace halvard::test

@@ -25,12 +25,10 @@ TEST_P(MonkeyShard, EveryRuleHoldsAfterEveryRandomClick) {
     MonkeyCounts total;
     for (std::uint64_t run = 0; total.Missions < missions; ++run) {
         // Eight missions to a run of the program, then it starts afresh with a new seed.
-        Monkey monkey(ShippedDatabase(), 1'000'003ull * static_cast<std::uint64_t>(GetParam()) + run);
-        const auto broken = monkey.Play(std::min(8, missions - static_cast<int>(total.Missions)));
+        const auto broken =
+            PlayMonkey(ShippedDatabase(), 1'000'003ull * static_cast<std::uint64_t>(GetParam()) + run,
+                       std::min(8, missions - static_cast<int>(total.Missions)), &total);
         ASSERT_FALSE(broken) << *broken;
-        for (auto field : {&MonkeyCounts::Missions, &MonkeyCounts::Landings, &MonkeyCounts::LeftMidWave,
-                           &MonkeyCounts::Events, &MonkeyCounts::IdleEvents})
-            total.*field += monkey.Counts.*field;
     }
     // The player must reach what the rules are about, not only click about.
     EXPECT_GE(total.Landings, total.Missions / 4) << total.Landings << " landings";
@@ -91,9 +89,8 @@ TEST(Monkey, ReportsABrokenRuleWithItsSeed) {
         SCOPED_TRACE(breakage.Reported);
         bool broken = false;
         for (std::uint64_t seed = 1; seed <= 20 && !broken; ++seed) {
-            Monkey monkey(ShippedDatabase(), seed);
             int phaseBefore = 0;
-            monkey.Meddler = [&](EntryFlow& flow, Game& game, const Event& event) {
+            const Meddler meddler = [&](EntryFlow& flow, Game& game, const Event& event) {
                 const bool onMission = flow.Current() == Screen::Mission;
                 if (onMission && !broken && event.What == breakage.On && phaseBefore == breakage.From) {
                     broken = true; // also when breaking it throws
@@ -101,7 +98,7 @@ TEST(Monkey, ReportsABrokenRuleWithItsSeed) {
                 }
                 phaseBefore = onMission ? flow.Mission().nPhase : 0;
             };
-            const auto report = monkey.Play(20);
+            const auto report = PlayMonkey(ShippedDatabase(), seed, 20, nullptr, meddler);
             ASSERT_EQ(report.has_value(), broken)
                 << report.value_or("not reported, seed " + std::to_string(seed));
             if (broken) {
