@@ -4,25 +4,17 @@
 #include "Program.h"
 #include "TestData.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace halvard::test {
-
-void PrintTo(const BadDatabase& bad, std::ostream* out) {
-    *out << bad.Name;
-}
-
 namespace {
 
-class CorruptDatabase : public ::testing::TestWithParam<BadDatabase> {
-  protected:
-    ScratchDirectory directory;
-};
+using CorruptDatabase = ::testing::TestWithParam<BadDatabase>;
 
 // The engine raises one GameDataError naming the file and the problem (any other exception fails
 // the test), and the terminal prints just that on standard error, having played nothing.
 TEST_P(CorruptDatabase, GivesOneErrorNamingTheFileAndTheProblem) {
+    const ScratchDirectory directory;
     GetParam().Make(directory.Path());
     std::string message;
     try {
