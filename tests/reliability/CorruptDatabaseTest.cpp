@@ -1,6 +1,5 @@
 #include "BadDatabases.h"
 #include "MissionSetup.h"
-#include "Monkey.h"
 #include "Program.h"
 #include "TestData.h"
 
@@ -37,24 +36,6 @@ TEST_P(CorruptDatabase, GivesOneErrorNamingTheFileAndTheProblem) {
 
 INSTANTIATE_TEST_SUITE_P(Files, CorruptDatabase, ::testing::ValuesIn(BadDatabases()),
                          [](const auto& info) { return info.param.Name; });
-
-// A target named with an apostrophe is only a name: typed in the dialog, it is taken and flown.
-TEST(ApostropheTarget, IsChosenByNameAndFlown) {
-    ScratchDirectory directory;
-    MakeApostropheDatabase(directory.Path());
-    const GameDatabase database = OpenGameDatabase(directory.Path());
-    int bombRuns = 0;
-    for (std::uint64_t seed = 1; seed <= 10 && bombRuns == 0; ++seed) {
-        const Meddler meddler = [&bombRuns](EntryFlow& flow, Game& game, const Event& event) {
-            if (event.What == Action::TypeTarget) flow.TargetDialog().cboTargetList.Text = ApostropheTarget;
-            bombRuns += flow.Current() == Screen::Mission && flow.Mission().nPhase == phase::BombRun &&
-                        game.SelectedTarget == ApostropheTarget;
-        };
-        const auto broken = PlayMonkey(database, seed, 20, nullptr, meddler);
-        ASSERT_FALSE(broken) << *broken;
-    }
-    EXPECT_GT(bombRuns, 0);
-}
 
 } // namespace
 } // namespace halvard::test

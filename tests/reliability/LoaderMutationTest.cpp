@@ -48,29 +48,24 @@ void Damage(const std::function<void(const std::filesystem::path& file, int i, s
     EXPECT_GT(accepted, 0) << "harmless damage must still be accepted";
 }
 
-// Bit flips, overwritten ranges, cut-off files, header numbers at their extremes, chunks copied
-// over others.
+// Bit flips, cut-off files, header numbers at their extremes, chunks copied over others.
 TEST(LoaderMutation, DamagedBytes) {
     std::mt19937_64 random(20240611);
     Damage([&random](const std::filesystem::path& file, int i, std::string& what) {
         std::string bytes = i % 2 == 0 ? ShippedDatabaseBytes() : ValidDatabaseBytes();
         for (std::size_t n = 1 + Pick(random, 4); n > 0 && !bytes.empty(); --n) {
-            const std::size_t at = Pick(random, bytes.size()), kind = Pick(random, 5);
+            const std::size_t at = Pick(random, bytes.size()), kind = Pick(random, 4);
             const std::size_t length = std::min(bytes.size() - at, 1 + Pick(random, 512));
             what += " " + std::to_string(kind) + "@" + std::to_string(at);
             switch (kind) {
             case 0: bytes[at] = static_cast<char>(bytes[at] ^ (1 << Pick(random, 8))); break;
-            case 1:
-                for (std::size_t j = at; j < at + std::min<std::size_t>(length, 64); ++j)
-                    bytes[j] = static_cast<char>(random());
-                break;
-            case 2: bytes.resize(at); break;
-            case 3: // a header number at its extremes
+            case 1: bytes.resize(at); break;
+            case 2: // a header number at its extremes
                 for (std::size_t j = 0, value = std::array{0u, 1u, 0x7FFFFFFFu, 0xFFFFFFFFu}[Pick(random, 4)];
                      j < 4 && at % 100 + j < bytes.size(); ++j)
                     bytes[at % 100 + j] = static_cast<char>(value >> (24 - 8 * j));
                 break;
-            case 4: bytes.replace(at, length, bytes.substr(Pick(random, bytes.size() - length + 1), length));
+            case 3: bytes.replace(at, length, bytes.substr(Pick(random, bytes.size() - length + 1), length));
             }
         }
         std::ofstream(file, std::ios::binary | std::ios::trunc)
@@ -79,7 +74,7 @@ TEST(LoaderMutation, DamagedBytes) {
 }
 
 // Up to three damaging statements: a value of any type in any column read, rows deleted or
-// doubled, columns dropped, renamed or added, a table dropped.
+// doubled, columns dropped or added, a table dropped.
 TEST(LoaderMutation, DamagingSql) {
     std::mt19937_64 random(7031);
     std::vector<std::string> values; // of every type, and at the edges of the ranges read
@@ -102,11 +97,10 @@ TEST(LoaderMutation, DamagingSql) {
                 "DELETE FROM " + table + " WHERE rowid = " + row,
                 "INSERT INTO " + table + " SELECT * FROM " + table + " WHERE rowid = " + row,
                 "ALTER TABLE " + table + " DROP COLUMN " + name,
-                "ALTER TABLE " + table + " RENAME COLUMN " + name + " TO Renamed",
                 "ALTER TABLE " + table + " ADD COLUMN Extra TEXT DEFAULT 'x'",
                 "DELETE FROM " + table + " WHERE rowid % 7 = 3",
                 "DROP TABLE " + table};
-            const int kind = std::array{0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 7, 7, 7, 8}[Pick(random, 14)];
+            const int kind = std::array{0, 0, 0, 1, 2, 3, 4, 4, 5, 6, 6, 6, 6, 7}[Pick(random, 14)];
             try {
                 ApplySql(file, sql[kind] + ";");
                 what += " " + sql[kind] + ";";
