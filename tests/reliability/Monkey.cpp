@@ -53,10 +53,9 @@ struct Expected {
     IndexedArray<int, 1, CrewCount> Wound{};
     IndexedArray<int, FirstGun, LastGun> Ammo{}, Aim{};
     IndexedArray<bool, FirstGun, LastGun> Out{};
-    int Phase = phase::EnterNextZone;
+    int Phase = phase::EnterNextZone, Removals = 0;
     std::string Caption = "Enter Next Zone";
     bool Landed = false;
-    int Removals = 0;
     std::array<bool, WaveRows + 1> Marked{};
 };
 
@@ -69,25 +68,24 @@ class Monkey {
     std::optional<std::string> Play(int missions) {
         for (const long start = counts_.Missions;
              counts_.Missions - start < missions && flow_.Current() != Screen::Ended;) {
-            const std::string where = flow_.Current() == Screen::Mission
-                                          ? " in phase " + std::to_string(flow_.Mission().nPhase)
-                                          : "";
+            const int phase = flow_.Current() == Screen::Mission ? flow_.Mission().nPhase : 0;
             try {
                 ++counts_.Events;
                 Check(Choose());
             } catch (const std::exception& broken) {
-                return "seed " + std::to_string(seed_) + ", event " + std::to_string(counts_.Events) + where +
-                       ": " + broken.what();
+                return "seed " + std::to_string(seed_) + ", event " + std::to_string(counts_.Events) +
+                       " in phase " + std::to_string(phase) + ": " + broken.what();
             }
         }
         return std::nullopt;
     }
 
   private:
-    // A number lo..hi from the player's own generator, apart from the game's dice.
+    // A number lo..hi, or an element of a list, from the player's own generator, apart from the dice.
     int Pick(int lo, int hi) {
-        return lo + static_cast<int>(choices_() % static_cast<std::uint64_t>(hi - lo + 1));
+        return lo + static_cast<int>(choices_() % static_cast<unsigned>(hi - lo + 1));
     }
+    template <class List> auto Any(const List& list) { return list[choices_() % list.size()]; }
 
     Event Choose() {
         const int roll = Pick(1, 1000);
@@ -104,25 +102,20 @@ class Monkey {
             if (roll <= 550) return {Action::Option, Pick(0, 1)};
             if (roll > 850) return {Action::DialogCancel};
             // Mostly a name of the list, sometimes one it does not have.
-            const auto& names = game_.Database.TargetNames();
-            const int name = Pick(0, static_cast<int>(names.size()) - 1);
-            return {Action::TypeTarget, 0, roll > 800 ? "Berlin" : names[static_cast<std::size_t>(name)]};
+            return {Action::TypeTarget, 0, roll > 800 ? "Berlin" : Any(game_.Database.TargetNames())};
         }
-        const int phase = flow_.Mission().nPhase;
+        const int phase = flow_.Mission().nPhase, still = StillToRemove();
         const Event cell{Action::Cell, Pick(1, WaveRows)}, gun{Action::Gun, Pick(FirstGun, LastGun)};
         if (roll <= (phase == phase::LandingAtBase && expect_.Landed ? 600 : 3)) return {Action::OK};
         if (roll <= 6) return {Action::Region, Pick(0, 4)}; // the entry screen is hidden
-        if (const int still = StillToRemove();
-            phase == phase::RemoveEnemyFighters && still != 0 && roll > 250) {
+        if (phase == phase::RemoveEnemyFighters && still != 0 && roll > 250) {
             // Mostly a mark the count asks for, or one taken back from too many; else any click.
             std::vector<int> rows;
             for (int i = 1; i <= game_.Fighters.UpperBound(); ++i)
                 if (CanBeChasedOff(game_.Fighters[i]) &&
                     expect_.Marked[static_cast<std::size_t>(i)] == (still < 0))
                     rows.push_back(i);
-            if (!rows.empty())
-                return {Action::Cell,
-                        rows[static_cast<std::size_t>(Pick(0, static_cast<int>(rows.size()) - 1))]};
+            if (!rows.empty()) return {Action::Cell, Any(rows)};
         }
         if (phase == phase::AssignGuns) return roll <= 350 ? gun : roll <= 750 ? cell : Event{Action::Step};
         return roll <= 800 ? Event{Action::Step} : roll <= 920 ? cell : gun;
@@ -144,13 +137,9 @@ class Monkey {
         case Action::OK: flow_.Mission().cmdOK_Click(); break;
         }
     }
+
     int StillToRemove() const {
         return expect_.Removals - static_cast<int>(std::ranges::count(expect_.Marked, true));
-    }
-
-    int ToHit(int gun, int fighter) const {
-        return ChartGunnery(game_, gun, game_.Fighters[fighter].AttackPos,
-                            game_.Fighters[fighter].FighterType);
     }
 
     Snapshot Take() {
@@ -170,11 +159,10 @@ class Monkey {
     }
 
     bool IsIdle(const Event& event) const {
-        const Screen current = flow_.Current();
         // The entry screen's regions act only while it is shown, and then only 0 and 4.
         if (event.What == Action::Region)
-            return current != Screen::Entry || (event.Index >= 1 && event.Index <= 3);
-        if (current != Screen::Mission) return false;
+            return flow_.Current() != Screen::Entry || (event.Index >= 1 && event.Index <= 3);
+        if (flow_.Current() != Screen::Mission) return false;
         const int phase = flow_.Mission().nPhase;
         switch (event.What) {
         case Action::Step: return !flow_.Mission().cmdNextStep.Enabled;
@@ -204,7 +192,7 @@ class Monkey {
         const Screen current = flow_.Current();
         if (event.What == Action::Region && !idle)
             Require(current == (event.Index == 4 ? Screen::Ended : Screen::TargetDialog), "region ",
-                    event.Index, " did not lead to its screen");
+                    event.Index, " led to the wrong screen");
         if (event.What == Action::OK) {
             Require(current == Screen::Entry, "OK did not return to the entry screen");
             counts_.LeftMidWave +=
@@ -243,12 +231,12 @@ class Monkey {
         Require(fresh, "the mission to \"", game_.SelectedTarget, "\" does not start afresh");
     }
 
-    // The phase a press of the step button leads to, and its caption, by the game's rules.
+    // The phase a press of the step button leads to, and its caption, by the game's rules; and what
+    // the step must have done.
     void CheckStep(const Snapshot& was) {
         const MissionScreen& screen = flow_.Mission();
         const MissionRecord& mission = game_.Mission;
-        const int fighters = game_.Fighters.UpperBound();
-        const int wereFighters = was.State.Fighters.UpperBound();
+        const int fighters = game_.Fighters.UpperBound(), wereFighters = was.State.Fighters.UpperBound();
         using T = std::pair<int, std::string_view>;
         const T next = [&]() -> T {
             switch (was.Phase) {
@@ -285,32 +273,24 @@ class Monkey {
             }
         }();
         Require(screen.nPhase == next.first && screen.cmdNextStep.Caption == next.second, "from phase ",
-                was.Phase, " the rules lead to phase ", next.first, " \"", next.second,
-                "\", the screen went to phase ", screen.nPhase, " \"", screen.cmdNextStep.Caption, "\"");
-        expect_.Phase = next.first;
-        expect_.Caption = next.second;
-
-        // What the step itself must have done.
-        switch (was.Phase) {
-        case phase::RollForCoverResults:
+                was.Phase, " the rules lead to ", next.first, " \"", next.second, "\", the screen went to ",
+                screen.nPhase, " \"", screen.cmdNextStep.Caption, "\"");
+        std::tie(expect_.Phase, expect_.Caption) = next;
+        if (was.Phase == phase::RollForCoverResults) {
             expect_.Removals = screen.nPhase == phase::RemoveEnemyFighters ? screen.nRemovals : 0;
             expect_.Marked = {};
-            break;
-        case phase::RemoveEnemyFighters: {
+        }
+        if (was.Phase == phase::RemoveEnemyFighters) {
             FighterList kept;
             for (int i = 1; i <= wereFighters; ++i)
                 if (!expect_.Marked[static_cast<std::size_t>(i)]) kept.Add() = was.State.Fighters[i];
             Require(game_.Fighters == kept, "the removal did not take out exactly the marked fighters");
-            break;
         }
-        case phase::CorvaneFire:
-            for (int gun = FirstGun; gun <= LastGun; ++gun)
-                Require(game_.Guns[gun].Ammo == was.State.Guns[gun].Ammo - (expect_.Aim[gun] != 0), "gun ",
-                        gun, " went from ", was.State.Guns[gun].Ammo, " to ", game_.Guns[gun].Ammo,
-                        " bursts, aimed at ", expect_.Aim[gun]);
-            break;
-        case phase::LandingAtBase: counts_.Landings += !std::exchange(expect_.Landed, true); break;
-        }
+        for (int gun = FirstGun; gun <= LastGun && was.Phase == phase::CorvaneFire; ++gun)
+            Require(game_.Guns[gun].Ammo == was.State.Guns[gun].Ammo - (expect_.Aim[gun] != 0), "gun ", gun,
+                    " went from ", was.State.Guns[gun].Ammo, " to ", game_.Guns[gun].Ammo,
+                    " bursts, aimed at ", expect_.Aim[gun]);
+        if (was.Phase == phase::LandingAtBase) counts_.Landings += !std::exchange(expect_.Landed, true);
         if (screen.nPhase == phase::AssignGuns && was.Phase != phase::AssignGuns) expect_.Aim = {};
     }
 
@@ -319,8 +299,7 @@ class Monkey {
         const MissionRecord& mission = game_.Mission;
         const int phase = screen.nPhase, still = StillToRemove();
         Require(phase == expect_.Phase && screen.cmdNextStep.Caption == expect_.Caption, "phase ", phase,
-                " \"", screen.cmdNextStep.Caption, "\" without a step from ", expect_.Phase, " \"",
-                expect_.Caption, "\"");
+                " \"", screen.cmdNextStep.Caption, "\" without a step from ", expect_.Phase);
         const bool disabled = (phase == phase::RemoveEnemyFighters && still != 0) ||
                               (phase == phase::LandingAtBase && expect_.Landed);
         Require(screen.cmdNextStep.Enabled == !disabled, "the step button is ",
@@ -351,19 +330,17 @@ class Monkey {
             Require(screen.nRemovals == still && game_.Waves.lblMiscWave.Caption ==
                                                      "Remove " + std::to_string(still) + " Enemy Fighters",
                     "the removal asks for ", screen.nRemovals, " with ", still, " marks still wanted");
-        for (int i = 1; i <= game_.Fighters.UpperBound() && phase == phase::RemoveEnemyFighters; ++i) {
-            const bool marked = expect_.Marked[static_cast<std::size_t>(i)];
-            Require(screen.lblToHit[i].Tag == (marked ? "FC" : ""), "cell ", i,
-                    marked ? " does not show its mark" : " does not show that it is unmarked");
-        }
-        if (phase != phase::AssignGuns) return;
-        for (int gun = FirstGun; gun <= LastGun; ++gun) {
-            const Label counter = screen.lblGun[gun];
+        for (int i = 1; i <= game_.Fighters.UpperBound() && phase == phase::RemoveEnemyFighters; ++i)
+            Require(screen.lblToHit[i].Tag == (expect_.Marked[static_cast<std::size_t>(i)] ? "FC" : ""),
+                    "cell ", i, " does not show its mark");
+        for (int gun = FirstGun; gun <= LastGun && phase == phase::AssignGuns; ++gun) {
             const int aim = expect_.Aim[gun];
-            const std::string tag =
-                aim == 0 ? "" : std::to_string(aim) + "/" + std::to_string(ToHit(gun, aim));
-            Require(counter.Tag == tag, "gun ", gun, " carries the assignment \"", counter.Tag, "\", not \"",
-                    tag, "\"");
+            std::string tag;
+            if (const FighterRecord* f = aim == 0 ? nullptr : &game_.Fighters[aim])
+                tag = std::to_string(aim) + "/" +
+                      std::to_string(ChartGunnery(game_, gun, f->AttackPos, f->FighterType));
+            Require(screen.lblGun[gun].Tag == tag, "gun ", gun, " carries the assignment \"",
+                    screen.lblGun[gun].Tag, "\", not \"", tag, "\"");
         }
     }
 
