@@ -68,8 +68,7 @@ TEST(LoaderMutation, DamagedBytes) {
             case 3: bytes.replace(at, length, bytes.substr(Pick(random, bytes.size() - length + 1), length));
             }
         }
-        std::ofstream(file, std::ios::binary | std::ios::trunc)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary) << bytes;
     });
 }
 
@@ -84,8 +83,7 @@ TEST(LoaderMutation, DamagingSql) {
         values.push_back(value);
     const auto columns = GameDatabase::ColumnsRead();
     Damage([&](const std::filesystem::path& file, int i, std::string& what) {
-        std::ofstream(file, std::ios::binary | std::ios::trunc)
-            << (i % 3 == 0 ? ShippedDatabaseBytes() : ValidDatabaseBytes());
+        std::ofstream(file, std::ios::binary) << (i % 3 == 0 ? ShippedDatabaseBytes() : ValidDatabaseBytes());
         for (std::size_t n = 1 + Pick(random, 3); n > 0; --n) {
             const ColumnRead& column = columns[Pick(random, columns.size())];
             const std::string table(column.Table), name = "\"" + std::string(column.Name) + "\"";

@@ -82,9 +82,7 @@ class Monkey {
 
   private:
     // A number lo..hi, or an element of a list, from the player's own generator, apart from the dice.
-    int Pick(int lo, int hi) {
-        return lo + static_cast<int>(choices_() % static_cast<unsigned>(hi - lo + 1));
-    }
+    int Pick(int lo, int hi) { return std::uniform_int_distribution(lo, hi)(choices_); }
     template <class List> auto Any(const List& list) { return list[choices_() % list.size()]; }
 
     Event Choose() {
@@ -153,8 +151,6 @@ class Monkey {
             s.Labels.push_back(label);
         for (const Label& label : m.lblToHit)
             s.Labels.push_back(label);
-        s.Labels.insert(s.Labels.end(), m.lblCrewWound.begin(), m.lblCrewWound.end());
-        s.Labels.insert(s.Labels.end(), {m.lblOnTarget, m.lblBombPct});
         return s;
     }
 
@@ -193,11 +189,8 @@ class Monkey {
         if (event.What == Action::Region && !idle)
             Require(current == (event.Index == 4 ? Screen::Ended : Screen::TargetDialog), "region ",
                     event.Index, " led to the wrong screen");
-        if (event.What == Action::OK) {
-            Require(current == Screen::Entry, "OK did not return to the entry screen");
-            counts_.LeftMidWave +=
-                before.Phase >= phase::RollForFighterCover && before.Phase <= phase::WaveResolved;
-        }
+        Require(event.What != Action::OK || current == Screen::Entry,
+                "OK did not return to the entry screen");
         if (event.What == Action::Step && before.Step.Enabled) CheckStep(before);
         if (event.What == Action::Cell || event.What == Action::Gun) {
             // A click on the screen rolls nothing, writes nothing and changes no record of the game.
@@ -326,10 +319,8 @@ class Monkey {
         Require(game_.Waves.Visible == (phase >= phase::RollForFighterCover && phase <= phase::WaveResolved),
                 "the wave panel is ", game_.Waves.Visible ? "shown" : "hidden", " in phase ", phase);
         // The cells and counters show the marks and aims of the clicks.
-        if (phase == phase::RemoveEnemyFighters)
-            Require(screen.nRemovals == still && game_.Waves.lblMiscWave.Caption ==
-                                                     "Remove " + std::to_string(still) + " Enemy Fighters",
-                    "the removal asks for ", screen.nRemovals, " with ", still, " marks still wanted");
+        Require(phase != phase::RemoveEnemyFighters || screen.nRemovals == still, "the removal asks for ",
+                screen.nRemovals, " with ", still, " marks still wanted");
         for (int i = 1; i <= game_.Fighters.UpperBound() && phase == phase::RemoveEnemyFighters; ++i)
             Require(screen.lblToHit[i].Tag == (expect_.Marked[static_cast<std::size_t>(i)] ? "FC" : ""),
                     "cell ", i, " does not show its mark");

@@ -23,7 +23,7 @@ struct Event {
 };
 
 struct MonkeyCounts {
-    long Missions = 0, Landings = 0, LeftMidWave = 0, Events = 0, IdleEvents = 0;
+    long Missions = 0, Landings = 0, Events = 0, IdleEvents = 0;
 };
 
 // For testing the checks: runs after each event, before the checks, and may break a rule.

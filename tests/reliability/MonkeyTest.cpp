@@ -16,25 +16,22 @@ namespace {
 
 constexpr int Shards = 4; // test cases that CTest can run side by side
 
-using MonkeyShard = ::testing::TestWithParam<int>;
+using MonkeyShard = ::testing::TestWithParam<std::uint64_t>;
 
 TEST_P(MonkeyShard, EveryRuleHoldsAfterEveryRandomClick) {
     constexpr int missions = HALVARD_MONKEY_MISSIONS / Shards;
     MonkeyCounts total;
     for (std::uint64_t run = 0; total.Missions < missions; ++run) {
         // Eight missions to a run of the program, then it starts afresh with a new seed.
-        const auto broken =
-            PlayMonkey(ShippedDatabase(), 1'000'003ull * static_cast<std::uint64_t>(GetParam()) + run,
-                       std::min(8, missions - static_cast<int>(total.Missions)), &total);
+        const auto broken = PlayMonkey(ShippedDatabase(), 1'000'003 * GetParam() + run, 8, &total);
         ASSERT_FALSE(broken) << *broken;
     }
     // The player must reach what the rules are about, not only click about.
     EXPECT_GE(total.Landings, total.Missions / 4) << total.Landings << " landings";
-    EXPECT_GT(total.LeftMidWave, 0);
     EXPECT_GT(total.IdleEvents, total.Events / 50) << total.IdleEvents << " of " << total.Events;
 }
 
-INSTANTIATE_TEST_SUITE_P(Shards, MonkeyShard, ::testing::Range(0, Shards));
+INSTANTIATE_TEST_SUITE_P(Shards, MonkeyShard, ::testing::Range<std::uint64_t>(0, Shards));
 
 // The checks must catch a broken screen: each case breaks one rule in the middle of random play,
 // after an event of a kind in a phase where it acts, and the report must name what broke.
