@@ -323,7 +323,7 @@ class Monkey {
                 screen.nRemovals, " with ", still, " marks still wanted");
         for (int i = 1; i <= game_.Fighters.UpperBound() && phase == phase::RemoveEnemyFighters; ++i)
             Require(screen.lblToHit[i].Tag == (expect_.Marked[static_cast<std::size_t>(i)] ? "FC" : ""),
-                    "cell ", i, " does not show its mark");
+                    "cell ", i, " does not show its mark as the clicks left it");
         for (int gun = FirstGun; gun <= LastGun && phase == phase::AssignGuns; ++gun) {
             const int aim = expect_.Aim[gun];
             std::string tag;

@@ -3,7 +3,7 @@
 // A player who clicks at random through the program's screens, checking after every event the
 // rules that must hold whatever he does. The rules are written out from the game's rules, not
 // taken from the screens' code, so that the two can disagree. The first rule broken ends the run
-// with a report naming the seed and the events before it, so that the run can be replayed.
+// with a report naming the seed, the event's number and the phase, by which it can be replayed.
 
 #include "EntryFlow.h"
 #include "Game.h"

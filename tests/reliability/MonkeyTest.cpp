@@ -2,8 +2,8 @@
 
 #include "TestData.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 // Thousands of missions in the normal build; under the sanitizers each mission is many times
 // slower, so the build sets fewer.
