@@ -1,160 +1,355 @@
 #include "Monkey.h"
 
+#include "Gunnery.h"
+
 #include <algorithm>
-#include <cctype>
+#include <random>
+#include <sstream>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace halvard::test {
 namespace {
 
-constexpr std::size_t MostRecentEvents = 12;
+constexpr std::array<int, 11> StartingAmmo = {0, 0, 15, 10, 10, 10, 20, 20, 16, 20, 23}; // guns 2..10
 
-// A number lo..hi from the player's own generator, apart from the game's dice.
-int Pick(std::mt19937_64& random, int lo, int hi) {
-    return lo + static_cast<int>(random() % static_cast<std::uint64_t>(hi - lo + 1));
+template <class... Parts> void Require(bool condition, const Parts&... parts) {
+    if (condition) return;
+    std::ostringstream text;
+    (text << ... << parts);
+    throw std::runtime_error(text.str());
 }
+
+// Escorts and the lead or tail bomber's extra fighter stay whatever the fighter cover does.
+bool CanBeChasedOff(const FighterRecord& fighter) {
+    const std::string_view special = fighter.Special.View();
+    return !(special.empty() || special == "B" || special == "D" || special == "BD");
+}
+
+std::string_view CoverOfLeg(const Game& game) {
+    const int zone = game.Mission.CurrentZone;
+    if (zone < 1 || zone > 8) return "";
+    const ZoneRecord& record = game.Mission.Target.Zone[zone];
+    return game.Mission.Target.Direction == "Out" ? record.CoverOut.View() : record.CoverBack.View();
+}
+
+// Everything an event could change, for the events after which nothing may have changed.
+struct Snapshot {
+    Screen Current = Screen::Entry;
+    GameState State;
+    WavePanel Waves;
+    std::size_t Rolls = 0, Messages = 0;
+    std::string Cover, Flak;
+    CommandButton Step;
+    std::vector<Label> Labels;
+    int Phase = 0, WavesAppearing = 0, Removals = 0, CurrentFighter = 0, SelectedGun = 0;
+    bool operator==(const Snapshot&) const = default;
+};
+
+// Within a mission wounds, ammunition and knocked-out guns only get worse, the phase moves only
+// by a step, and the marks and aims are as the clicks made them.
+struct Expected {
+    IndexedArray<int, 1, CrewCount> Wound{};
+    IndexedArray<int, FirstGun, LastGun> Ammo{}, Aim{};
+    IndexedArray<bool, FirstGun, LastGun> Out{};
+    int Phase = phase::EnterNextZone, Removals = 0;
+    std::string Caption = "Enter Next Zone";
+    bool Landed = false;
+    std::array<bool, WaveRows + 1> Marked{};
+};
+
+class Monkey {
+  public:
+    Monkey(const GameDatabase& database, std::uint64_t seed, MonkeyCounts& counts, const Meddler& meddler)
+        : seed_(seed), game_(database, seed), flow_(game_), choices_(seed ^ 0x9E3779B97F4A7C15ull),
+          counts_(counts), meddler_(meddler) {}
+
+    std::optional<std::string> Play(int missions) {
+        for (const long start = counts_.Missions;
+             counts_.Missions - start < missions && flow_.Current() != Screen::Ended;) {
+            const int phase = flow_.Current() == Screen::Mission ? flow_.Mission().nPhase : 0;
+            try {
+                ++counts_.Events;
+                Check(Choose());
+            } catch (const std::exception& broken) {
+                return "seed " + std::to_string(seed_) + ", event " + std::to_string(counts_.Events) +
+                       " in phase " + std::to_string(phase) + ": " + broken.what();
+            }
+        }
+        return std::nullopt;
+    }
+
+  private:
+    // A number lo..hi, or an element of a list, from the player's own generator, apart from the dice.
+    int Pick(int lo, int hi) { return std::uniform_int_distribution(lo, hi)(choices_); }
+    template <class List> auto Any(const List& list) { return list[choices_() % list.size()]; }
+
+    Event Choose() {
+        const int roll = Pick(1, 1000);
+        if (flow_.Current() == Screen::Entry) {
+            if (roll <= 5) return {Action::Region, 4};
+            if (roll <= 100) return {Action::Region, Pick(1, 3)};
+            // Missions 1-10 fly other targets, with fewer formation rolls.
+            if (roll <= 150) return {Action::FixMission, Pick(0, 1) * Pick(1, 25)};
+            return {Action::Region, 0};
+        }
+        if (flow_.Current() == Screen::TargetDialog) {
+            if (roll <= 10) return {Action::Region, Pick(0, 4)}; // the entry screen is covered
+            if (roll <= 400) return {Action::DialogOK};
+            if (roll <= 550) return {Action::Option, Pick(0, 1)};
+            if (roll > 850) return {Action::DialogCancel};
+            // Mostly a name of the list, sometimes one it does not have.
+            return {Action::TypeTarget, 0, roll > 800 ? "Berlin" : Any(game_.Database.TargetNames())};
+        }
+        const int phase = flow_.Mission().nPhase, still = StillToRemove();
+        const Event cell{Action::Cell, Pick(1, WaveRows)}, gun{Action::Gun, Pick(FirstGun, LastGun)};
+        if (roll <= (phase == phase::LandingAtBase && expect_.Landed ? 600 : 3)) return {Action::OK};
+        if (roll <= 6) return {Action::Region, Pick(0, 4)}; // the entry screen is hidden
+        if (phase == phase::RemoveEnemyFighters && still != 0 && roll > 250) {
+            // Mostly a mark the count asks for, or one taken back from too many; else any click.
+            std::vector<int> rows;
+            for (int i = 1; i <= game_.Fighters.UpperBound(); ++i)
+                if (CanBeChasedOff(game_.Fighters[i]) &&
+                    expect_.Marked[static_cast<std::size_t>(i)] == (still < 0))
+                    rows.push_back(i);
+            if (!rows.empty()) return {Action::Cell, Any(rows)};
+        }
+        if (phase == phase::AssignGuns) return roll <= 350 ? gun : roll <= 750 ? cell : Event{Action::Step};
+        return roll <= 800 ? Event{Action::Step} : roll <= 920 ? cell : gun;
+    }
+
+    void Dispatch(const Event& event) {
+        switch (event.What) {
+        case Action::Region: flow_.imgChoice_Click(event.Index); break;
+        case Action::FixMission:
+            flow_.FixMissionNumber(event.Index ? std::optional(event.Index) : std::nullopt);
+            break;
+        case Action::Option: flow_.TargetDialog().optTargetChoice_Click(event.Index); break;
+        case Action::TypeTarget: flow_.TargetDialog().cboTargetList.Text = event.Text; break;
+        case Action::DialogOK: flow_.TargetDialog().cmdOK_Click(); break;
+        case Action::DialogCancel: flow_.TargetDialog().cmdCancel_Click(); break;
+        case Action::Step: flow_.Mission().cmdNextStep_Click(); break;
+        case Action::Cell: flow_.Mission().lblToHit_Click(event.Index); break;
+        case Action::Gun: flow_.Mission().lblGun_Click(event.Index); break;
+        case Action::OK: flow_.Mission().cmdOK_Click(); break;
+        }
+    }
+
+    int StillToRemove() const {
+        return expect_.Removals - static_cast<int>(std::ranges::count(expect_.Marked, true));
+    }
+
+    Snapshot Take() {
+        Snapshot s{flow_.Current(), game_, game_.Waves, game_.Rolls.Total(), game_.Messages.Total()};
+        if (s.Current != Screen::Mission) return s;
+        const MissionScreen& m = flow_.Mission();
+        std::tie(s.Phase, s.WavesAppearing, s.Removals, s.CurrentFighter, s.SelectedGun, s.Cover, s.Flak,
+                 s.Step) = std::tie(m.nPhase, m.nWavesAppearing, m.nRemovals, m.nCurrentFighter,
+                                    m.nSelectedGun, m.sCover, m.sFlakDensity, m.cmdNextStep);
+        for (const Label& label : m.lblGun)
+            s.Labels.push_back(label);
+        for (const Label& label : m.lblToHit)
+            s.Labels.push_back(label);
+        return s;
+    }
+
+    bool IsIdle(const Event& event) const {
+        // The entry screen's regions act only while it is shown, and then only 0 and 4.
+        if (event.What == Action::Region)
+            return flow_.Current() != Screen::Entry || (event.Index >= 1 && event.Index <= 3);
+        if (flow_.Current() != Screen::Mission) return false;
+        const int phase = flow_.Mission().nPhase;
+        switch (event.What) {
+        case Action::Step: return !flow_.Mission().cmdNextStep.Enabled;
+        case Action::Cell:
+            if (phase == phase::RemoveEnemyFighters)
+                return event.Index > game_.Fighters.UpperBound() ||
+                       !CanBeChasedOff(game_.Fighters[event.Index]);
+            // A cell aims the gun selected at its fighter only when it shows what that gun needs.
+            return phase != phase::AssignGuns || flow_.Mission().ShownToHit(event.Index) == 0;
+        case Action::Gun: return phase != phase::AssignGuns;
+        default: return false;
+        }
+    }
+
+    void Check(const Event& event) {
+        const Snapshot before = Take();
+        const bool idle = IsIdle(event);
+        try {
+            Dispatch(event);
+            if (meddler_) meddler_(flow_, game_, event);
+        } catch (const std::exception& e) {
+            Require(false, "the event threw: ", e.what());
+        }
+        counts_.IdleEvents += idle;
+        Require(!idle || Take() == before,
+                "an event the rules give no effect changed the screen or the game");
+        const Screen current = flow_.Current();
+        if (event.What == Action::Region && !idle)
+            Require(current == (event.Index == 4 ? Screen::Ended : Screen::TargetDialog), "region ",
+                    event.Index, " led to the wrong screen");
+        Require(event.What != Action::OK || current == Screen::Entry,
+                "OK did not return to the entry screen");
+        if (event.What == Action::Step && before.Step.Enabled) CheckStep(before);
+        if (event.What == Action::Cell || event.What == Action::Gun) {
+            // A click on the screen rolls nothing, writes nothing and changes no record of the game.
+            Require(game_.Rolls.Total() == before.Rolls && game_.Messages.Total() == before.Messages &&
+                        static_cast<const GameState&>(game_) == before.State,
+                    "a click rolled, wrote a message or changed the mission state");
+            if (!idle && event.What == Action::Cell && before.Phase == phase::RemoveEnemyFighters)
+                expect_.Marked[static_cast<std::size_t>(event.Index)] ^= true;
+            else if (!idle && event.What == Action::Cell)
+                expect_.Aim[before.SelectedGun] = event.Index;
+        }
+        // OK flies the target chosen, or Cancel the one confirmed before, if there is one.
+        if (before.Current != Screen::Mission && current == Screen::Mission) StartMission();
+        if (current == Screen::Mission) CheckMission();
+    }
+
+    // A mission starts at home without a wave, every man unhurt at his post, every gun manned and full.
+    void StartMission() {
+        ++counts_.Missions;
+        expect_ = Expected{};
+        bool fresh = !game_.Waves.Visible && game_.Fighters.UpperBound() == 0 &&
+                     game_.Mission.CurrentZone == 1 && game_.Mission.Target.Direction == "Out" &&
+                     game_.Mission.Target.Name == game_.SelectedTarget;
+        for (int i = 1; i <= CrewCount; ++i)
+            fresh = fresh && game_.Crew[i].Wound == 0 && game_.CrewPos[i].Occupant == i;
+        for (int gun = FirstGun; gun <= LastGun; ++gun) {
+            expect_.Ammo[gun] = StartingAmmo[static_cast<std::size_t>(gun)];
+            fresh = fresh && game_.Guns[gun].Status == "OK" && game_.Guns[gun].Gunner == gun &&
+                    game_.Guns[gun].Ammo == expect_.Ammo[gun];
+        }
+        Require(fresh, "the mission to \"", game_.SelectedTarget, "\" does not start afresh");
+    }
+
+    // The phase a press of the step button leads to, and its caption, by the game's rules; and what
+    // the step must have done.
+    void CheckStep(const Snapshot& was) {
+        const MissionScreen& screen = flow_.Mission();
+        const MissionRecord& mission = game_.Mission;
+        const int fighters = game_.Fighters.UpperBound(), wereFighters = was.State.Fighters.UpperBound();
+        using T = std::pair<int, std::string_view>;
+        const T next = [&]() -> T {
+            switch (was.Phase) {
+            case 1: return mission.CurrentZone != 1 ? T{2, "Check for Waves"} : T{18, "Landing at Base"};
+            case 2: return screen.nWavesAppearing < 1 ? T{19, "Leaving the Zone"} : T{3, "Incoming Wave"};
+            case 3:
+                if (fighters == 0) return {11, "Wave Resolved"};
+                return CoverOfLeg(game_) == "None" ? T{7, "Assign Corvane Guns"}
+                                                   : T{4, "Roll for Fighter Cover"};
+            case 4: return {5, "Roll for Cover Results"};
+            case 5: return screen.nRemovals < 1 ? T{7, "Assign Corvane Guns"} : T{6, "Remove Enemy Fighters"};
+            case 6: return fighters != 0 ? T{7, "Assign Corvane Guns"} : T{11, "Exit Wave"};
+            case 7: return {8, "Corvane Fire"};
+            case 8: return fighters < 1 ? T{11, "Exit Wave"} : T{9, "Enemy Fire"};
+            case 9:
+                if (was.CurrentFighter + 1 <= wereFighters) return {9, "Enemy Fire"};
+                if (fighters < 1 || was.State.Mission.SuccessiveAttacks > 1) return {11, "Exit Wave"};
+                return {10, "Successive Attack"};
+            case 10:
+                return screen.sCover == "Good" || screen.sCover == "Fair" ? T{5, "Roll for Cover Results"}
+                                                                          : T{7, "Assign Corvane Guns"};
+            case 11:
+                if (mission.Target.Direction == "Out" && mission.CurrentZone == mission.TargetZone &&
+                    screen.nWavesAppearing == 0)
+                    return {12, "Enter Target"};
+                return screen.nWavesAppearing <= 0 ? T{19, "Exit Zone"} : T{3, "Incoming Wave!"};
+            case 12: return screen.sFlakDensity != "None" ? T{13, "Flak Results"} : T{15, "Bomb Run"};
+            case 13: return {15, "Bomb Run"};
+            case 15: return {17, "Exit Target"};
+            case 18: return {18, "Landing at Base"}; // the last phase: it stays
+            case 17:
+            case 19: return {1, "Enter Next Zone"};
+            default: return {0, ""};
+            }
+        }();
+        Require(screen.nPhase == next.first && screen.cmdNextStep.Caption == next.second, "from phase ",
+                was.Phase, " the rules lead to ", next.first, " \"", next.second, "\", the screen went to ",
+                screen.nPhase, " \"", screen.cmdNextStep.Caption, "\"");
+        std::tie(expect_.Phase, expect_.Caption) = next;
+        if (was.Phase == phase::RollForCoverResults) {
+            expect_.Removals = screen.nPhase == phase::RemoveEnemyFighters ? screen.nRemovals : 0;
+            expect_.Marked = {};
+        }
+        if (was.Phase == phase::RemoveEnemyFighters) {
+            FighterList kept;
+            for (int i = 1; i <= wereFighters; ++i)
+                if (!expect_.Marked[static_cast<std::size_t>(i)]) kept.Add() = was.State.Fighters[i];
+            Require(game_.Fighters == kept, "the removal did not take out exactly the marked fighters");
+        }
+        for (int gun = FirstGun; gun <= LastGun && was.Phase == phase::CorvaneFire; ++gun)
+            Require(game_.Guns[gun].Ammo == was.State.Guns[gun].Ammo - (expect_.Aim[gun] != 0), "gun ", gun,
+                    " went from ", was.State.Guns[gun].Ammo, " to ", game_.Guns[gun].Ammo,
+                    " bursts, aimed at ", expect_.Aim[gun]);
+        if (was.Phase == phase::LandingAtBase) counts_.Landings += !std::exchange(expect_.Landed, true);
+        if (screen.nPhase == phase::AssignGuns && was.Phase != phase::AssignGuns) expect_.Aim = {};
+    }
+
+    void CheckMission() {
+        const MissionScreen& screen = flow_.Mission();
+        const MissionRecord& mission = game_.Mission;
+        const int phase = screen.nPhase, still = StillToRemove();
+        Require(phase == expect_.Phase && screen.cmdNextStep.Caption == expect_.Caption, "phase ", phase,
+                " \"", screen.cmdNextStep.Caption, "\" without a step from ", expect_.Phase);
+        const bool disabled = (phase == phase::RemoveEnemyFighters && still != 0) ||
+                              (phase == phase::LandingAtBase && expect_.Landed);
+        Require(screen.cmdNextStep.Enabled == !disabled, "the step button is ",
+                disabled ? "enabled" : "disabled", " in phase ", phase);
+        for (int member = 1; member <= CrewCount; ++member) {
+            const int wound = std::exchange(expect_.Wound[member], game_.Crew[member].Wound);
+            Require(wound <= expect_.Wound[member] && expect_.Wound[member] <= 4, "crew member ", member,
+                    "'s wound went from ", wound, " to ", expect_.Wound[member]);
+        }
+        for (int gun = FirstGun; gun <= LastGun; ++gun) {
+            const GunRecord& record = game_.Guns[gun];
+            Require(record.Ammo >= 0 && record.Ammo <= expect_.Ammo[gun] &&
+                        (record.Status == "Out" || (record.Status == "OK" && !expect_.Out[gun])) &&
+                        (record.Gunner == 0 || game_.Crew[record.Gunner].Wound < 3),
+                    "gun ", gun, "'s ammunition went from ", expect_.Ammo[gun], " to ", record.Ammo,
+                    ", its state to \"", record.Status, "\", or a badly wounded man mans it");
+            expect_.Ammo[gun] = record.Ammo;
+            expect_.Out[gun] = record.Status == "Out";
+        }
+        // Only the step out of the target zone leaves the route, for a moment.
+        const bool leftTarget = phase == phase::EnterNextZone && mission.Target.Direction == "Back";
+        Require(mission.CurrentZone >= 1 && mission.CurrentZone <= mission.TargetZone + leftTarget,
+                "the bomber is in zone ", mission.CurrentZone, " of a route to zone ", mission.TargetZone);
+        Require(game_.Waves.Visible == (phase >= phase::RollForFighterCover && phase <= phase::WaveResolved),
+                "the wave panel is ", game_.Waves.Visible ? "shown" : "hidden", " in phase ", phase);
+        // The cells and counters show the marks and aims of the clicks.
+        Require(phase != phase::RemoveEnemyFighters || screen.nRemovals == still, "the removal asks for ",
+                screen.nRemovals, " with ", still, " marks still wanted");
+        for (int i = 1; i <= game_.Fighters.UpperBound() && phase == phase::RemoveEnemyFighters; ++i)
+            Require(screen.lblToHit[i].Tag == (expect_.Marked[static_cast<std::size_t>(i)] ? "FC" : ""),
+                    "cell ", i, " does not show its mark as the clicks left it");
+        for (int gun = FirstGun; gun <= LastGun && phase == phase::AssignGuns; ++gun) {
+            const int aim = expect_.Aim[gun];
+            std::string tag;
+            if (const FighterRecord* f = aim == 0 ? nullptr : &game_.Fighters[aim])
+                tag = std::to_string(aim) + "/" +
+                      std::to_string(ChartGunnery(game_, gun, f->AttackPos, f->FighterType));
+            Require(screen.lblGun[gun].Tag == tag, "gun ", gun, " carries the assignment \"",
+                    screen.lblGun[gun].Tag, "\", not \"", tag, "\"");
+        }
+    }
+
+    std::uint64_t seed_;
+    Game game_;
+    EntryFlow flow_;
+    std::mt19937_64 choices_;
+    MonkeyCounts& counts_;
+    const Meddler& meddler_;
+    Expected expect_;
+};
 
 } // namespace
 
-MonkeyCounts& MonkeyCounts::operator+=(const MonkeyCounts& other) {
-    Runs += other.Runs;
-    Missions += other.Missions;
-    Landings += other.Landings;
-    LeftMidWave += other.LeftMidWave;
-    Events += other.Events;
-    IdleEvents += other.IdleEvents;
-    return *this;
-}
-
-std::string MonkeyCounts::Summary() const {
-    return std::to_string(Runs) + " runs, " + std::to_string(Missions) + " missions (" +
-           std::to_string(Landings) + " landed, " + std::to_string(LeftMidWave) + " left in mid-wave), " +
-           std::to_string(Events) + " events checked (" + std::to_string(IdleEvents) +
-           " that must change nothing)";
-}
-
-Monkey::Monkey(const GameDatabase& database, std::uint64_t seed)
-    : database_(database), seed_(seed), game_(std::make_unique<Game>(database, seed)),
-      flow_(std::make_unique<EntryFlow>(*game_)), rules_(std::make_unique<RuleChecker>(*game_, *flow_)),
-      choices_(seed ^ 0x9E3779B97F4A7C15ull) {}
-
-MonkeyCounts Monkey::Counts() const {
-    const RuleCounts& rules = rules_->Counts();
-    return {runs_, rules.Missions, rules.Landings, rules.LeftMidWave, events_, rules.IdleEvents};
-}
-
-Event Monkey::Choose() {
-    const int roll = Pick(choices_, 1, 1000);
-    switch (flow_->Current()) {
-    case Screen::Entry:
-        if (roll <= 5) return {Action::Region, 4};
-        if (roll <= 100) return {Action::Region, Pick(choices_, 1, 3)};
-        // Missions 1-10 fly other targets, with fewer formation rolls.
-        if (roll <= 150) return {Action::FixMission, Pick(choices_, 0, 1) == 0 ? 0 : Pick(choices_, 1, 25)};
-        return {Action::Region, 0};
-    case Screen::TargetDialog: {
-        if (roll <= 10) return {Action::Region, Pick(choices_, 0, 4)}; // the entry screen is covered
-        if (roll <= 400) return {Action::DialogOK};
-        if (roll <= 550) return {Action::Option, Pick(choices_, 0, 1)};
-        if (roll > 850) return {Action::DialogCancel};
-        // Mostly a name of the list; sometimes nothing, an unknown name or a known one in the wrong case.
-        const auto& targets = database_.Targets();
-        const int kind = Pick(choices_, 1, 20);
-        if (kind <= 14)
-            return {Action::TypeTarget, 0,
-                    targets[static_cast<std::size_t>(Pick(choices_, 0, static_cast<int>(targets.size()) - 1))]
-                        .TargetName};
-        if (kind <= 17) return {Action::TypeTarget, 0, ""};
-        if (kind <= 19) return {Action::TypeTarget, 0, "Berlin"};
-        std::string lower = targets.front().TargetName;
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return {Action::TypeTarget, 0, lower};
-    }
-    case Screen::Mission: return ChooseOnMission();
-    case Screen::Ended: break;
-    }
-    throw std::logic_error("no event after the program ended");
-}
-
-Event Monkey::ChooseOnMission() {
-    const int phase = flow_->Mission().nPhase;
-    const int roll = Pick(choices_, 1, 1000);
-    auto anyCell = [this] { return Event{Action::Cell, Pick(choices_, 1, WaveRows)}; };
-    auto anyGun = [this] { return Event{Action::Gun, Pick(choices_, FirstGun, LastGun)}; };
-
-    if (phase == phase::LandingAtBase && rules_->Landed()) {
-        if (roll <= 600) return {Action::OK};
-    } else if (roll <= 3) {
-        return {Action::OK};
-    }
-    if (roll <= 6) return {Action::Region, Pick(choices_, 0, 4)}; // the entry screen is hidden
-
-    if (phase == phase::RemoveEnemyFighters) {
-        // Mostly what the count asks for; sometimes one mark too many, or one taken back.
-        const int still = rules_->StillToRemove();
-        if (still == 0) return roll <= 600 ? Event{Action::Step} : anyCell();
-        if (roll <= 100) return {Action::Step};
-        if (roll <= 250) return roll <= 200 ? anyCell() : anyGun();
-        std::vector<int> rows;
-        for (int i = 1; i <= game_->Fighters.UpperBound(); ++i)
-            if (CanBeChasedOff(game_->Fighters[i]) && rules_->Marked(i) == (still < 0)) rows.push_back(i);
-        if (rows.empty()) return anyCell();
-        return {Action::Cell,
-                rows[static_cast<std::size_t>(Pick(choices_, 0, static_cast<int>(rows.size()) - 1))]};
-    }
-    if (phase == phase::AssignGuns) {
-        // Selecting, aiming and re-aiming, then firing.
-        if (roll <= 350) return anyGun();
-        if (roll <= 750) return anyCell();
-        return {Action::Step};
-    }
-    if (roll <= 800) return {Action::Step};
-    return roll <= 920 ? anyCell() : anyGun();
-}
-
-void Monkey::Dispatch(const Event& event) {
-    switch (event.What) {
-    case Action::Region: flow_->imgChoice_Click(event.Index); break;
-    case Action::FixMission:
-        flow_->FixMissionNumber(event.Index == 0 ? std::nullopt : std::optional<int>(event.Index));
-        break;
-    case Action::Option: flow_->TargetDialog().optTargetChoice_Click(event.Index); break;
-    case Action::TypeTarget: flow_->TargetDialog().cboTargetList.Text = event.Text; break;
-    case Action::DialogOK: flow_->TargetDialog().cmdOK_Click(); break;
-    case Action::DialogCancel: flow_->TargetDialog().cmdCancel_Click(); break;
-    case Action::Step: flow_->Mission().cmdNextStep_Click(); break;
-    case Action::Cell: flow_->Mission().lblToHit_Click(event.Index); break;
-    case Action::Gun: flow_->Mission().lblGun_Click(event.Index); break;
-    case Action::OK: flow_->Mission().cmdOK_Click(); break;
-    }
-}
-
-std::optional<std::string> Monkey::Play(int missions) {
-    ++runs_;
-    while (rules_->Counts().Missions < missions && flow_->Current() != Screen::Ended) {
-        const Event event = Choose();
-        ++events_;
-        recent_.push_back(event.Describe() + (flow_->Current() == Screen::Mission
-                                                  ? " in phase " + std::to_string(flow_->Mission().nPhase)
-                                                  : ""));
-        if (recent_.size() > MostRecentEvents) recent_.pop_front();
-        try {
-            rules_->Check(event, [this, &event] {
-                Dispatch(event);
-                if (meddler_) meddler_(*flow_, *game_, event);
-            });
-        } catch (const std::exception& broken) {
-            std::string report = "seed " + std::to_string(seed_) + ", event " + std::to_string(events_) +
-                                 " (" + event.Describe() + "): " + broken.what() + "\n  the events up to it:";
-            for (const std::string& line : recent_)
-                report += "\n    " + line;
-            report += "\n  replay: HALVARD_MONKEY_SEED=" + std::to_string(seed_) +
-                      " reliability_tests --gtest_filter=Monkey.ReplaysTheSeedOfAReport";
-            return report;
-        }
-    }
-    return std::nullopt;
+std::optional<std::string> PlayMonkey(const GameDatabase& database, std::uint64_t seed, int missions,
+                                      MonkeyCounts* counts, const Meddler& meddler) {
+    MonkeyCounts ignored;
+    return Monkey(database, seed, counts ? *counts : ignored, meddler).Play(missions);
 }
 
 } // namespace halvard::test
