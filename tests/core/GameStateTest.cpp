@@ -9,18 +9,22 @@ TEST(FixedText, HoldsNulsUntilAssignedThenPadsOrCutsToItsWidth) {
     FixedText<4> cover;
     EXPECT_EQ(cover.View(), std::string_view("\0\0\0\0", 4));
     EXPECT_EQ(cover.WithoutNul(), "");
-    for (const char* value : {"Good", "Fair", "Poor", "None"}) {
-        cover = value;
-        EXPECT_EQ(cover, value) << "all four cover values fit exactly";
-    }
+    cover = "Fair";
+    EXPECT_EQ(cover, "Fair");
     FixedText<5> type;
-    type = "Me10";
-    EXPECT_EQ(type.View(), "Me10 ");
-    type = "FW190A";
-    EXPECT_EQ(type.View(), "FW190");
-    type = "";
-    EXPECT_EQ(type.View(), "     ");
-    EXPECT_FALSE(type == "");
+    for (const auto& [text, stored] : {std::pair{"Me10", "Me10 "}, {"FW190A", "FW190"}, {"", "     "}}) {
+        type = text;
+        EXPECT_EQ(type.View(), stored);
+    }
+}
+
+TEST(ShortText, StartsEmptyAndKeepsWhatFits) {
+    EXPECT_EQ(ShortText<8>().View(), "") << "a gun's status before it is set";
+    EXPECT_EQ(GunRecord().Status, "");
+    ShortText<8> status = "Out";
+    EXPECT_EQ(status, "Out");
+    EXPECT_EQ(status.View().size(), 3u);
+    EXPECT_THROW(status = "longer than eight", std::length_error);
 }
 
 TEST(TextValue, ReadsAsItsTextStartsAtTheFirstKindAndRefusesAnyOtherText) {
@@ -32,32 +36,22 @@ TEST(TextValue, ReadsAsItsTextStartsAtTheFirstKindAndRefusesAnyOtherText) {
     EXPECT_THROW(FighterSpecial("BD"), std::invalid_argument);
 }
 
-TEST(IndexedArray, ReachesOnlyTheGamesOwnNumbers) {
+TEST(IndexedArray, ReachesOnlyTheGamesOwnNumbersAndAWaveOnlyThePanelsRows) {
     IndexedArray<int, 2, 10> guns;
     guns[2] = 15;
     guns[10] = 23;
-    EXPECT_EQ(guns[2], 15);
-    EXPECT_EQ(guns[10], 23);
+    EXPECT_EQ(guns[2] + guns[10], 38);
     EXPECT_THROW(guns[1], std::out_of_range);
     EXPECT_THROW(guns[11], std::out_of_range);
-    EXPECT_EQ(decltype(guns)::Size, 9u);
-}
 
-TEST(FighterList, NumbersFightersFromOne) {
     FighterList wave;
-    EXPECT_EQ(wave.UpperBound(), 0);
     wave.Add().AttackPos = 1;
     wave.Add().AttackPos = 10;
-    wave.Add().AttackPos = 20;
-    EXPECT_EQ(wave.UpperBound(), 3);
-    EXPECT_EQ(wave[1].AttackPos, 1);
-    EXPECT_EQ(wave[3].AttackPos, 20);
+    EXPECT_EQ(wave[2].AttackPos, 10);
     EXPECT_THROW(wave[0], std::out_of_range);
-    EXPECT_THROW(wave[4], std::out_of_range);
+    EXPECT_THROW(wave[3], std::out_of_range);
     wave.Truncate(1);
     EXPECT_EQ(wave.UpperBound(), 1);
-    EXPECT_EQ(wave[1].AttackPos, 1);
-    // A wave fills at most the panel's rows.
     while (wave.UpperBound() < WaveRows)
         wave.Add();
     EXPECT_THROW(wave.Add(), std::length_error);
@@ -66,12 +60,10 @@ TEST(FighterList, NumbersFightersFromOne) {
 TEST(GameState, AtTargetComparesTheCurrentAndTargetZones) {
     GameState state;
     state.Mission.TargetZone = 5;
-    state.Mission.CurrentZone = 4;
-    EXPECT_FALSE(state.AtTarget());
-    state.Mission.CurrentZone = 5;
-    EXPECT_TRUE(state.AtTarget());
-    state.Mission.CurrentZone = 6; // briefly, after leaving the target
-    EXPECT_FALSE(state.AtTarget());
+    for (const auto& [zone, at] : {std::pair{4, false}, {5, true}, {6, false}}) {
+        state.Mission.CurrentZone = zone;
+        EXPECT_EQ(state.AtTarget(), at) << zone;
+    }
 }
 
 } // namespace

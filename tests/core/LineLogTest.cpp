@@ -5,46 +5,46 @@
 namespace halvard {
 namespace {
 
-template <typename Log> void FillLog(Log& log, int lines) {
-    for (int i = 1; i <= lines; ++i)
+template <typename Log> void FillLog(Log& log, int from, int to) {
+    for (int i = from; i <= to; ++i)
         log.Append("line ", std::to_string(i));
 }
 
-TEST(LineLog, RollWindowHoldsThirtyEightLinesDroppingTheOldest) {
-    RollLog log;
-    FillLog(log, 37);
-    log.Append("38");
-    EXPECT_EQ(log.Count(), 38u);
-    EXPECT_EQ(log.Line(0), "line 1");
-    log.Append("39");
-    EXPECT_EQ(log.Count(), 38u);
-    EXPECT_EQ(log.Line(0), "line 2");
-    EXPECT_EQ(log.Last(), "39");
-    EXPECT_EQ(log.Total(), 39u);
+TEST(LineLog, EachWindowKeepsItsOwnNumberOfLinesDroppingTheOldest) {
+    RollLog rolls;
+    FillLog(rolls, 1, 38);
+    EXPECT_EQ(rolls.Count(), 38u);
+    EXPECT_EQ(rolls.Line(0), "line 1");
+    rolls.Append("39");
+    EXPECT_EQ(rolls.Count(), 38u);
+    EXPECT_EQ(rolls.Line(0), "line 2");
+    EXPECT_EQ(rolls.Last(), "39");
+    EXPECT_EQ(rolls.Total(), 39u);
+
+    MessageLog messages;
+    FillLog(messages, 1, 44);
+    messages.Append("");
+    EXPECT_EQ(messages.Last(), "") << "empty lines are lines too";
+    FillLog(messages, 1, 100);
+    EXPECT_EQ(messages.Count(), 45u);
+    EXPECT_EQ(messages.Line(0), "line 56");
 }
 
-TEST(LineLog, MessageListHoldsFortyFiveLinesAndKeepsEmptyLines) {
-    MessageLog log;
-    FillLog(log, 44);
-    log.Append("");
-    EXPECT_EQ(log.Count(), 45u);
-    EXPECT_EQ(log.Last(), "");
-    FillLog(log, 100);
-    EXPECT_EQ(log.Count(), 45u);
-    EXPECT_EQ(log.Line(0), "line 56");
-    EXPECT_EQ(log.Last(), "line 100");
-}
-
-TEST(LineLog, ListenerSeesEveryLineAsItArrivesAndClearEmpties) {
+TEST(LineLog, ListenerSeesEveryLineRefillKeepsTheNewestAndClearEmpties) {
     MessageLog log;
     std::vector<std::string> seen;
     log.SetListener([&](std::string_view line) { seen.emplace_back(line); });
-    FillLog(log, 50);
+    FillLog(log, 1, 50);
     ASSERT_EQ(seen.size(), 50u);
-    EXPECT_EQ(seen.front(), "line 1");
     EXPECT_EQ(seen.back(), "line 50");
+
+    std::vector<std::string> lines = log.Lines();
+    lines.insert(lines.begin(), "older");
+    log.Refill(lines);
+    EXPECT_EQ(log.Lines(), std::vector<std::string>(lines.begin() + 1, lines.end()));
+    EXPECT_EQ(seen.size(), 50u) << "the listener heard the lines when they first came";
+
     log.Clear();
-    EXPECT_EQ(log.Count(), 0u);
     log.Append("after");
     EXPECT_EQ(log.Lines(), std::vector<std::string>{"after"});
 }

@@ -27,32 +27,28 @@ TEST(NoToString, NamesPositionsAndGunsAndNothingElse) {
         {1, "GunNoToString", ""},
         {11, "GunNoToString", ""},
         {5, "posnotostring", ""},
-        {5, "", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NoToString(c.number, c.mode), c.text) << c.number << " " << c.mode;
 }
 
-class ShowWaveTest : public ::testing::Test {
-  protected:
+TEST(ShowWave, EachRowShowsItsFighterAndTheRedrawClearsBackgroundsButNotMarks) {
     Game game{test::ShippedDatabase()};
-
-    void AddFighter(const char* type, int position, const char* special) {
+    for (const auto& [type, position, special] : {std::tuple{"FW190", 4, "D"},
+                                                  {"Me109", 10, " "},
+                                                  {"Me110", 20, ""},
+                                                  {"Me109", 1, "E"},
+                                                  {"Me109", 2, "B"}})
         game.Fighters.Add() = test::MakeFighter(type, position, 0, special);
+    for (int i = 1; i <= 6; ++i) {
+        game.Waves.Row[i].ToHit.BackColour = Colour::Red;
+        game.Waves.Row[i].ToHit.Tag = {Mark::Kind::ChasedOff};
     }
-};
-
-TEST_F(ShowWaveTest, EachRowShowsItsFighterWithTypeAndMarkedPosition) {
-    AddFighter("FW190", 4, "D");
-    AddFighter("Me109", 10, " ");
-    AddFighter("Me110", 20, "");
-    AddFighter("Me109", 1, "E");
-    AddFighter("Me109", 2, "B");
-    EXPECT_EQ(ShownType(game, 1), "FW190");
     const char* const positions[] = {
         "", "1:30 High (D)", "6 High", "Vertical Dive", "12 High (E)", "12 Level (B)", ""};
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(ShownPosition(game, i), positions[i]) << "row " << i;
+    EXPECT_EQ(ShownType(game, 1), "FW190");
     EXPECT_EQ(ShownType(game, 6), "") << "a row beyond the wave is empty";
 
     // A successive attack names the new positions alone, until the panel is redrawn.
@@ -60,15 +56,6 @@ TEST_F(ShowWaveTest, EachRowShowsItsFighterWithTypeAndMarkedPosition) {
     EXPECT_EQ(ShownPosition(game, 1), "1:30 High");
     ShowWave(game);
     EXPECT_EQ(ShownPosition(game, 1), "1:30 High (D)");
-}
-
-TEST_F(ShowWaveTest, ClearsBackgroundsButNotMarks) {
-    for (int i = 1; i <= 6; ++i) {
-        game.Waves.Row[i].ToHit.BackColour = Colour::Red;
-        game.Waves.Row[i].ToHit.Tag = {Mark::Kind::ChasedOff};
-    }
-    AddFighter("Me109", 1, " ");
-    ShowWave(game);
     for (int i = 1; i <= 6; ++i) {
         EXPECT_EQ(game.Waves.Row[i].ToHit.BackColour, Colour::Normal) << i;
         EXPECT_EQ(game.Waves.Row[i].ToHit.Tag, "FC") << i;
