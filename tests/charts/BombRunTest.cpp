@@ -57,16 +57,6 @@ TEST(ChartBombRun, ModifiedRollOfThreeOrMoreIsOnTarget) {
     }
 }
 
-TEST(ChartBombRun, SightOrCablesPutItOffTargetWithoutARoll) {
-    for (const bool sightOut : {true, false}) {
-        auto game = test::CrewedGame(test::ShippedDatabase(), {});
-        game->Damage.NordenSightOut = sightOut;
-        game->Damage.ControlCableHits = sightOut ? 0 : 2;
-        EXPECT_EQ(ChartBombRun(*game, 0), "Off");
-        EXPECT_EQ(MessageLines(*game), Lines{"Bomb Run was automatically Off Target"});
-    }
-}
-
 TEST(ChartBombPercentage, OnTargetOffTargetAndTheBonus) {
     const struct {
         const char* bombRun;

@@ -49,15 +49,5 @@ static_assert(damage::EachResultOnce({"Damage Test", "  TEST: ", WithWholeSub}))
 static_assert(!damage::EachResultOnce({"Damage Test", "  TEST: ", WithShortSub}));
 static_assert(!damage::EachResultOnce({"Damage Test", "  TEST: ", WithDeepShortSub}));
 
-// The longest line a row can write counts its wounds on empty positions and its longer branch.
-constexpr std::string_view LongText =
-    "Top Turret inoperable, and this line goes on about it for rather longer "
-    "than any line of the game's tables ever would, even with two wounds on empty positions";
-constexpr damage::Row LongOutcome[] = {{"2-12", "A", LongText, {damage::Wound(8, " / Engineer: ")}}};
-constexpr damage::Row LongerBranch[] = {{"2", "A", "abcd", {}, &WholeSub}, {"3-12", "A", "abcd"}};
-static_assert(damage::LongestOutcome(LongOutcome) == LongText.size() + 13 + NoCrewMember.size());
-static_assert(!damage::OutcomeFits({"Damage Test", "  TEST: ", LongOutcome}));
-static_assert(damage::LongestOutcome(LongerBranch) == 5);
-
 } // namespace
 } // namespace halvard

@@ -58,17 +58,14 @@ TEST(ChartFlakToHit, EachDensityHitsWithItsOwnRollsOfThree) {
     }
 }
 
-TEST(ChartEffectOfFlak, HitsOfOneBurst) {
+TEST(ChartAreaHitByFlak, EachBurstsHitsThenEachHitStrikesItsCompartment) {
     const int hitsByTotal[] = {0, 1, 4, 3, 2, 1, 2, 3, 4, 1, 4}; // totals 2..12
     for (int total = 2; total <= 12; ++total) {
         auto game = ScriptedGame(ShippedDatabase(), test::FacesFor({{"2d6", total, "Effect of Flak"}}));
-        const int hits = hitsByTotal[total - 2];
-        EXPECT_EQ(ChartEffectOfFlak(*game), hits) << total;
-        EXPECT_EQ(MessageLines(*game), Lines{"Total # of Flak Hits: " + std::to_string(hits)});
+        EXPECT_EQ(ChartEffectOfFlak(*game), hitsByTotal[total - 2]) << total;
+        EXPECT_EQ(MessageLines(*game),
+                  Lines{"Total # of Flak Hits: " + std::to_string(hitsByTotal[total - 2])});
     }
-}
-
-TEST(ChartAreaHitByFlak, EachTotalStrikesItsCompartment) {
     const char* tableByTotal[] = {
         "Damage Bomb Bay",  "Damage Port Wing",      "Damage Radio Room",       "Damage Tail",
         "Damage Port Wing", "Damage Tail",           "Damage Starboard Wing",   "Damage Waist",
@@ -81,36 +78,6 @@ TEST(ChartAreaHitByFlak, EachTotalStrikesItsCompartment) {
         EXPECT_EQ(transcript->RollLabels(), (Lines{"Area Hit by Flak", tableByTotal[total - 2]})) << total;
         EXPECT_EQ(transcript->Messages.size(), 1u) << total;
     }
-}
-
-// The cascade as the flak step runs it: bursts, then the hits of each burst, then each hit.
-TEST(FlakCascade, ThreeHeavyBurstsOfFourHitsEach) {
-    std::vector<test::Roll> rolls = {
-        {"2d6", 2, "Flak To Hit"}, {"2d6", 5, "Flak To Hit"}, {"2d6", 11, "Flak To Hit"}};
-    Lines messages = {"Flak Bursts Hitting Corvane: 3"};
-    for (int burst = 0; burst < 3; ++burst) {
-        rolls.push_back({"2d6", burst == 1 ? 10 : 4, "Effect of Flak"});
-        messages.push_back("Total # of Flak Hits: 4");
-        for (int hit = 0; hit < 4; ++hit) {
-            // Waist hits: superficial, then a wound on the port waist gunner's empty position.
-            rolls.push_back({"2d6", 9, "Area Hit by Flak"});
-            rolls.push_back({"2d6", hit % 2 == 0 ? 7 : 6, "Damage Waist"});
-            messages.push_back(hit % 2 == 0
-                                   ? "  WAIST: Superficial Damage"
-                                   : "  WAIST: Crew - Port Waist Gunner: No Crew Member at Position");
-        }
-    }
-    auto game = test::CrewedGame(ShippedDatabase(), test::FacesFor(rolls));
-    game->CrewPos[6].Occupant = 0;
-    auto transcript = test::Record(*game);
-
-    const int bursts = ChartFlakToHit(*game, "Heavy");
-    for (int burst = 0; burst < bursts; ++burst)
-        for (int hits = ChartEffectOfFlak(*game); hits > 0; --hits)
-            ChartAreaHitByFlak(*game);
-
-    EXPECT_EQ(transcript->Rolls, test::LinesFor(rolls));
-    EXPECT_EQ(transcript->Messages, messages);
 }
 
 } // namespace

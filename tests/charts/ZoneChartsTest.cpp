@@ -15,31 +15,23 @@ using Lines = std::vector<std::string>;
 using Prepare = void (*)(Game&);
 
 TEST(ChartWavesAppearing, ModifiedRollReadsTheZoneOrTargetColumn) {
-    EXPECT_TRUE(IsBadOrPoor("Bad") && IsBadOrPoor("Poor") && IsBadOrPoor(""));
-    EXPECT_FALSE(IsBadOrPoor("Good") || IsBadOrPoor("bad"));
+    // clang-format off
     const struct {
         int zoneModifier;
         const char* squadron;
         bool atTarget;
         const char* weather;
         int face, waves;
-    } cases[] = {// outside the target zone: 2 or less none, 3-5 one, 6 or more two
-                 {0, "High", false, "Bad", 2, 0},
-                 {0, "High", false, "Bad", 3, 1},
-                 {0, "High", false, "Good", 5, 1},
-                 {0, "High", false, "Good", 6, 2},
-                 {1, "High", false, "Good", 5, 2},
-                 {0, "Low", false, "Good", 2, 1},
-                 {0, "Middle", false, "Good", 3, 0},
-                 {-3, "Middle", false, "Good", 1, 0},
-                 // in the target zone: 3 or less one, 4-5 two, 6 or more three; bad or poor weather -1
-                 {-3, "Middle", true, "Good", 1, 1},
-                 {0, "High", true, "Good", 3, 1},
-                 {0, "High", true, "Good", 4, 2},
-                 {0, "High", true, "Poor", 4, 1},
-                 {0, "High", true, "Bad", 6, 2},
-                 {0, "High", true, "Good", 6, 3},
-                 {2, "Low", true, "Good", 3, 3}};
+    } cases[] = {
+        // outside the target zone: 2 or less none, 3-5 one, 6 or more two
+        {0, "High", false, "Bad", 2, 0},    {0, "High", false, "Bad", 3, 1},    {0, "High", false, "Good", 5, 1},
+        {0, "High", false, "Good", 6, 2},   {1, "High", false, "Good", 5, 2},   {0, "Low", false, "Good", 2, 1},
+        {0, "Middle", false, "Good", 3, 0}, {-3, "Middle", false, "Good", 1, 0},
+        // in the target zone: 3 or less one, 4-5 two, 6 or more three; bad or poor weather -1
+        {-3, "Middle", true, "Good", 1, 1}, {0, "High", true, "Good", 3, 1},    {0, "High", true, "Good", 4, 2},
+        {0, "High", true, "Poor", 4, 1},    {0, "High", true, "Bad", 6, 2},     {0, "High", true, "Good", 6, 3},
+        {2, "Low", true, "Good", 3, 3}};
+    // clang-format on
     for (const auto& c : cases) {
         auto game = ScriptedGame(ShippedDatabase(), {c.face});
         game->Mission.TargetZone = 5;
@@ -51,21 +43,6 @@ TEST(ChartWavesAppearing, ModifiedRollReadsTheZoneOrTargetColumn) {
             << c.zoneModifier << c.squadron << c.atTarget << c.face;
         EXPECT_EQ(RollLines(*game), Lines{std::to_string(c.face) + " :Waves Appearing"});
     }
-}
-
-TEST(ChartFighterCover, NoneFarOutGoodOnEarlyMissionsElseRolled) {
-    auto game = ScriptedGame(ShippedDatabase(), {1, 2, 3, 4, 5, 6});
-    game->Mission.MissionNo = 4;
-    EXPECT_EQ(ChartFighterCover(*game, 3), "Good");
-    EXPECT_EQ(ChartFighterCover(*game, 5), "None");
-    EXPECT_TRUE(RollLines(*game).empty());
-    game->Mission.MissionNo = 6;
-    EXPECT_EQ(ChartFighterCover(*game, 5), "None");
-    Lines covers;
-    for (int face = 1; face <= 6; ++face)
-        covers.emplace_back(ChartFighterCover(*game, 4));
-    EXPECT_EQ(covers, (Lines{"Poor", "Poor", "Fair", "Fair", "Good", "Good"}));
-    EXPECT_EQ(RollLines(*game).back(), "6 :Fighter Cover");
 }
 
 TEST(ChartFighterCoverResult, ReadsTheRollLessCoverAndRepeatsCappedByTheWave) {
@@ -92,26 +69,6 @@ TEST(ChartFighterCoverResult, ReadsTheRollLessCoverAndRepeatsCappedByTheWave) {
     }
 }
 
-TEST(ChartWeather, StoresAndReportsTargetOrBaseWeather) {
-    for (const auto& [first, second, weather] : {std::tuple{1, 1, "Bad"},
-                                                 {6, 6, "Bad"},
-                                                 {1, 2, "Poor"},
-                                                 {5, 6, "Poor"},
-                                                 {1, 3, "Good"},
-                                                 {4, 6, "Good"}}) {
-        auto game = ScriptedGame(ShippedDatabase(), {first, second, first, second});
-        ChartWeather(*game, 4);
-        EXPECT_EQ(game->Mission.Target.WeatherBase, "");
-        ChartWeather(*game, 1);
-        EXPECT_EQ(game->Mission.Target.WeatherTarget, weather);
-        EXPECT_EQ(game->Mission.Target.WeatherBase, weather);
-        EXPECT_EQ(MessageLines(*game), (Lines{std::string("Weather over Target: ") + weather,
-                                              std::string("Weather over Base: ") + weather}));
-        EXPECT_EQ(RollLines(*game),
-                  test::LinesFor({{"2d6", first + second, "Weather"}, {"2d6", first + second, "Weather"}}));
-    }
-}
-
 const char* const Safe = "Crew and Corvane safe.";
 const char* const Repairable = "Crew safe and Corvane repairable by next mission.";
 const char* const Irreparable = "Crew safe and Corvane irrepairably damaged.";
@@ -121,6 +78,7 @@ TEST(ChartLanding, ModifiedRollGivesOneOutcome) {
     const Prepare pilotsDown = [](Game& g) { g.Crew[1].Wound = 3, g.Crew[2].Wound = 4; };
     const Prepare gearOut = [](Game& g) { g.Damage.LandingGearOut = true; };
     const Prepare bombsAboard = [](Game& g) { g.Damage.BombsAboard = g.Damage.LandingGearOut = true; };
+    // clang-format off
     const struct {
         std::vector<int> faces;
         Prepare prepare;
@@ -129,19 +87,15 @@ TEST(ChartLanding, ModifiedRollGivesOneOutcome) {
         {{6, 6}, [](Game& g) { g.Damage.LandingGearOut = true, g.Mission.Target.WeatherBase = "Bad"; }, Safe},
         {{1, 1, 1}, [](Game& g) { g.Crew[1].Wound = 4; }, Safe},
         {{1, 3, 1}, gearOut, Repairable},
-        {{2, 3, 1},
-         [](Game& g) { g.Damage.LandingGearOut = true, g.Mission.Target.WeatherBase = "Bad"; },
-         Irreparable},
-        {{6, 6}, pilotsDown, Safe},
-        {{5, 6, 1}, pilotsDown, Irreparable},
-        {{4, 6, 1}, pilotsDown, "Corvane wrecked"},
-        {{3, 6, 1}, pilotsDown, "Corvane wrecked"},
+        {{2, 3, 1}, [](Game& g) { g.Damage.LandingGearOut = true, g.Mission.Target.WeatherBase = "Bad"; }, Irreparable},
+        {{6, 6}, pilotsDown, Safe},                  {{5, 6, 1}, pilotsDown, Irreparable},
+        {{4, 6, 1}, pilotsDown, "Corvane wrecked"},  {{3, 6, 1}, pilotsDown, "Corvane wrecked"},
         {{2, 6, 1}, pilotsDown, "Crew KIA and Corvane wrecked."},
         {{1, 2, 6}, bombsAboard, "Explosion.  Corvane and all remaining crewmen destroyed."},
-        {{1, 2, 5}, bombsAboard, Irreparable},
-        {{2, 2, 6}, bombsAboard, Repairable},
+        {{1, 2, 5}, bombsAboard, Irreparable},       {{2, 2, 6}, bombsAboard, Repairable},
         {{1, 1, 6}, gearOut, "Corvane wrecked"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         auto game = ScriptedGame(ShippedDatabase(), c.faces);
         game->Mission.Target.WeatherBase = "Good";
@@ -163,36 +117,29 @@ TEST(ChartLanding, EachModifierShiftsTheTotalByExactlyItsAmount) {
         g.CrewPos[seat].Occupant = occupant;
         g.Crew[seat].Missions = missions;
     };
+    // clang-format off
     const struct {
         Prepare prepare;
         int modifier; // 0: the condition does not count
     } cases[] = {
-        {[](Game& g) { g.Mission.Target.WeatherBase = "Poor"; }, -1},
-        {[](Game& g) { g.Mission.Target.WeatherBase = "Bad"; }, -2},
-        {[](Game& g) { g.Damage.WindowHits = 2; }, -1},
-        {[](Game& g) { g.Damage.WindowHits = 1; }, 0},
-        {[](Game& g) { g.Damage.ControlCableHits = 2; }, -1},
-        {[](Game& g) { g.Damage.ControlCableHits = 1; }, 0},
-        {[](Game& g) { g.Damage.TailwheelDamaged = true; }, -1},
-        {[](Game& g) { g.Damage.PortElevatorOut = true; }, -1},
-        {[](Game& g) { g.Damage.StarboardElevatorOut = true; }, 0},
+        {[](Game& g) { g.Mission.Target.WeatherBase = "Poor"; }, -1}, {[](Game& g) { g.Mission.Target.WeatherBase = "Bad"; }, -2},
+        {[](Game& g) { g.Damage.WindowHits = 2; }, -1},               {[](Game& g) { g.Damage.WindowHits = 1; }, 0},
+        {[](Game& g) { g.Damage.ControlCableHits = 2; }, -1},         {[](Game& g) { g.Damage.ControlCableHits = 1; }, 0},
+        {[](Game& g) { g.Damage.TailwheelDamaged = true; }, -1},      {[](Game& g) { g.Damage.BrakeOut = true; }, -1},
+        {[](Game& g) { g.Damage.PortElevatorOut = true; }, -1},       {[](Game& g) { g.Damage.StarboardElevatorOut = true; }, 0},
         {[](Game& g) { g.Damage.PortFlapOut = g.Damage.StarboardFlapOut = true; }, -1},
         {[](Game& g) { g.Damage.StarboardFlapOut = true; }, 0},
         {[](Game& g) { g.Damage.PortAileronOut = g.Damage.StarboardAileronOut = true; }, -1},
         {[](Game& g) { g.Damage.PortAileronOut = true; }, 0},
-        {[](Game& g) { g.Damage.BrakeOut = true; }, -1},
         {[](Game& g) { g.Damage.LandingGearOut = true; }, -3},
-        {[](Game& g) { g.Damage.RudderHits = 3; }, -1},
-        {[](Game& g) { g.Damage.RudderHits = 2; }, 0},
-        {[](Game& g) { g.Crew[1].Wound = 4; }, 0},
-        {[](Game& g) { g.Crew[2].Wound = 3; }, 0},
-        {[](Game& g) { seasoned(g, 1, 1, 11); }, -2},
-        {[](Game& g) { seasoned(g, 1, 1, 10); }, -3},
-        {[](Game& g) { seasoned(g, 2, 2, 11); }, -2},
-        {[](Game& g) { seasoned(g, 1, 0, 11); }, -3},
+        {[](Game& g) { g.Damage.RudderHits = 3; }, -1},               {[](Game& g) { g.Damage.RudderHits = 2; }, 0},
+        {[](Game& g) { g.Crew[1].Wound = 4; }, 0},                    {[](Game& g) { g.Crew[2].Wound = 3; }, 0},
+        {[](Game& g) { seasoned(g, 1, 1, 11); }, -2},                 {[](Game& g) { seasoned(g, 1, 1, 10); }, -3},
+        {[](Game& g) { seasoned(g, 2, 2, 11); }, -2},                 {[](Game& g) { seasoned(g, 1, 0, 11); }, -3},
         {[](Game& g) { seasoned(g, 1, 1, 12), seasoned(g, 2, 2, 12); }, -2},
         {[](Game& g) { g.Damage.BrakeOut = true, g.Mission.Target.WeatherBase = "Bad"; }, -3},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const int roll = c.modifier == 0 ? 2 : 1 - c.modifier;
         auto game = ScriptedGame(ShippedDatabase(), {1, roll - 1, 1});
