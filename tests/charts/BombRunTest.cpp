@@ -32,7 +32,7 @@ TEST(ChartBombRun, ModifiedRollOfThreeOrMoreIsOnTarget) {
         {0, 0, 0, "Good", true, false, false, 6, "On"},   {0, 0, 0, "Good", true, false, false, 5, "Off"},
         {0, 0, 0, "Good", false, true, false, 6, "On"},   {0, 0, 0, "Good", false, true, false, 5, "Off"},
         {0, 2, 0, "Good", false, false, true, 6, "On"},   {0, 2, 0, "Good", false, false, true, 5, "Off"},
-        {0, 3, 0, "Good", false, false, false, 0, "Off"}, {0, 4, 0, "Good", false, false, false, 0, "Off"},
+        {0, 3, 0, "Good", false, false, false, 0, "Off"}, {0, 4, 0, "Good", false, false, false, 0, "Off"}
     };
     // clang-format on
     for (const Case& c : cases) {

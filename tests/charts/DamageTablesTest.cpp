@@ -90,7 +90,7 @@ const DamageCase Cases[] = {
      [](GameState& s) { s.Damage.FuelLeak = true; s.Damage.FuelLeakHits = 1; s.Damage.FuelLeakZones = 5; }},
     {"Instruments_5", DamageInstruments, {D2(5, "Damage Instruments")}, "  INSTRUMENTS: Instruments - Oxygen System",
      [](GameState& s) { for (int p = 1; p <= CrewCount; ++p) s.CrewPos[p].OxygenHits = 2; },
-     [](GameState& s) { s.CrewPos[3].OxygenHits = 5; s.CrewPos[10].Occupant = 0; }},
+     [](GameState& s) { s.CrewPos[3].OxygenHits = 5; s.CrewPos[10].Occupant = 0; }}
 };
 // clang-format on
 

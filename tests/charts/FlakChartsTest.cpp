@@ -19,12 +19,10 @@ TEST(ChartFlakOverTarget, WeatherAndHeavyFlakModifyTheRoll) {
         bool heavyFlak;
         int face;
         const char* density;
-    } cases[] = {
-        {"Bad", false, 1, "None"},    {"Good", true, 6, "Heavy"},  {"Poor", false, 2, "None"},
-        {"Good", false, 1, "None"},   {"Good", false, 2, "Light"}, {"Good", false, 3, "Light"},
-        {"Good", false, 4, "Medium"}, {"Poor", true, 4, "Medium"}, {"Good", false, 5, "Medium"},
-        {"Bad", false, 6, "Medium"},  {"Good", false, 6, "Heavy"}, {"Good", true, 5, "Heavy"},
-    };
+    } cases[] = {{"Bad", false, 1, "None"},    {"Good", true, 6, "Heavy"},  {"Poor", false, 2, "None"},
+                 {"Good", false, 1, "None"},   {"Good", false, 2, "Light"}, {"Good", false, 3, "Light"},
+                 {"Good", false, 4, "Medium"}, {"Poor", true, 4, "Medium"}, {"Good", false, 5, "Medium"},
+                 {"Bad", false, 6, "Medium"},  {"Good", false, 6, "Heavy"}, {"Good", true, 5, "Heavy"}};
     for (const auto& c : cases) {
         auto game = ScriptedGame(ShippedDatabase(), {c.face});
         game->Mission.Target.WeatherTarget = c.weather;

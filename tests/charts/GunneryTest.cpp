@@ -26,14 +26,12 @@ TEST(ChartGunnery, TableNumberThenIntercomThenSecondLightWound) {
         bool intercomOut;
         int wound; // of the man at the gun's own position, -1: nobody there
         int toHit;
-    } cases[] = {
-        {2, 1, "Me109", false, 0, 4},  {2, 1, "Me110", false, 0, 3}, {2, 1, "FW190", false, 0, 5},
-        {6, 13, "Me109", false, 0, 5}, {2, 1, "Me262", false, 0, 0}, {2, 1, "me109", false, 0, 0},
-        {2, 10, "Me109", true, 0, 0},  {9, 1, "Me109", false, 2, 0}, {10, 10, "Me109", true, 0, 5},
-        {10, 10, "FW190", true, 0, 5}, {2, 1, "Me110", true, 0, 6},  {5, 7, "Me110", true, 0, 6},
-        {2, 1, "Me262", true, 0, 6},   {5, 7, "Me109", false, 2, 6}, {10, 10, "Me110", true, 2, 6},
-        {5, 7, "Me109", false, 1, 3},  {5, 7, "FW190", false, 3, 2}, {5, 7, "Me109", false, -1, 3},
-    };
+    } cases[] = {{2, 1, "Me109", false, 0, 4},  {2, 1, "Me110", false, 0, 3}, {2, 1, "FW190", false, 0, 5},
+                 {6, 13, "Me109", false, 0, 5}, {2, 1, "Me262", false, 0, 0}, {2, 1, "me109", false, 0, 0},
+                 {2, 10, "Me109", true, 0, 0},  {9, 1, "Me109", false, 2, 0}, {10, 10, "Me109", true, 0, 5},
+                 {10, 10, "FW190", true, 0, 5}, {2, 1, "Me110", true, 0, 6},  {5, 7, "Me110", true, 0, 6},
+                 {2, 1, "Me262", true, 0, 6},   {5, 7, "Me109", false, 2, 6}, {10, 10, "Me110", true, 2, 6},
+                 {5, 7, "Me109", false, 1, 3},  {5, 7, "FW190", false, 3, 2}, {5, 7, "Me109", false, -1, 3}};
     for (const auto& c : cases) {
         auto game = test::CrewedGame(GunneryDatabase(), {});
         game->Damage.IntercomOut = c.intercomOut;
@@ -54,17 +52,15 @@ TEST(ChartDefensiveFire, ToHitThenDamageThenOneLine) {
         std::vector<int> faces; // "To Hit", then "Damage" when it hits
         int damageAfter;
         const char* message;
-    } cases[] = {
-        {5, 10, "FW190", 10, 0, {4}, 0, "Tail Guns Misses"},
-        {0, 3, "Me109", 4, 0, {1, 1}, 1, "Port Cheek Gun Hits Me109 at 1:30 High - FCA"},
-        {4, 2, "Me110", 2, 0, {4, 3}, 2, "Nose Gun Hits Me110 at 12 Level - FBOA"},
-        {6, 9, "Me109", 12, 0, {6, 6}, 3, "Ball Turret Hits Me109 at 6 Low - KIA"},
-        {2, 8, "Me109", 1, 0, {2, 2}, 2, "Top Turret Hits Me109 at 12 High - FBOA"},
-        {2, 7, "Me109", 8, 0, {2, 2}, 1, "Starboard Waist Gun Hits Me109 at 3 Level - FCA"},
-        {3, 2, "FW190", 1, 2, {3, 3}, 3, "Nose Gun Hits FW190 at 12 High - KIA"},
-        {5, 10, "FW190", 10, 0, {5, 3}, 2, "Tail Guns Hits FW190 at 6 High - FBOA"},
-        {1, 5, "Me110", 19, 2, {2, 5}, 5, "Radio Gun Hits Me110 at Vertical Climb - KIA"},
-    };
+    } cases[] = {{5, 10, "FW190", 10, 0, {4}, 0, "Tail Guns Misses"},
+                 {0, 3, "Me109", 4, 0, {1, 1}, 1, "Port Cheek Gun Hits Me109 at 1:30 High - FCA"},
+                 {4, 2, "Me110", 2, 0, {4, 3}, 2, "Nose Gun Hits Me110 at 12 Level - FBOA"},
+                 {6, 9, "Me109", 12, 0, {6, 6}, 3, "Ball Turret Hits Me109 at 6 Low - KIA"},
+                 {2, 8, "Me109", 1, 0, {2, 2}, 2, "Top Turret Hits Me109 at 12 High - FBOA"},
+                 {2, 7, "Me109", 8, 0, {2, 2}, 1, "Starboard Waist Gun Hits Me109 at 3 Level - FCA"},
+                 {3, 2, "FW190", 1, 2, {3, 3}, 3, "Nose Gun Hits FW190 at 12 High - KIA"},
+                 {5, 10, "FW190", 10, 0, {5, 3}, 2, "Tail Guns Hits FW190 at 6 High - FBOA"},
+                 {1, 5, "Me110", 19, 2, {2, 5}, 5, "Radio Gun Hits Me110 at Vertical Climb - KIA"}};
     for (const auto& c : cases) {
         auto game = test::CrewedGame(GunneryDatabase(), c.faces);
         game->Fighters.Add();

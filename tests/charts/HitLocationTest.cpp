@@ -44,8 +44,7 @@ TEST(ChartAreaDamage, EachKindOfCellResolvesItsHit) {
         {11, 5, 0, {"Damage Tail", "  TAIL: Rudder - Hit #1"}},
         {14, 6, 0, {"Damage Port Wing", "  PORT WING: Superficial Damage"}},
         {0, 7, 0, {}},
-        {21, 12, 0, {}},
-    };
+        {21, 12, 0, {}}};
     for (const auto& c : cases) {
         std::vector<int> faces = test::FacesFor({{"2d6", c.total, ""}});
         if (c.wingLocation != 0) faces.push_back(c.wingLocation);

@@ -39,8 +39,7 @@ TEST(ChartMissionTarget, EarlyMissionsRollOneDieOnTheirColumnAndLaterOnesAD66) {
         {11, "St. Omer"}, {16, "Lille"},        {21, "Rotterdam"},     {24, "Paris"},
         {25, "Paris"},    {26, "Romilly-S.S."}, {31, "Romilly-S.S."},  {36, "Lorient"},
         {41, "Lorient"},  {44, "St. Nazaire"},  {46, "Wilhelmshaven"}, {56, "Bremen"},
-        {61, "Hamm"},     {64, "La Rochelle"},  {66, "Kiel"},
-    };
+        {61, "Hamm"},     {64, "La Rochelle"},  {66, "Kiel"}};
     const std::set<std::string_view> chartTargets(MissionChartTargets.begin(), MissionChartTargets.end());
     std::map<std::string, int> ways;
     for (int roll = 11; roll <= 66; ++roll) {

@@ -59,6 +59,7 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsClearThePanel) 
         game->Fighters.Add() = MakeFighter("FW190", 3, 0, " ");
         game->Waves.PositionsWithoutMarkers = true;
         game->Waves.Row[1].ToHit.BackColour = Colour::Blue;
+        game->Waves.Row[1].ToHit.Tag = {Mark::Kind::ChasedOff};
 
         ChartWaveGeneration(*game);
 
@@ -68,6 +69,7 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsClearThePanel) 
         EXPECT_EQ(game->Waves.lblMiscWave.Caption, "No Attackers");
         EXPECT_EQ(Panel(*game), Lines{});
         EXPECT_EQ(game->Waves.Row[1].ToHit.BackColour, Colour::Normal);
+        EXPECT_EQ(game->Waves.Row[1].ToHit.Tag, "FC") << "the redraw keeps the marks";
         EXPECT_FALSE(game->Waves.PositionsWithoutMarkers);
     }
 }
@@ -94,10 +96,9 @@ TEST(ChartSuccessiveAttack, EveryFighterInTurnTakesThePositionOfItsRoll) {
 
 TEST(ChartShellHits, ByPositionGroupThenType) {
     // Rows: 2d6 totals 2..12. Columns: 12/1:30/10:30 o'clock, 3 and 9, 6 o'clock, climb, dive.
-    const int table[11][5] = {
-        {3, 4, 6, 4, 3}, {2, 3, 5, 4, 2}, {2, 3, 4, 3, 2}, {2, 3, 3, 2, 1}, {1, 2, 2, 2, 1}, {1, 1, 2, 1, 1},
-        {1, 2, 2, 2, 1}, {2, 3, 3, 2, 1}, {2, 3, 4, 3, 2}, {2, 3, 5, 4, 2}, {4, 5, 7, 5, 4},
-    };
+    const int table[11][5] = {{3, 4, 6, 4, 3}, {2, 3, 5, 4, 2}, {2, 3, 4, 3, 2}, {2, 3, 3, 2, 1},
+                              {1, 2, 2, 2, 1}, {1, 1, 2, 1, 1}, {1, 2, 2, 2, 1}, {2, 3, 3, 2, 1},
+                              {2, 3, 4, 3, 2}, {2, 3, 5, 4, 2}, {4, 5, 7, 5, 4}};
     const int groupOf[21] = {-1, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 1, 1, 1, 0, 0, 0, 3, 4};
     const int fw190[8] = {0, 1, 3, 4, 6, 7, 9, 10}; // the whole part of 1.5 times the hits
     for (int position = 0; position <= 20; ++position)

@@ -93,7 +93,7 @@ TEST(ChartLanding, ModifiedRollGivesOneOutcome) {
         {{2, 6, 1}, pilotsDown, "Crew KIA and Corvane wrecked."},
         {{1, 2, 6}, bombsAboard, "Explosion.  Corvane and all remaining crewmen destroyed."},
         {{1, 2, 5}, bombsAboard, Irreparable},       {{2, 2, 6}, bombsAboard, Repairable},
-        {{1, 1, 6}, gearOut, "Corvane wrecked"},
+        {{1, 1, 6}, gearOut, "Corvane wrecked"}
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -137,7 +137,7 @@ TEST(ChartLanding, EachModifierShiftsTheTotalByExactlyItsAmount) {
         {[](Game& g) { seasoned(g, 1, 1, 11); }, -2},                 {[](Game& g) { seasoned(g, 1, 1, 10); }, -3},
         {[](Game& g) { seasoned(g, 2, 2, 11); }, -2},                 {[](Game& g) { seasoned(g, 1, 0, 11); }, -3},
         {[](Game& g) { seasoned(g, 1, 1, 12), seasoned(g, 2, 2, 12); }, -2},
-        {[](Game& g) { g.Damage.BrakeOut = true, g.Mission.Target.WeatherBase = "Bad"; }, -3},
+        {[](Game& g) { g.Damage.BrakeOut = true, g.Mission.Target.WeatherBase = "Bad"; }, -3}
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -1,6 +1,7 @@
 #include "GameState.h"
 
 #include "LineLog.h"
+#include "Names.h"
 
 #include <gtest/gtest.h>
 
@@ -29,15 +30,6 @@ TEST(ShortText, StartsEmptyAndKeepsWhatFits) {
     EXPECT_THROW(status = "longer than eight", std::length_error);
 }
 
-TEST(TextValue, ReadsAsItsTextStartsAtTheFirstKindAndRefusesAnyOtherText) {
-    EXPECT_EQ(FighterRecord().FighterType, "");
-    EXPECT_EQ(FighterRecord().Special, FighterSpecial::Extra) << "an unset marking is the extra fighter's";
-    EXPECT_EQ(FighterType("FW190"), FighterType::FW190);
-    EXPECT_FALSE(FighterType::Find("me109")) << "texts are compared exactly";
-    EXPECT_THROW(FighterType("Me262"), std::invalid_argument);
-    EXPECT_THROW(FighterSpecial("BD"), std::invalid_argument);
-}
-
 TEST(IndexedArray, ReachesOnlyTheGamesOwnNumbersAndAWaveOnlyThePanelsRows) {
     IndexedArray<int, 2, 10> guns;
     guns[2] = 15;
@@ -57,15 +49,6 @@ TEST(IndexedArray, ReachesOnlyTheGamesOwnNumbersAndAWaveOnlyThePanelsRows) {
     while (wave.UpperBound() < WaveRows)
         wave.Add();
     EXPECT_THROW(wave.Add(), std::length_error);
-}
-
-TEST(GameState, AtTargetComparesTheCurrentAndTargetZones) {
-    GameState state;
-    state.Mission.TargetZone = 5;
-    for (const auto& [zone, at] : {std::pair{4, false}, {5, true}, {6, false}}) {
-        state.Mission.CurrentZone = zone;
-        EXPECT_EQ(state.AtTarget(), at) << zone;
-    }
 }
 
 template <typename Log> void FillLog(Log& log, int from, int to) {
@@ -110,6 +93,29 @@ TEST(LineLog, ListenerSeesEveryLineRefillKeepsTheNewestAndClearEmpties) {
     log.Clear();
     log.Append("after");
     EXPECT_EQ(log.Lines(), std::vector<std::string>{"after"});
+}
+
+TEST(NoToString, NamesPositionsAndGunsAndNothingElse) {
+    const struct {
+        int number;
+        const char* mode;
+        const char* text;
+    } cases[] = {{1, "PosNoToString", "12 High"},
+                 {4, "PosNoToString", "1:30 High"},
+                 {11, "PosNoToString", "6 Level"},
+                 {18, "PosNoToString", "10:30 Low"},
+                 {19, "PosNoToString", "Vertical Climb"},
+                 {20, "PosNoToString", "Vertical Dive"},
+                 {0, "PosNoToString", ""},
+                 {21, "PosNoToString", ""},
+                 {2, "GunNoToString", "Nose Gun"},
+                 {4, "GunNoToString", "Starboard Cheek Gun"},
+                 {10, "GunNoToString", "Tail Guns"},
+                 {1, "GunNoToString", ""},
+                 {11, "GunNoToString", ""},
+                 {5, "posnotostring", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(NoToString(c.number, c.mode), c.text) << c.number << " " << c.mode;
 }
 
 } // namespace
