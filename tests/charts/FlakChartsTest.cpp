@@ -14,22 +14,19 @@ using test::ShippedDatabase;
 using Lines = std::vector<std::string>;
 
 TEST(ChartFlakOverTarget, WeatherAndHeavyFlakModifyTheRoll) {
-    const struct {
-        const char* weather;
-        bool heavyFlak;
-        int face;
-        const char* density;
-    } cases[] = {{"Bad", false, 1, "None"},    {"Good", true, 6, "Heavy"},  {"Poor", false, 2, "None"},
-                 {"Good", false, 1, "None"},   {"Good", false, 2, "Light"}, {"Good", false, 3, "Light"},
-                 {"Good", false, 4, "Medium"}, {"Poor", true, 4, "Medium"}, {"Good", false, 5, "Medium"},
-                 {"Bad", false, 6, "Medium"},  {"Good", false, 6, "Heavy"}, {"Good", true, 5, "Heavy"}};
-    for (const auto& c : cases) {
-        auto game = ScriptedGame(ShippedDatabase(), {c.face});
-        game->Mission.Target.WeatherTarget = c.weather;
-        game->Mission.Target.HeavyFlak = c.heavyFlak;
-        EXPECT_EQ(ChartFlakOverTarget(*game), c.density) << c.weather << c.heavyFlak << c.face;
-        EXPECT_EQ(RollLines(*game), Lines{std::to_string(c.face) + " :Flak Over Target"});
-        EXPECT_EQ(MessageLines(*game), Lines{std::string("Flak Over Target: ") + c.density});
+    // clang-format off
+    for (const auto& [weather, heavyFlak, face, density] : {
+             std::tuple{"Bad", false, 1, "None"}, {"Good", true, 6, "Heavy"}, {"Poor", false, 2, "None"},
+             {"Good", false, 1, "None"}, {"Good", false, 2, "Light"}, {"Good", false, 3, "Light"},
+             {"Good", false, 4, "Medium"}, {"Poor", true, 4, "Medium"}, {"Good", false, 5, "Medium"},
+             {"Bad", false, 6, "Medium"}, {"Good", false, 6, "Heavy"}, {"Good", true, 5, "Heavy"}}) {
+        // clang-format on
+        auto game = ScriptedGame(ShippedDatabase(), {face});
+        game->Mission.Target.WeatherTarget = weather;
+        game->Mission.Target.HeavyFlak = heavyFlak;
+        EXPECT_EQ(ChartFlakOverTarget(*game), density) << weather << heavyFlak << face;
+        EXPECT_EQ(RollLines(*game), Lines{std::to_string(face) + " :Flak Over Target"});
+        EXPECT_EQ(MessageLines(*game), Lines{std::string("Flak Over Target: ") + density});
     }
 }
 

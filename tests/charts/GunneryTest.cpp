@@ -20,27 +20,24 @@ INSERT INTO Gunnery VALUES (10, 10, 6, 4, 3), (5, 7, 3, 0, 2), (6, 13, 2, 2, 2),
 // The table's number, then six (five for the tail guns) with the intercom out, then six for a
 // gunner with a second light wound; a gun without a row for the position cannot fire.
 TEST(ChartGunnery, TableNumberThenIntercomThenSecondLightWound) {
-    const struct {
-        int gun, position;
-        const char* type;
-        bool intercomOut;
-        int wound; // of the man at the gun's own position, -1: nobody there
-        int toHit;
-    } cases[] = {{2, 1, "Me109", false, 0, 4},  {2, 1, "Me110", false, 0, 3}, {2, 1, "FW190", false, 0, 5},
-                 {6, 13, "Me109", false, 0, 5}, {2, 1, "Me262", false, 0, 0}, {2, 1, "me109", false, 0, 0},
-                 {2, 10, "Me109", true, 0, 0},  {9, 1, "Me109", false, 2, 0}, {10, 10, "Me109", true, 0, 5},
-                 {10, 10, "FW190", true, 0, 5}, {2, 1, "Me110", true, 0, 6},  {5, 7, "Me110", true, 0, 6},
-                 {2, 1, "Me262", true, 0, 6},   {5, 7, "Me109", false, 2, 6}, {10, 10, "Me110", true, 2, 6},
-                 {5, 7, "Me109", false, 1, 3},  {5, 7, "FW190", false, 3, 2}, {5, 7, "Me109", false, -1, 3}};
-    for (const auto& c : cases) {
+    // A wound of -1: nobody at the gun's own position.
+    // clang-format off
+    for (const auto& [gun, position, type, intercomOut, wound, toHit] : {
+             std::tuple{2, 1, "Me109", false, 0, 4}, {2, 1, "Me110", false, 0, 3}, {2, 1, "FW190", false, 0, 5},
+             {6, 13, "Me109", false, 0, 5}, {2, 1, "Me262", false, 0, 0}, {2, 1, "me109", false, 0, 0},
+             {2, 10, "Me109", true, 0, 0}, {9, 1, "Me109", false, 2, 0}, {10, 10, "Me109", true, 0, 5},
+             {10, 10, "FW190", true, 0, 5}, {2, 1, "Me110", true, 0, 6}, {5, 7, "Me110", true, 0, 6},
+             {2, 1, "Me262", true, 0, 6}, {5, 7, "Me109", false, 2, 6}, {10, 10, "Me110", true, 2, 6},
+             {5, 7, "Me109", false, 1, 3}, {5, 7, "FW190", false, 3, 2}, {5, 7, "Me109", false, -1, 3}}) {
+        // clang-format on
         auto game = test::CrewedGame(GunneryDatabase(), {});
-        game->Damage.IntercomOut = c.intercomOut;
-        game->Crew[c.gun].Wound = c.wound < 0 ? 2 : c.wound;
-        if (c.wound < 0) game->CrewPos[c.gun].Occupant = 0;
-        const FighterType type = FighterType::Find(c.type).value_or(FighterType::None);
-        EXPECT_EQ(ChartGunnery(*game, c.gun, c.position, type), c.toHit)
-            << "gun " << c.gun << " at " << c.position << " on " << c.type << ", intercom out "
-            << c.intercomOut << ", wound " << c.wound;
+        game->Damage.IntercomOut = intercomOut;
+        game->Crew[gun].Wound = wound < 0 ? 2 : wound;
+        if (wound < 0) game->CrewPos[gun].Occupant = 0;
+        EXPECT_EQ(ChartGunnery(*game, gun, position, FighterType::Find(type).value_or(FighterType::None)),
+                  toHit)
+            << "gun " << gun << " at " << position << " on " << type << ", intercom out " << intercomOut
+            << ", wound " << wound;
     }
 }
 

@@ -10,22 +10,24 @@ namespace {
 // The tail gunner, or whoever sits at his position, rolls one die: the levels it adds, and the
 // guns and the position a serious wound or death leaves.
 TEST(ResolveWound, AddsTheRolledLevelsAndUnmansOnSeriousWounds) {
-    const struct {
-        int before, face;
-        const char* text;
-        int after;
-    } cases[] = {{0, 2, "LW", 1},  {1, 3, "LW2", 2}, {2, 1, "SW", 3},  {0, 5, "SW", 3}, {0, 4, "SW", 3},
-                 {1, 5, "KIA", 4}, {0, 6, "KIA", 4}, {3, 1, "KIA", 4}, {3, 6, "KIA", 4}};
-    for (const auto& c : cases) {
-        auto game = test::CrewedGame(test::ShippedDatabase(), {c.face});
-        game->Crew[10].Wound = c.before;
+    for (const auto& [before, face, text, after] : {std::tuple{0, 2, "LW", 1},
+                                                    {1, 3, "LW2", 2},
+                                                    {2, 1, "SW", 3},
+                                                    {0, 5, "SW", 3},
+                                                    {0, 4, "SW", 3},
+                                                    {1, 5, "KIA", 4},
+                                                    {0, 6, "KIA", 4},
+                                                    {3, 1, "KIA", 4},
+                                                    {3, 6, "KIA", 4}}) {
+        auto game = test::CrewedGame(test::ShippedDatabase(), {face});
+        game->Crew[10].Wound = before;
         GameState expected = *game;
-        expected.Crew[10].Wound = c.after;
-        if (c.after >= 3) expected.Guns[10].Gunner = 0;
-        if (c.after == 4) expected.CrewPos[10].Occupant = 0;
-        EXPECT_EQ(ResolveWound(*game, 10), c.text);
-        EXPECT_EQ(test::Describe(*game), test::Describe(expected)) << c.before << " then " << c.face;
-        EXPECT_EQ(test::RollLines(*game), std::vector<std::string>{std::to_string(c.face) + " :Wound"});
+        expected.Crew[10].Wound = after;
+        if (after >= 3) expected.Guns[10].Gunner = 0;
+        if (after == 4) expected.CrewPos[10].Occupant = 0;
+        EXPECT_EQ(ResolveWound(*game, 10), text);
+        EXPECT_EQ(test::Describe(*game), test::Describe(expected)) << before << " then " << face;
+        EXPECT_EQ(test::RollLines(*game), std::vector<std::string>{std::to_string(face) + " :Wound"});
     }
 }
 
