@@ -14,71 +14,53 @@ using test::ShippedDatabase;
 using Lines = std::vector<std::string>;
 
 TEST(ChartFlakOverTarget, WeatherAndHeavyFlakModifyTheRoll) {
-    struct Case {
-        const char* weather;
-        bool heavyFlak;
-        int face;
-        const char* density;
-    };
-    const Case cases[] = {
-        {"Bad", false, 1, "None"},    {"Good", true, 6, "Heavy"},  {"Poor", false, 2, "None"},
-        {"Good", false, 1, "None"},   {"Good", false, 2, "Light"}, {"Good", false, 3, "Light"},
-        {"Good", false, 4, "Medium"}, {"Poor", true, 4, "Medium"}, {"Good", false, 5, "Medium"},
-        {"Bad", false, 6, "Medium"},  {"Good", false, 6, "Heavy"}, {"Good", true, 5, "Heavy"},
-    };
-    for (const Case& c : cases) {
-        auto game = ScriptedGame(ShippedDatabase(), {c.face});
-        game->Mission.Target.WeatherTarget = c.weather;
-        game->Mission.Target.HeavyFlak = c.heavyFlak;
-        EXPECT_EQ(ChartFlakOverTarget(*game), c.density) << c.weather << c.heavyFlak << c.face;
-        EXPECT_EQ(RollLines(*game), Lines{std::to_string(c.face) + " :Flak Over Target"});
-        EXPECT_EQ(MessageLines(*game), Lines{std::string("Flak Over Target: ") + c.density});
+    // clang-format off
+    for (const auto& [weather, heavyFlak, face, density] : {
+             std::tuple{"Bad", false, 1, "None"}, {"Good", true, 6, "Heavy"}, {"Poor", false, 2, "None"},
+             {"Good", false, 1, "None"}, {"Good", false, 2, "Light"}, {"Good", false, 3, "Light"},
+             {"Good", false, 4, "Medium"}, {"Poor", true, 4, "Medium"}, {"Good", false, 5, "Medium"},
+             {"Bad", false, 6, "Medium"}, {"Good", false, 6, "Heavy"}, {"Good", true, 5, "Heavy"}}) {
+        // clang-format on
+        auto game = ScriptedGame(ShippedDatabase(), {face});
+        game->Mission.Target.WeatherTarget = weather;
+        game->Mission.Target.HeavyFlak = heavyFlak;
+        EXPECT_EQ(ChartFlakOverTarget(*game), density) << weather << heavyFlak << face;
+        EXPECT_EQ(RollLines(*game), Lines{std::to_string(face) + " :Flak Over Target"});
+        EXPECT_EQ(MessageLines(*game), Lines{std::string("Flak Over Target: ") + density});
     }
 }
 
-// Of the 36 ways two dice fall, those that make a burst hit.
-int HittingWays(const char* density) {
-    int ways = 0;
-    for (int first = 1; first <= 6; ++first)
-        for (int second = 1; second <= 6; ++second) {
-            // The other two rolls are 6 and 8, which hit under no density.
-            auto game = ScriptedGame(ShippedDatabase(), {first, second, 3, 3, 4, 4});
-            ways += ChartFlakToHit(*game, density);
-        }
-    return ways;
-}
-
-TEST(ChartFlakToHit, EachDensityHitsWithItsOwnRolls) {
-    EXPECT_EQ(HittingWays("Light"), 2);
-    EXPECT_EQ(HittingWays("Medium"), 10);
-    EXPECT_EQ(HittingWays("Heavy"), 20);
-    EXPECT_EQ(HittingWays("None"), 0);
-    EXPECT_EQ(HittingWays("heavy"), 0);
-}
-
-TEST(ChartFlakToHit, AlwaysRollsThreeTimesAndReportsTheCount) {
+TEST(ChartFlakToHit, EachDensityHitsWithItsOwnRollsOfThree) {
+    // Of the 36 ways the first burst's dice fall, those that hit; the other two roll 6 and 8,
+    // which hit under no density.
+    for (const auto& [density, ways] :
+         {std::pair{"Light", 2}, std::pair{"Medium", 10}, std::pair{"Heavy", 20}, std::pair{"heavy", 0}}) {
+        int hitting = 0;
+        for (int first = 1; first <= 6; ++first)
+            for (int second = 1; second <= 6; ++second)
+                hitting +=
+                    ChartFlakToHit(*ScriptedGame(ShippedDatabase(), {first, second, 3, 3, 4, 4}), density);
+        EXPECT_EQ(hitting, ways) << density;
+    }
     const std::vector<test::Roll> rolls = {
         {"2d6", 2, "Flak To Hit"}, {"2d6", 7, "Flak To Hit"}, {"2d6", 12, "Flak To Hit"}};
     for (const auto& [density, bursts] :
-         {std::pair{"None", 0}, std::pair{"Light", 2}, std::pair{"Medium", 3}, std::pair{"Heavy", 3}}) {
+         {std::pair{"None", 0}, std::pair{"Light", 2}, std::pair{"Heavy", 3}}) {
         auto game = ScriptedGame(ShippedDatabase(), test::FacesFor(rolls));
         EXPECT_EQ(ChartFlakToHit(*game, density), bursts) << density;
-        EXPECT_EQ(RollLines(*game), test::LinesFor(rolls));
+        EXPECT_EQ(RollLines(*game), test::LinesFor(rolls)) << "three rolls whatever the density";
         EXPECT_EQ(MessageLines(*game), Lines{"Flak Bursts Hitting Corvane: " + std::to_string(bursts)});
     }
 }
 
-TEST(ChartEffectOfFlak, HitsOfOneBurst) {
+TEST(ChartAreaHitByFlak, EachBurstsHitsThenEachHitStrikesItsCompartment) {
     const int hitsByTotal[] = {0, 1, 4, 3, 2, 1, 2, 3, 4, 1, 4}; // totals 2..12
     for (int total = 2; total <= 12; ++total) {
         auto game = ScriptedGame(ShippedDatabase(), test::FacesFor({{"2d6", total, "Effect of Flak"}}));
-        const int hits = hitsByTotal[total - 2];
-        EXPECT_EQ(ChartEffectOfFlak(*game), hits) << total;
-        EXPECT_EQ(MessageLines(*game), Lines{"Total # of Flak Hits: " + std::to_string(hits)});
+        EXPECT_EQ(ChartEffectOfFlak(*game), hitsByTotal[total - 2]) << total;
+        EXPECT_EQ(MessageLines(*game),
+                  Lines{"Total # of Flak Hits: " + std::to_string(hitsByTotal[total - 2])});
     }
-}
-
-TEST(ChartAreaHitByFlak, EachTotalStrikesItsCompartment) {
     const char* tableByTotal[] = {
         "Damage Bomb Bay",  "Damage Port Wing",      "Damage Radio Room",       "Damage Tail",
         "Damage Port Wing", "Damage Tail",           "Damage Starboard Wing",   "Damage Waist",
@@ -91,39 +73,6 @@ TEST(ChartAreaHitByFlak, EachTotalStrikesItsCompartment) {
         EXPECT_EQ(transcript->RollLabels(), (Lines{"Area Hit by Flak", tableByTotal[total - 2]})) << total;
         EXPECT_EQ(transcript->Messages.size(), 1u) << total;
     }
-}
-
-// The cascade as the flak step runs it: bursts, then the hits of each burst, then each hit.
-TEST(FlakCascade, ThreeHeavyBurstsOfFourHitsEach) {
-    std::vector<test::Roll> rolls = {
-        {"2d6", 2, "Flak To Hit"}, {"2d6", 5, "Flak To Hit"}, {"2d6", 11, "Flak To Hit"}};
-    Lines messages = {"Flak Bursts Hitting Corvane: 3"};
-    for (int burst = 0; burst < 3; ++burst) {
-        rolls.push_back({"2d6", burst == 1 ? 10 : 4, "Effect of Flak"});
-        messages.push_back("Total # of Flak Hits: 4");
-        for (int hit = 0; hit < 4; ++hit) {
-            // Waist hits: superficial, then a wound on the port waist gunner's empty position.
-            rolls.push_back({"2d6", 9, "Area Hit by Flak"});
-            rolls.push_back({"2d6", hit % 2 == 0 ? 7 : 6, "Damage Waist"});
-            messages.push_back(hit % 2 == 0
-                                   ? "  WAIST: Superficial Damage"
-                                   : "  WAIST: Crew - Port Waist Gunner: No Crew Member at Position");
-        }
-    }
-    auto game = test::CrewedGame(ShippedDatabase(), test::FacesFor(rolls));
-    game->CrewPos[6].Occupant = 0;
-    auto transcript = test::Record(*game);
-
-    const int bursts = ChartFlakToHit(*game, "Heavy");
-    for (int burst = 0; burst < bursts; ++burst) {
-        const int hits = ChartEffectOfFlak(*game);
-        for (int hit = 0; hit < hits; ++hit)
-            ChartAreaHitByFlak(*game);
-    }
-
-    EXPECT_EQ(bursts, 3);
-    EXPECT_EQ(transcript->Rolls, test::LinesFor(rolls));
-    EXPECT_EQ(transcript->Messages, messages);
 }
 
 } // namespace

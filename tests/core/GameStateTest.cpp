@@ -1,77 +1,84 @@
 #include "GameState.h"
 
+#include "LineLog.h"
+#include "Names.h"
+
 #include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
 
-TEST(FixedText, HoldsNulsUntilAssignedThenPadsOrCutsToItsWidth) {
-    FixedText<4> cover;
-    EXPECT_EQ(cover.View(), std::string_view("\0\0\0\0", 4));
-    EXPECT_EQ(cover.WithoutNul(), "");
-    for (const char* value : {"Good", "Fair", "Poor", "None"}) {
-        cover = value;
-        EXPECT_EQ(cover, value) << "all four cover values fit exactly";
+using Lines = std::vector<std::string>;
+
+TEST(GameState, TextsKeepTheirWidthsAndNumbersTheirRanges) {
+    FixedText<5> type; // NULs until assigned, then padded or cut to its width
+    EXPECT_EQ(type.View(), std::string_view("\0\0\0\0\0", 5));
+    EXPECT_EQ(type.WithoutNul(), "");
+    for (const auto& [text, stored] : {std::pair{"Me10", "Me10 "}, {"FW190A", "FW190"}, {"", "     "}}) {
+        type = text;
+        EXPECT_EQ(type.View(), stored);
     }
-    FixedText<5> type;
-    type = "Me10";
-    EXPECT_EQ(type.View(), "Me10 ");
-    type = "FW190A";
-    EXPECT_EQ(type.View(), "FW190");
-    type = "";
-    EXPECT_EQ(type.View(), "     ");
-    EXPECT_FALSE(type == "");
-}
+    EXPECT_EQ(GunRecord().Status.View(), "") << "a gun's status before it is set";
+    ShortText<8> status = "Out";
+    EXPECT_EQ(status.View(), "Out");
+    EXPECT_THROW(status = "longer than eight", std::length_error);
 
-TEST(TextValue, ReadsAsItsTextStartsAtTheFirstKindAndRefusesAnyOtherText) {
-    EXPECT_EQ(FighterRecord().FighterType, "");
-    EXPECT_EQ(FighterRecord().Special, FighterSpecial::Extra) << "an unset marking is the extra fighter's";
-    EXPECT_EQ(FighterType("FW190"), FighterType::FW190);
-    EXPECT_FALSE(FighterType::Find("me109")) << "texts are compared exactly";
-    EXPECT_THROW(FighterType("Me262"), std::invalid_argument);
-    EXPECT_THROW(FighterSpecial("BD"), std::invalid_argument);
-}
-
-TEST(IndexedArray, ReachesOnlyTheGamesOwnNumbers) {
     IndexedArray<int, 2, 10> guns;
     guns[2] = 15;
     guns[10] = 23;
-    EXPECT_EQ(guns[2], 15);
-    EXPECT_EQ(guns[10], 23);
+    EXPECT_EQ(guns[2] + guns[10], 38);
     EXPECT_THROW(guns[1], std::out_of_range);
     EXPECT_THROW(guns[11], std::out_of_range);
-    EXPECT_EQ(decltype(guns)::Size, 9u);
-}
 
-TEST(FighterList, NumbersFightersFromOne) {
-    FighterList wave;
-    EXPECT_EQ(wave.UpperBound(), 0);
-    wave.Add().AttackPos = 1;
+    FighterList wave; // numbered from 1, as many as the panel has rows
     wave.Add().AttackPos = 10;
-    wave.Add().AttackPos = 20;
-    EXPECT_EQ(wave.UpperBound(), 3);
-    EXPECT_EQ(wave[1].AttackPos, 1);
-    EXPECT_EQ(wave[3].AttackPos, 20);
+    EXPECT_EQ(wave[1].AttackPos, 10);
     EXPECT_THROW(wave[0], std::out_of_range);
-    EXPECT_THROW(wave[4], std::out_of_range);
-    wave.Truncate(1);
-    EXPECT_EQ(wave.UpperBound(), 1);
-    EXPECT_EQ(wave[1].AttackPos, 1);
-    // A wave fills at most the panel's rows.
+    EXPECT_THROW(wave[2], std::out_of_range);
     while (wave.UpperBound() < WaveRows)
         wave.Add();
     EXPECT_THROW(wave.Add(), std::length_error);
+    wave.Truncate(1);
+    EXPECT_EQ(wave.UpperBound(), 1);
 }
 
-TEST(GameState, AtTargetComparesTheCurrentAndTargetZones) {
-    GameState state;
-    state.Mission.TargetZone = 5;
-    state.Mission.CurrentZone = 4;
-    EXPECT_FALSE(state.AtTarget());
-    state.Mission.CurrentZone = 5;
-    EXPECT_TRUE(state.AtTarget());
-    state.Mission.CurrentZone = 6; // briefly, after leaving the target
-    EXPECT_FALSE(state.AtTarget());
+TEST(LineLog, EachWindowKeepsItsOwnNumberOfLinesAndTheListenerHearsEachOnce) {
+    RollLog rolls;
+    MessageLog messages;
+    Lines heard;
+    messages.SetListener([&heard](std::string_view line) { heard.emplace_back(line); });
+    for (int i = 1; i <= 100; ++i) {
+        rolls.Append("line ", std::to_string(i));
+        messages.Append(i == 100 ? "" : "line " + std::to_string(i));
+    }
+    EXPECT_EQ(rolls.Count(), 38u);
+    EXPECT_EQ(rolls.Line(0), "line 63");
+    EXPECT_EQ(rolls.Total(), 100u);
+    EXPECT_EQ(messages.Count(), 45u);
+    EXPECT_EQ(messages.Line(0), "line 56");
+    EXPECT_EQ(messages.Last(), "") << "empty lines are lines too";
+    EXPECT_EQ(heard.size(), 100u);
+
+    Lines lines = messages.Lines();
+    lines.insert(lines.begin(), "older");
+    messages.Refill(lines);
+    EXPECT_EQ(messages.Lines(), Lines(lines.begin() + 1, lines.end())) << "the newest lines are kept";
+    EXPECT_EQ(heard.size(), 100u) << "the listener heard the lines when they first came";
+    messages.Clear();
+    messages.Append("after");
+    EXPECT_EQ(messages.Lines(), Lines{"after"});
+}
+
+TEST(NoToString, NamesPositionsAndGunsAndNothingElse) {
+    // clang-format off
+    for (const auto& [number, mode, text] : {
+             std::tuple{1, "PosNoToString", "12 High"}, {4, "PosNoToString", "1:30 High"}, {11, "PosNoToString", "6 Level"},
+             {18, "PosNoToString", "10:30 Low"}, {19, "PosNoToString", "Vertical Climb"}, {20, "PosNoToString", "Vertical Dive"},
+             {0, "PosNoToString", ""}, {21, "PosNoToString", ""}, {2, "GunNoToString", "Nose Gun"},
+             {4, "GunNoToString", "Starboard Cheek Gun"}, {10, "GunNoToString", "Tail Guns"}, {1, "GunNoToString", ""},
+             {11, "GunNoToString", ""}, {5, "posnotostring", ""}})
+        EXPECT_EQ(NoToString(number, mode), text) << number << " " << mode;
+    // clang-format on
 }
 
 } // namespace
