@@ -55,8 +55,9 @@ class TempDatabase {
     std::filesystem::path path_;
 };
 
-// A file's bytes, and a text's lines without their line ends.
+// A file's bytes, a file made of exactly these bytes, and a text's lines without their line ends.
 std::string ReadFile(const std::filesystem::path& file);
+void WriteFile(const std::filesystem::path& file, std::string_view bytes);
 std::vector<std::string> SplitLines(const std::string& text);
 
 // The database the build makes from data/corvane.sql, opened once.
