@@ -3,11 +3,10 @@
 #include "Names.h"
 #include "TestData.h"
 
-#include <algorithm>
-#include <array>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace halvard {
@@ -18,7 +17,8 @@ using test::MakeFighter;
 using test::Roll;
 using Lines = std::vector<std::string>;
 
-// Lines as one text, so that a long transcript compares at once and reads compactly.
+// Lines as one text, so that a long transcript compares at once and reads
+// compactly.
 std::string Joined(const Lines& lines) {
     std::string text;
     for (const std::string& line : lines)
@@ -26,8 +26,8 @@ std::string Joined(const Lines& lines) {
     return text;
 }
 
-// Meaulte lies five zones out, without heavy flak. Besides the nose gun at 12 High, the top
-// turret bears on 12 High and 6 High and the tail guns on 6 High.
+// Meaulte lies five zones out, without heavy flak. Besides the nose gun at 12
+// High, the top turret bears on 12 High and 6 High and the tail guns on 6 High.
 const GameDatabase& ScreenDatabase() {
     static const test::TempDatabase file(test::ValidSql() + R"(
 INSERT INTO Gunnery VALUES (8, 1, 5, 5, 6);
@@ -38,15 +38,15 @@ INSERT INTO Gunnery VALUES (10, 10, 3, 3, 4);
     return database;
 }
 
-// Fighters by where they attack from; the bomber is hit on 5 from 12 High, on 3 from 6 o'clock.
+// Fighters by where they attack from; the bomber is hit on 5 from 12 High, on 3
+// from 6 o'clock.
 const FighterRecord AtTwelveHigh = MakeFighter("Me109", 1);
 const FighterRecord AtSixHigh = MakeFighter("Me109", 10);
 const FighterRecord AtSixLevel = MakeFighter("Me109", 11);
-// Fighters that no cover chases off: an escort and the extra fighter of a lead bomber.
+// Fighters that no cover chases off: an escort and the extra fighter of a lead
+// bomber.
 const FighterRecord Escort = MakeFighter("FW190", 4, 0, "D");
 const FighterRecord LeadExtra = MakeFighter("Me109", 1, 0, "");
-
-struct TransitionCase;
 
 // Where a test puts the mission before it presses or clicks.
 struct Situation {
@@ -63,7 +63,8 @@ struct Situation {
     int current = 0;
 };
 
-// Meaulte on mission 3: squadron "Middle", cover "Good" in zones 2-4 both ways, "None" in 5.
+// Meaulte on mission 3: squadron "Middle", cover "Good" in zones 2-4 both ways,
+// "None" in 5.
 class MissionScreenTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -101,8 +102,8 @@ class MissionScreenTest : public ::testing::Test {
         screen->cmdNextStep.Enabled = true;
     }
 
-    // Presses the step button with exactly these rolls to come, expects every one of them made
-    // and returns the messages the press wrote.
+    // Presses the step button with exactly these rolls to come, expects every one
+    // of them made and returns the messages the press wrote.
     Lines Press(const std::vector<Roll>& rolls = {}) {
         Script(rolls);
         const auto rolled = static_cast<std::ptrdiff_t>(log->Rolls.size());
@@ -116,133 +117,107 @@ class MissionScreenTest : public ::testing::Test {
     std::shared_ptr<test::Transcript> log = test::Record(*game);
     std::unique_ptr<MissionScreen> screen = std::make_unique<MissionScreen>(*game);
     WavePanel& waves = game->Waves;
-    void Transition(const TransitionCase& c);
+    // The first three to-hit cells (number and colour), the gun selected, and the nose, radio,
+    // top turret and tail counters (colour and aim).
+    std::string Board() const {
+        const auto letter = [](Colour c) {
+            return c == Colour::Normal ? "N" : c == Colour::Yellow ? "Y" : c == Colour::Highlight ? "H" : "?";
+        };
+        std::string text;
+        for (int i = 1; i <= 3; ++i)
+            text += screen->lblToHit[i].Caption.Text() + letter(screen->lblToHit[i].BackColour) + " ";
+        text += "| " + std::to_string(screen->nSelectedGun) + " |";
+        for (int g : {2, 5, 8, 10})
+            text +=
+                " " + std::to_string(g) + letter(screen->lblGun[g].BackColour) + screen->lblGun[g].Tag.Text();
+        return text;
+    }
+    // The button, the wave, the successive attacks, the fighter firing, where the
+    // bomber is, the cover and the guns that have a shot.
+    std::string State() const {
+        std::string guns;
+        for (int g = FirstGun; g <= LastGun; ++g)
+            if (screen->lblGun[g].BackColour == Colour::Highlight) guns += " " + std::to_string(g);
+        const MissionRecord& m = game->Mission;
+        return screen->cmdNextStep.Caption.Text() + (screen->cmdNextStep.Enabled ? ": " : " (disabled): ") +
+               std::to_string(game->Fighters.UpperBound()) + " fighters, attack " +
+               std::to_string(m.SuccessiveAttacks) + ", fighter " + std::to_string(screen->nCurrentFighter) +
+               ", zone " + std::to_string(m.CurrentZone) + " " + m.Target.Direction + ", cover " +
+               screen->sCover + ", guns" + guns;
+    }
 };
 
-struct TransitionCase {
-    const char* name;
-    Situation from;
-    std::vector<Roll> rolls = {};
-    Lines messages = {}; // written by the step
-    int phase;
-    const char* caption;
-    bool enabled = true;
-    // The rest as the situation had it unless given.
-    std::optional<int> fighters = {};
-    std::optional<int> successive = {};
-    std::optional<int> current = {};
-    std::optional<int> zone = {};
-    std::optional<std::string> direction = {};
-    std::optional<std::string> cover = {};
-    std::vector<int> highlighted = {}; // guns with a shot, on entering the gun assignment
-};
+const Roll EnemyMisses{"1d6", 2, "Enemy to Hit"}, NewPosition12High{"2d6", 7, "Successive Att. Position"},
+    FlakMisses{"2d6", 7, "Flak To Hit"};
 
-void MissionScreenTest::Transition(const TransitionCase& c) {
-    SCOPED_TRACE(c.name);
-    Enter(c.from);
-    // Red cells of the cover mean nothing to the guns.
-    if (c.phase == phase::AssignGuns && c.from.phase != phase::RollForCoverResults)
+TEST_F(MissionScreenTest, EachStepIsPerformedThenTheNextOneNamed) {
+    using namespace phase;
+    struct Case {
+        Situation from;
+        std::vector<Roll> rolls;
+        std::string messages, state; // written by the step; State() after it
+    };
+    // clang-format off
+    const Case cases[] = {
+        {{.phase = IncomingWave, .zone = 5, .waves = 1}, {{"d66", 11, "Wave Generation"}}, "",
+         "Assign Corvane Guns: 1 fighters, attack 0, fighter 0, zone 5 Out, cover None, guns 2 8"},
+        {{.phase = IncomingWave, .waves = 1}, {{"d66", 11, "Wave Generation"}}, "",
+         "Roll for Fighter Cover: 1 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns"},
+        {{.phase = RollForFighterCover, .wave = {AtTwelveHigh}}, {}, "Fighter Cover: Good|",
+         "Roll for Cover Results: 1 fighters, attack 0, fighter 0, zone 2 Out, cover Good, guns"},
+        {{.phase = RollForCoverResults, .wave = {Escort, LeadExtra}, .cover = "Good"}, {{"1d6", 6, "Fighter Cover"}},
+         "Fighter cover chased off 0 enemy fighters|",
+         "Assign Corvane Guns: 2 fighters, attack 0, fighter 0, zone 2 Out, cover Good, guns 2 8"},
+        {{.phase = RollForCoverResults, .wave = {AtTwelveHigh, Escort}, .cover = "Good"}, {{"1d6", 3, "Fighter Cover"}},
+         "Fighter cover chased off 1 enemy fighters|",
+         "Remove Enemy Fighters (disabled): 2 fighters, attack 0, fighter 0, zone 2 Out, cover Good, guns"},
+        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", "FC"}}, {}, "",
+         "Exit Wave: 0 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns"},
+        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", ""}}, {}, "",
+         "Assign Corvane Guns: 1 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns 8 10"},
+        {{.phase = CorvaneFire, .wave = {AtTwelveHigh}, .aims = {{2, "1/4"}}}, {{"1d6", 6, "To Hit"}, {"1d6", 6, "Damage"}},
+         "Nose Gun Hits Me109 at 12 High - KIA|",
+         "Exit Wave: 0 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns"},
+        {{.phase = EnemyFire, .wave = {AtTwelveHigh, AtSixHigh}, .successive = 2, .current = 2}, {EnemyMisses},
+         "Me109 at 6 High misses|", "Exit Wave: 1 fighters, attack 0, fighter 3, zone 2 Out, cover None, guns"},
+        {{.phase = EnemyFire, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"XXX"}, .current = 2}, {EnemyMisses},
+         "Me109 at 6 High misses|", "Exit Wave: 0 fighters, attack 0, fighter 3, zone 2 Out, cover None, guns"},
+        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Poor", .successive = 1},
+         {{"2d6", 2, "Successive Att. Position"}}, "",
+         "Assign Corvane Guns: 1 fighters, attack 1, fighter 0, zone 2 Out, cover Poor, guns 8 10"},
+        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Good", .successive = 1}, {NewPosition12High}, "",
+         "Roll for Cover Results: 1 fighters, attack 1, fighter 0, zone 2 Out, cover Good, guns"},
+        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Fair", .successive = 1}, {NewPosition12High}, "",
+         "Roll for Cover Results: 1 fighters, attack 1, fighter 0, zone 2 Out, cover Fair, guns"},
+        {{.phase = WaveResolved, .zone = 5, .waves = 1}, {}, "|",
+         "Incoming Wave!: 0 fighters, attack 0, fighter 0, zone 5 Out, cover None, guns"},
+        {{.phase = EnterTarget, .zone = 5}, {{"1d6", 2, "Flak Over Target"}}, "|[COMMENCING BOMB RUN]|Flak Over Target: Light|",
+         "Flak Results: 0 fighters, attack 0, fighter 0, zone 5 Out, cover None, guns"},
+        {{.phase = LeavingTheZone, .zone = 3, .cover = "Good"}, {}, "",
+         "Enter Next Zone: 0 fighters, attack 0, fighter 0, zone 3 Out, cover None, guns"},
+        // The target zone is left through "Exit Target": its outbound cover stays behind too.
+        {{.phase = ExitTarget, .zone = 3, .cover = "Good"}, {}, "",
+         "Enter Next Zone: 0 fighters, attack 0, fighter 0, zone 4 Back, cover None, guns"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.state);
+        Enter(c.from);
+        // Red cells of the cover mean nothing to the guns.
         for (WaveRow& row : waves.Row)
             row.ToHit.BackColour = Colour::Red;
-    EXPECT_EQ(Press(c.rolls), c.messages);
-    EXPECT_EQ(screen->nPhase, c.phase);
-    EXPECT_EQ(screen->cmdNextStep, (CommandButton{std::string_view(c.caption), c.enabled}));
-    EXPECT_EQ(game->Fighters.UpperBound(), c.fighters.value_or(static_cast<int>(c.from.wave.size())));
-    EXPECT_EQ(game->Mission.SuccessiveAttacks, c.successive.value_or(c.from.successive));
-    EXPECT_EQ(screen->nCurrentFighter, c.current.value_or(c.from.current));
-    EXPECT_EQ(game->Mission.CurrentZone, c.zone.value_or(c.from.zone));
-    EXPECT_EQ(game->Mission.Target.Direction, c.direction.value_or(c.from.direction));
-    EXPECT_EQ(screen->sCover, c.cover.value_or(c.from.cover));
-    if (c.phase != phase::AssignGuns) return;
-    for (int g = FirstGun; g <= LastGun; ++g)
-        EXPECT_EQ(screen->lblGun[g].BackColour,
-                  std::ranges::count(c.highlighted, g) ? Colour::Highlight : Colour::Normal)
-            << "gun " << g;
-    for (int i = 1; i <= WaveRows; ++i)
-        EXPECT_EQ(waves.Row[i].ToHit.BackColour, Colour::Normal) << "cell " << i;
+        EXPECT_EQ(Joined(Press(c.rolls)), c.messages);
+        EXPECT_EQ(State(), c.state);
+        if (screen->nPhase == AssignGuns)
+            for (const WaveRow& row : waves.Row)
+                EXPECT_EQ(row.ToHit.BackColour, Colour::Normal);
+    }
 }
-
-const Roll EnemyMisses{"1d6", 2, "Enemy to Hit"};
-const Roll NewPosition12High{"2d6", 7, "Successive Att. Position"};
-const Roll FlakMisses{"2d6", 7, "Flak To Hit"};
-const Roll GoodCover6{"1d6", 6, "Fighter Cover"};
-
-// clang-format off
-using T = TransitionCase;
-using namespace phase;
-TEST_F(MissionScreenTest, EachStepIsPerformedThenTheNextOneNamed) {
-  for (const T& c : {
-    T{.name = "WithoutCoverTheGunsComeFirst", .from = {.phase = IncomingWave, .zone = 5, .waves = 1},
-      .rolls = {{"d66", 11, "Wave Generation"}}, .phase = AssignGuns,
-      .caption = "Assign Corvane Guns", .fighters = 1, .highlighted = {2, 8}},
-    T{.name = "WithCoverItIsShownFirst", .from = {.phase = IncomingWave, .waves = 1},
-      .rolls = {{"d66", 11, "Wave Generation"}},
-      .phase = RollForFighterCover, .caption = "Roll for Fighter Cover", .fighters = 1},
-    T{.name = "TheCoverOfTheLegIsShown", .from = {.phase = RollForFighterCover, .wave = {AtTwelveHigh}},
-      .messages = {"Fighter Cover: Good"},
-      .phase = RollForCoverResults, .caption = "Roll for Cover Results", .cover = "Good"},
-    T{.name = "NoFighterCanBeChasedOff",
-      .from = {.phase = RollForCoverResults, .wave = {Escort, LeadExtra}, .cover = "Good"},
-      .rolls = {GoodCover6}, .messages = {"Fighter cover chased off 0 enemy fighters"},
-      .phase = AssignGuns, .caption = "Assign Corvane Guns", .highlighted = {2, 8}},
-    T{.name = "TheCoverChasesOffAsManyAsCanGo",
-      .from = {.phase = RollForCoverResults, .wave = {AtTwelveHigh, Escort}, .cover = "Good"},
-      .rolls = {{"1d6", 3, "Fighter Cover"}}, .messages = {"Fighter cover chased off 1 enemy fighters"},
-      .phase = RemoveEnemyFighters, .caption = "Remove Enemy Fighters", .enabled = false},
-    T{.name = "EveryFighterChasedOff",
-      .from = {.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", "FC"}},
-      .phase = WaveResolved, .caption = "Exit Wave", .fighters = 0},
-    T{.name = "FightersStayAfterTheCover",
-      .from = {.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", ""}},
-      .phase = AssignGuns, .caption = "Assign Corvane Guns", .fighters = 1,
-      .highlighted = {8, 10}},
-    T{.name = "TheGunsDestroyTheWholeWave",
-      .from = {.phase = CorvaneFire, .wave = {AtTwelveHigh}, .aims = {{2, "1/4"}}},
-      .rolls = {{"1d6", 6, "To Hit"}, {"1d6", 6, "Damage"}}, .messages = {"Nose Gun Hits Me109 at 12 High - KIA"},
-      .phase = WaveResolved, .caption = "Exit Wave", .fighters = 0},
-    T{.name = "AfterTheLastFighterTheWaveAttacksAgain",
-      .from = {.phase = EnemyFire, .wave = {AtTwelveHigh, AtSixHigh}, .current = 2},
-      .rolls = {EnemyMisses}, .messages = {"Me109 at 6 High misses"}, .phase = SuccessiveAttack,
-      .caption = "Successive Attack", .fighters = 1, .successive = 1, .current = 3},
-    T{.name = "TheThirdAttackIsTheLast",
-      .from = {.phase = EnemyFire, .wave = {AtTwelveHigh, AtSixHigh}, .successive = 2, .current = 2},
-      .rolls = {EnemyMisses}, .messages = {"Me109 at 6 High misses"}, .phase = WaveResolved,
-      .caption = "Exit Wave", .fighters = 1, .successive = 0, .current = 3},
-    T{.name = "EveryFighterMissed",
-      .from = {.phase = EnemyFire, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"XXX"}, .current = 2},
-      .rolls = {EnemyMisses}, .messages = {"Me109 at 6 High misses"}, .phase = WaveResolved,
-      .caption = "Exit Wave", .fighters = 0, .current = 3},
-    T{.name = "PoorCoverIsNotRolledAgain",
-      .from = {.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Poor", .successive = 1},
-      .rolls = {{"2d6", 2, "Successive Att. Position"}}, .phase = AssignGuns,
-      .caption = "Assign Corvane Guns", .highlighted = {8, 10}},
-    T{.name = "GoodCoverIsRolledAgain",
-      .from = {.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Good", .successive = 1},
-      .rolls = {NewPosition12High},
-      .phase = RollForCoverResults, .caption = "Roll for Cover Results"},
-    T{.name = "FairCoverIsRolledAgain",
-      .from = {.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Fair", .successive = 1},
-      .rolls = {NewPosition12High},
-      .phase = RollForCoverResults, .caption = "Roll for Cover Results"},
-    T{.name = "TheNextWaveOfTheZone", .from = {.phase = WaveResolved, .zone = 5, .waves = 1},
-      .messages = {""}, .phase = IncomingWave, .caption = "Incoming Wave!"},
-    T{.name = "FlakIsResolvedBeforeTheBombRun", .from = {.phase = EnterTarget, .zone = 5},
-      .rolls = {{"1d6", 2, "Flak Over Target"}},
-      .messages = {"", "[COMMENCING BOMB RUN]", "Flak Over Target: Light"},
-      .phase = FlakResults, .caption = "Flak Results"},
-    T{.name = "LeavingAZoneDropsItsCover", .from = {.phase = LeavingTheZone, .zone = 3, .cover = "Good"},
-      .phase = EnterNextZone, .caption = "Enter Next Zone", .cover = "None"},
-    // The target zone is left through "Exit Target": its outbound cover stays behind too.
-    T{.name = "LeavingTheTargetDropsItsCover", .from = {.phase = ExitTarget, .zone = 3, .cover = "Good"},
-      .phase = EnterNextZone, .caption = "Enter Next Zone", .zone = 4,
-      .direction = "Back", .cover = "None"}})
-    Transition(c);
-}
-// clang-format on
 
 TEST_F(MissionScreenTest, AMissionToZoneFiveFliesOutAndBackAndLandsOnce) {
     const Roll noWaves{"1d6", 1, "Waves Appearing"}, noAttackers{"d66", 16, "Wave Generation"};
-    // Zones 2-4 see no wave either way; zone 5 sees one wave without attackers each way.
+    // Zones 2-4 see no wave either way; zone 5 sees one wave without attackers
+    // each way.
     // clang-format off
     const std::vector<Roll> rolls = {
         noWaves, noWaves, noWaves, {"2d6", 7, "Weather"}, noWaves, noAttackers, {"1d6", 1, "Flak Over Target"},
@@ -258,25 +233,33 @@ TEST_F(MissionScreenTest, AMissionToZoneFiveFliesOutAndBackAndLandsOnce) {
     std::string quiet;
     for (int zone = 1; zone <= 3; ++zone)
         quiet += "Check for Waves|Leaving the Zone|Enter Next Zone|";
-    EXPECT_EQ(Joined(captions),
-              quiet +
-                  "Check for Waves|Incoming Wave|Wave Resolved|Enter Target|Bomb Run|Exit Target|"
-                  "Enter Next Zone|Check for Waves|Incoming Wave|Wave Resolved|Exit Zone|"
-                  "Enter Next Zone|" +
-                  quiet + "Landing at Base|Landing at Base|");
-    EXPECT_EQ(Lines(log->Rolls.begin() + 1, log->Rolls.end()), LinesFor(rolls)); // after the formation
+    EXPECT_EQ(Joined(captions), quiet +
+                                    "Check for Waves|Incoming Wave|Wave "
+                                    "Resolved|Enter Target|Bomb Run|Exit Target|"
+                                    "Enter Next Zone|Check for Waves|Incoming "
+                                    "Wave|Wave Resolved|Exit Zone|"
+                                    "Enter Next Zone|" +
+                                    quiet + "Landing at Base|Landing at Base|");
+    EXPECT_EQ(Lines(log->Rolls.begin() + 1, log->Rolls.end()),
+              LinesFor(rolls)); // after the formation
     EXPECT_EQ(Joined(log->Messages),
-              "|[ZONE #2]|Enemy Waves Appearing: 0||[ZONE #3]|Enemy Waves Appearing: 0||[ZONE #4]|"
-              "Enemy Waves Appearing: 0||[ZONE #5]|Weather over Target: Good|Enemy Waves Appearing: 1|"
-              "No Attackers|||[COMMENCING BOMB RUN]|Flak Over Target: None|Bomb Run was On Target|"
-              "Bomb Percentage: 40||[ZONE #5]|Enemy Waves Appearing: 1|No Attackers|||[ZONE #4]|"
+              "|[ZONE #2]|Enemy Waves Appearing: 0||[ZONE #3]|Enemy Waves Appearing: "
+              "0||[ZONE #4]|"
+              "Enemy Waves Appearing: 0||[ZONE #5]|Weather over Target: Good|Enemy "
+              "Waves Appearing: 1|"
+              "No Attackers|||[COMMENCING BOMB RUN]|Flak Over Target: None|Bomb Run "
+              "was On Target|"
+              "Bomb Percentage: 40||[ZONE #5]|Enemy Waves Appearing: 1|No "
+              "Attackers|||[ZONE #4]|"
               "Enemy Waves Appearing: 0||[ZONE #3]|Enemy Waves Appearing: 0||[ZONE #2]|"
-              "Enemy Waves Appearing: 0||[ZONE #1]|Weather over Base: Good|Crew and Corvane safe.|");
+              "Enemy Waves Appearing: 0||[ZONE #1]|Weather over Base: Good|Crew and "
+              "Corvane safe.|");
     EXPECT_EQ(screen->lblOnTarget.Caption, "On");
     EXPECT_EQ(screen->lblBombPct.Caption, "40%");
     EXPECT_FALSE(game->Damage.BombsAboard);
 
-    // The landing is over: a further press rolls nothing (an empty script would throw).
+    // The landing is over: a further press rolls nothing (an empty script would
+    // throw).
     EXPECT_EQ(Press(), Lines{});
     EXPECT_EQ(screen->nPhase, phase::LandingAtBase);
     EXPECT_EQ(screen->cmdNextStep, (CommandButton{"Landing at Base", false}));
@@ -303,7 +286,8 @@ TEST_F(MissionScreenTest, TheBombRunEmptiesTheBayUnlessItsDoorsAreOut) {
 
 TEST_F(MissionScreenTest, AFlakWoundShowsOnTheCrewPanelRightAfterThePress) {
     Enter({.phase = phase::FlakResults, .zone = 5, .flak = "Light"});
-    // One burst of one hit, on the radio room's crew: the radio operator is seriously wounded.
+    // One burst of one hit, on the radio room's crew: the radio operator is
+    // seriously wounded.
     EXPECT_EQ(Press({{"2d6", 2, "Flak To Hit"},
                      FlakMisses,
                      FlakMisses,
@@ -358,14 +342,14 @@ TEST_F(MissionScreenTest, EachFighterFiresInTurnThenTheMissesLeave) {
         if (screen->nCurrentFighter == 3) EXPECT_EQ(waves.Row[2].ToHit.Tag, "XXX");
     }
 
-    EXPECT_EQ(screen->cmdNextStep.Caption, "Successive Attack");
-    ASSERT_EQ(game->Fighters.UpperBound(), 2);
+    EXPECT_EQ(State(), "Successive Attack: 2 fighters, attack 1, fighter 6, zone "
+                       "2 Out, cover None, guns");
     EXPECT_EQ(game->Fighters[1], AtSixHigh);
     EXPECT_EQ(game->Fighters[2], fw190);
-    EXPECT_EQ(ShownPosition(*game, 1), "6 High");
     EXPECT_EQ(ShownType(*game, 3), "");
 
-    // The next attack shows the new positions without the mark of a special fighter.
+    // The next attack shows the new positions without the mark of a special
+    // fighter.
     game->Fighters[1].Special = "B";
     Press({{"2d6", 12, "Successive Att. Position"}, NewPosition12High});
     EXPECT_EQ(ShownPosition(*game, 1), "3 High");
@@ -436,55 +420,25 @@ TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
     Enter({.phase = phase::AssignGuns, .wave = {AtSixHigh, AtTwelveHigh, MakeFighter("FW190", 1)}});
     screen->PreAssignGuns();
 
-    constexpr Colour N = Colour::Normal, Y = Colour::Yellow, H = Colour::Highlight;
-    struct Step {
-        const char* click;
-        int index;
-        std::array<const char*, 3> captions; // cells 1-3
-        std::array<Colour, 3> cells;
-        int selected;
-        std::array<Colour, 4> guns;      // nose, radio, top turret, tail
-        std::array<const char*, 2> aims; // nose, top turret
-    };
     // clang-format off
-    const Step steps[] = {
-        {"gun", 8,  {"4", "5", "6"}, {N, N, N}, 8, {H, N, Y, H}, {"", ""}},
-        {"cell", 2, {"4", "5", "6"}, {N, Y, N}, 8, {H, N, Y, H}, {"", "2/5"}},
-        {"cell", 3, {"4", "5", "6"}, {N, N, Y}, 8, {H, N, Y, H}, {"", "3/6"}},
-        {"cell", 2, {"4", "5", "6"}, {N, Y, N}, 8, {H, N, Y, H}, {"", "2/5"}},
-        {"gun", 2,  {"", "4", "5"},  {N, N, N}, 2, {Y, N, H, H}, {"", "2/5"}},
-        {"cell", 1, {"", "4", "5"},  {N, N, N}, 2, {Y, N, H, H}, {"", "2/5"}}, // no shot there
-        {"cell", 3, {"", "4", "5"},  {N, N, Y}, 2, {Y, N, H, H}, {"3/5", "2/5"}},
-        {"gun", 8,  {"4", "5", "6"}, {N, Y, N}, 8, {H, N, Y, H}, {"3/5", "2/5"}},
-        // The radio gun is ready but has no shot: the top turret stays selected.
-        {"gun", 5,  {"", "", ""},    {N, Y, N}, 8, {H, N, H, H}, {"3/5", "2/5"}},
+    const std::tuple<bool, int, const char*> clicks[] = { // on a gun or a cell, and the board after it
+        {true, 8,  "4N 5N 6N | 8 | 2H 5N 8Y 10H"},
+        {false, 2, "4N 5Y 6N | 8 | 2H 5N 8Y2/5 10H"},
+        {false, 3, "4N 5N 6Y | 8 | 2H 5N 8Y3/6 10H"},
+        {false, 2, "4N 5Y 6N | 8 | 2H 5N 8Y2/5 10H"},
+        {true, 2,  "N 4N 5N | 2 | 2Y 5N 8H2/5 10H"},
+        {false, 1, "N 4N 5N | 2 | 2Y 5N 8H2/5 10H"}, // no shot there
+        {false, 3, "N 4N 5Y | 2 | 2Y3/5 5N 8H2/5 10H"},
+        {true, 8,  "4N 5Y 6N | 8 | 2H3/5 5N 8Y2/5 10H"},
+        {true, 5,  "N Y N | 8 | 2H3/5 5N 8H2/5 10H"}, // ready, but without a shot: no selection
     };
     // clang-format on
-    for (const Step& step : steps) {
-        SCOPED_TRACE(std::string(step.click) + " " + std::to_string(step.index));
-        if (step.click == std::string_view("gun"))
-            screen->lblGun_Click(step.index);
-        else
-            screen->lblToHit_Click(step.index);
-        for (int i = 1; i <= 3; ++i) {
-            EXPECT_EQ(screen->lblToHit[i].Caption, step.captions[i - 1]) << "cell " << i;
-            EXPECT_EQ(waves.Row[i].ToHit.BackColour, step.cells[i - 1]) << "cell " << i;
-        }
-        EXPECT_EQ(screen->nSelectedGun, step.selected);
-        const int guns[] = {2, 5, 8, 10};
-        for (int k = 0; k < 4; ++k)
-            EXPECT_EQ(screen->lblGun[guns[k]].BackColour, step.guns[k]) << "gun " << guns[k];
-        EXPECT_EQ(screen->lblGun[2].Tag, step.aims[0]);
-        EXPECT_EQ(screen->lblGun[8].Tag, step.aims[1]);
+    for (const auto& [gun, index, board] : clicks) {
+        gun ? screen->lblGun_Click(index) : screen->lblToHit_Click(index);
+        EXPECT_EQ(Board(), board) << (gun ? "gun " : "cell ") << index;
     }
-
     Press();
-    EXPECT_EQ(screen->nSelectedGun, 0);
-    for (const Label& counter : screen->lblGun)
-        EXPECT_EQ(counter.BackColour, Colour::Normal);
-    for (const Label& cell : screen->lblToHit)
-        EXPECT_EQ(cell, (Label{}));
-    EXPECT_EQ(screen->lblGun[2].Tag, "3/5") << "the aims stay for the fire";
+    EXPECT_EQ(Board(), "N N N | 0 | 2N3/5 5N 8N2/5 10N") << "the aims stay for the fire";
 
     EXPECT_EQ(Press({{"1d6", 5, "To Hit"}, {"1d6", 4, "Damage"}, {"1d6", 4, "To Hit"}}),
               (Lines{"Nose Gun Hits FW190 at 12 High - FBOA", "Top Turret Misses"}));
@@ -492,41 +446,31 @@ TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
     EXPECT_EQ(screen->lblGun[2].Caption, "14");
     EXPECT_EQ(screen->lblGun[8].Caption, "15");
     EXPECT_EQ(screen->lblGun[10].Caption, "23") << "a gun without an aim keeps its ammunition";
-    EXPECT_EQ(screen->lblGun[2].Tag, "");
-    EXPECT_EQ(screen->lblGun[8].Tag, "");
+    EXPECT_EQ(Board(), "N N N | 0 | 2N 5N 8N 10N");
     EXPECT_EQ(screen->cmdNextStep.Caption, "Enemy Fire");
 }
 
 // Two guns on one fighter add their damage; the kill goes to the gunner of the shot that
-// brought it down, once.
+// brought it down, once: a second gun on a fighter already down takes nothing.
 TEST_F(MissionScreenTest, AFighterDownIsCreditedOnceToTheGunnerWhoseShotDownedIt) {
-    struct Case {
-        int noseGunner;
-        int noseDamage, turretDamage;
-        Lines messages;
-        int credited, notCredited;
-    };
-    const Case cases[] = {
-        {2, 3, 2, {"Nose Gun Hits Me109 at 12 High - FBOA", "Top Turret Hits Me109 at 12 High - KIA"}, 8, 2},
-        // The bombardier took over the nose gun.
-        {3, 6, 6, {"Nose Gun Hits Me109 at 12 High - KIA", "Top Turret Hits Me109 at 12 High - KIA"}, 3, 8},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE("nose damage " + std::to_string(c.noseDamage));
+    // The nose gunner, the nose gun's damage roll, what the nose gun did, who has the kill and who not.
+    const std::tuple<int, int, const char*, int, int> cases[] = {{2, 3, "FBOA", 8, 2}, {3, 6, "KIA", 3, 8}};
+    for (const auto& [noseGunner, noseDamage, noseResult, credited, notCredited] : cases) {
+        SCOPED_TRACE(noseResult);
         Enter({.phase = phase::CorvaneFire, .wave = {AtTwelveHigh}, .aims = {{8, "1/5"}, {2, "1/4"}}});
-        game->Guns[2].Gunner = c.noseGunner;
+        game->Guns[2].Gunner = noseGunner;
         screen->FightersDestroyedBy = {};
-        const std::size_t written = log->Messages.size();
+        log->Messages.clear();
         Script({{"1d6", 4, "To Hit"},
-                {"1d6", c.noseDamage, "Damage"},
+                {"1d6", noseDamage, "Damage"},
                 {"1d6", 6, "To Hit"},
-                {"1d6", c.turretDamage, "Damage"}});
+                {"1d6", 2, "Damage"}});
         screen->CorvaneFire();
-        EXPECT_EQ(Lines(log->Messages.begin() + static_cast<std::ptrdiff_t>(written), log->Messages.end()),
-                  c.messages);
+        EXPECT_EQ(Joined(log->Messages), "Nose Gun Hits Me109 at 12 High - " + std::string(noseResult) +
+                                             "|Top Turret Hits Me109 at 12 High - KIA|");
         EXPECT_EQ(game->Fighters.UpperBound(), 0);
-        EXPECT_EQ(screen->FightersDestroyedBy[c.credited], 1);
-        EXPECT_EQ(screen->FightersDestroyedBy[c.notCredited], 0);
+        EXPECT_EQ(screen->FightersDestroyedBy[credited], 1);
+        EXPECT_EQ(screen->FightersDestroyedBy[notCredited], 0);
     }
 }
 

@@ -5,7 +5,6 @@
 #include "MissionSetup.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -198,13 +197,6 @@ std::string Describe(const GameState& state) {
         }
     });
     return out;
-}
-
-std::vector<std::string> RollLines(const Game& game) {
-    return game.Rolls.Lines();
-}
-std::vector<std::string> MessageLines(const Game& game) {
-    return game.Messages.Lines();
 }
 
 } // namespace halvard::test
