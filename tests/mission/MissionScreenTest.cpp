@@ -17,8 +17,7 @@ using test::MakeFighter;
 using test::Roll;
 using Lines = std::vector<std::string>;
 
-// Lines as one text, so that a long transcript compares at once and reads
-// compactly.
+// Lines as one text, so that a long transcript compares at once and reads compactly.
 std::string Joined(const Lines& lines) {
     std::string text;
     for (const std::string& line : lines)
@@ -26,8 +25,20 @@ std::string Joined(const Lines& lines) {
     return text;
 }
 
-// Meaulte lies five zones out, without heavy flak. Besides the nose gun at 12
-// High, the top turret bears on 12 High and 6 High and the tail guns on 6 High.
+// A background colour as one letter, so that a row of cells reads as one word.
+const char* Letter(Colour c) {
+    switch (c) {
+    case Colour::Normal: return "N";
+    case Colour::Yellow: return "Y";
+    case Colour::Highlight: return "H";
+    case Colour::Red: return "R";
+    case Colour::Blue: return "B";
+    default: return "?";
+    }
+}
+
+// Meaulte lies five zones out, without heavy flak. Besides the nose gun at 12 High, the top turret
+// bears on 12 High and 6 High and the tail guns on 6 High.
 const GameDatabase& ScreenDatabase() {
     static const test::TempDatabase file(test::ValidSql() + R"(
 INSERT INTO Gunnery VALUES (8, 1, 5, 5, 6);
@@ -38,13 +49,11 @@ INSERT INTO Gunnery VALUES (10, 10, 3, 3, 4);
     return database;
 }
 
-// Fighters by where they attack from; the bomber is hit on 5 from 12 High, on 3
-// from 6 o'clock.
+// Fighters by where they attack from; the bomber is hit on 5 from 12 High, on 3 from 6 o'clock.
 const FighterRecord AtTwelveHigh = MakeFighter("Me109", 1);
 const FighterRecord AtSixHigh = MakeFighter("Me109", 10);
 const FighterRecord AtSixLevel = MakeFighter("Me109", 11);
-// Fighters that no cover chases off: an escort and the extra fighter of a lead
-// bomber.
+// Fighters that no cover chases off: an escort and the extra fighter of a lead bomber.
 const FighterRecord Escort = MakeFighter("FW190", 4, 0, "D");
 const FighterRecord LeadExtra = MakeFighter("Me109", 1, 0, "");
 
@@ -63,8 +72,7 @@ struct Situation {
     int current = 0;
 };
 
-// Meaulte on mission 3: squadron "Middle", cover "Good" in zones 2-4 both ways,
-// "None" in 5.
+// Meaulte on mission 3: squadron "Middle", cover "Good" in zones 2-4 both ways, "None" in 5.
 class MissionScreenTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -102,8 +110,8 @@ class MissionScreenTest : public ::testing::Test {
         screen->cmdNextStep.Enabled = true;
     }
 
-    // Presses the step button with exactly these rolls to come, expects every one
-    // of them made and returns the messages the press wrote.
+    // Presses the step button with exactly these rolls to come, expects every one of them made and
+    // returns the messages the press wrote.
     Lines Press(const std::vector<Roll>& rolls = {}) {
         Script(rolls);
         const auto rolled = static_cast<std::ptrdiff_t>(log->Rolls.size());
@@ -117,23 +125,20 @@ class MissionScreenTest : public ::testing::Test {
     std::shared_ptr<test::Transcript> log = test::Record(*game);
     std::unique_ptr<MissionScreen> screen = std::make_unique<MissionScreen>(*game);
     WavePanel& waves = game->Waves;
-    // The first three to-hit cells (number and colour), the gun selected, and the nose, radio,
-    // top turret and tail counters (colour and aim).
+    // The first three to-hit cells (number and colour), the gun selected, and the nose, radio, top
+    // turret and tail counters (colour and aim).
     std::string Board() const {
-        const auto letter = [](Colour c) {
-            return c == Colour::Normal ? "N" : c == Colour::Yellow ? "Y" : c == Colour::Highlight ? "H" : "?";
-        };
         std::string text;
         for (int i = 1; i <= 3; ++i)
-            text += screen->lblToHit[i].Caption.Text() + letter(screen->lblToHit[i].BackColour) + " ";
+            text += screen->lblToHit[i].Caption.Text() + Letter(screen->lblToHit[i].BackColour) + " ";
         text += "| " + std::to_string(screen->nSelectedGun) + " |";
         for (int g : {2, 5, 8, 10})
             text +=
-                " " + std::to_string(g) + letter(screen->lblGun[g].BackColour) + screen->lblGun[g].Tag.Text();
+                " " + std::to_string(g) + Letter(screen->lblGun[g].BackColour) + screen->lblGun[g].Tag.Text();
         return text;
     }
-    // The button, the wave, the successive attacks, the fighter firing, where the
-    // bomber is, the cover and the guns that have a shot.
+    // The button, the wave, the successive attacks, the fighter firing, where the bomber is, the
+    // cover and the guns that have a shot.
     std::string State() const {
         std::string guns;
         for (int g = FirstGun; g <= LastGun; ++g)
@@ -216,8 +221,7 @@ TEST_F(MissionScreenTest, EachStepIsPerformedThenTheNextOneNamed) {
 
 TEST_F(MissionScreenTest, AMissionToZoneFiveFliesOutAndBackAndLandsOnce) {
     const Roll noWaves{"1d6", 1, "Waves Appearing"}, noAttackers{"d66", 16, "Wave Generation"};
-    // Zones 2-4 see no wave either way; zone 5 sees one wave without attackers
-    // each way.
+    // Zones 2-4 see no wave either way; zone 5 sees one wave without attackers each way.
     // clang-format off
     const std::vector<Roll> rolls = {
         noWaves, noWaves, noWaves, {"2d6", 7, "Weather"}, noWaves, noAttackers, {"1d6", 1, "Flak Over Target"},
@@ -243,23 +247,17 @@ TEST_F(MissionScreenTest, AMissionToZoneFiveFliesOutAndBackAndLandsOnce) {
     EXPECT_EQ(Lines(log->Rolls.begin() + 1, log->Rolls.end()),
               LinesFor(rolls)); // after the formation
     EXPECT_EQ(Joined(log->Messages),
-              "|[ZONE #2]|Enemy Waves Appearing: 0||[ZONE #3]|Enemy Waves Appearing: "
-              "0||[ZONE #4]|"
-              "Enemy Waves Appearing: 0||[ZONE #5]|Weather over Target: Good|Enemy "
-              "Waves Appearing: 1|"
-              "No Attackers|||[COMMENCING BOMB RUN]|Flak Over Target: None|Bomb Run "
-              "was On Target|"
-              "Bomb Percentage: 40||[ZONE #5]|Enemy Waves Appearing: 1|No "
-              "Attackers|||[ZONE #4]|"
+              "|[ZONE #2]|Enemy Waves Appearing: 0||[ZONE #3]|Enemy Waves Appearing: 0||[ZONE #4]|"
+              "Enemy Waves Appearing: 0||[ZONE #5]|Weather over Target: Good|Enemy Waves Appearing: 1|"
+              "No Attackers|||[COMMENCING BOMB RUN]|Flak Over Target: None|Bomb Run was On Target|"
+              "Bomb Percentage: 40||[ZONE #5]|Enemy Waves Appearing: 1|No Attackers|||[ZONE #4]|"
               "Enemy Waves Appearing: 0||[ZONE #3]|Enemy Waves Appearing: 0||[ZONE #2]|"
-              "Enemy Waves Appearing: 0||[ZONE #1]|Weather over Base: Good|Crew and "
-              "Corvane safe.|");
+              "Enemy Waves Appearing: 0||[ZONE #1]|Weather over Base: Good|Crew and Corvane safe.|");
     EXPECT_EQ(screen->lblOnTarget.Caption, "On");
     EXPECT_EQ(screen->lblBombPct.Caption, "40%");
     EXPECT_FALSE(game->Damage.BombsAboard);
 
-    // The landing is over: a further press rolls nothing (an empty script would
-    // throw).
+    // The landing is over: a further press rolls nothing (an empty script would throw).
     EXPECT_EQ(Press(), Lines{});
     EXPECT_EQ(screen->nPhase, phase::LandingAtBase);
     EXPECT_EQ(screen->cmdNextStep, (CommandButton{"Landing at Base", false}));
@@ -286,17 +284,13 @@ TEST_F(MissionScreenTest, TheBombRunEmptiesTheBayUnlessItsDoorsAreOut) {
 
 TEST_F(MissionScreenTest, AFlakWoundShowsOnTheCrewPanelRightAfterThePress) {
     Enter({.phase = phase::FlakResults, .zone = 5, .flak = "Light"});
-    // One burst of one hit, on the radio room's crew: the radio operator is
-    // seriously wounded.
-    EXPECT_EQ(Press({{"2d6", 2, "Flak To Hit"},
-                     FlakMisses,
-                     FlakMisses,
-                     {"2d6", 3, "Effect of Flak"},
-                     {"2d6", 4, "Area Hit by Flak"},
-                     {"2d6", 6, "Damage Radio Room"},
-                     {"1d6", 4, "Wound"}}),
+    // One burst of one hit, on the radio room's crew: the radio operator is seriously wounded.
+    // clang-format off
+    EXPECT_EQ(Press({{"2d6", 2, "Flak To Hit"}, FlakMisses, FlakMisses, {"2d6", 3, "Effect of Flak"},
+                     {"2d6", 4, "Area Hit by Flak"}, {"2d6", 6, "Damage Radio Room"}, {"1d6", 4, "Wound"}}),
               (Lines{"Flak Bursts Hitting Corvane: 1", "Total # of Flak Hits: 1",
                      "  RADIO ROOM: Crew - Radio operator: SW"}));
+    // clang-format on
     EXPECT_EQ(screen->cmdNextStep.Caption, "Bomb Run");
     EXPECT_EQ(screen->lblCrewWound[5].Caption, "SW");
     EXPECT_EQ(screen->lblCrewPos[5].ForeColour, Colour::Red);
@@ -348,8 +342,7 @@ TEST_F(MissionScreenTest, EachFighterFiresInTurnThenTheMissesLeave) {
     EXPECT_EQ(game->Fighters[2], fw190);
     EXPECT_EQ(ShownType(*game, 3), "");
 
-    // The next attack shows the new positions without the mark of a special
-    // fighter.
+    // The next attack shows the new positions without the mark of a special fighter.
     game->Fighters[1].Special = "B";
     Press({{"2d6", 12, "Successive Att. Position"}, NewPosition12High});
     EXPECT_EQ(ShownPosition(*game, 1), "3 High");
@@ -360,45 +353,35 @@ TEST_F(MissionScreenTest, MarkingFightersForTheCoverEnablesTheStepOnlyAtTheRight
     Enter({.phase = phase::RollForCoverResults,
            .wave = {AtTwelveHigh, AtSixHigh, AtSixLevel, MakeFighter("Me110", 19, 0, "B")},
            .cover = "Fair"});
+    // The count left, the step button, and the first four cells' colours and marks.
+    const auto marks = [this] {
+        std::string text =
+            waves.lblMiscWave.Caption.Text() + (screen->cmdNextStep.Enabled ? " (on):" : " (off):");
+        for (int i = 1; i <= 4; ++i)
+            text += std::string(" ") + Letter(waves.Row[i].ToHit.BackColour) + waves.Row[i].ToHit.Tag.Text();
+        return text;
+    };
     Press({{"1d6", 3, "Fighter Cover"}});
-    ASSERT_EQ(screen->nPhase, phase::RemoveEnemyFighters);
-    EXPECT_EQ(waves.lblMiscWave.Caption, "Remove 1 Enemy Fighters");
-    EXPECT_EQ(waves.Row[4].ToHit.BackColour, Colour::Red);
     Press(); // disabled: nothing happens
-    EXPECT_EQ(screen->nPhase, phase::RemoveEnemyFighters);
-
-    struct Click {
-        int cell;
-        int removals;
-        Colour colour; // of the clicked cell
-        const char* mark;
+    EXPECT_EQ(marks(), "Remove 1 Enemy Fighters (off): N N N R");
+    const std::pair<int, const char*> clicks[] = {
+        {4, "Remove 1 Enemy Fighters (off): N N N R"},      // cannot be chased off
+        {5, "Remove 1 Enemy Fighters (off): N N N R"},      // below the last fighter
+        {7, "Remove 1 Enemy Fighters (off): N N N R"},      // no such cell
+        {1, "Remove 0 Enemy Fighters (on): BFC N N R"},     //
+        {2, "Remove -1 Enemy Fighters (off): BFC BFC N R"}, // one too many
+        {1, "Remove 0 Enemy Fighters (on): N BFC N R"},     // taken back
     };
-    const Click clicks[] = {
-        {4, 1, Colour::Red, ""},     // cannot be chased off
-        {5, 1, Colour::Normal, ""},  // below the last fighter
-        {7, 1, Colour::Normal, ""},  // no such cell
-        {1, 0, Colour::Blue, "FC"},  //
-        {2, -1, Colour::Blue, "FC"}, // one too many
-        {1, 0, Colour::Normal, ""},  // taken back
-    };
-    for (const Click& click : clicks) {
-        SCOPED_TRACE("cell " + std::to_string(click.cell));
-        screen->lblToHit_Click(click.cell);
-        EXPECT_EQ(screen->nRemovals, click.removals);
-        EXPECT_EQ(screen->cmdNextStep, (CommandButton{"Remove Enemy Fighters", click.removals == 0}));
-        EXPECT_EQ(waves.lblMiscWave.Caption, "Remove " + std::to_string(click.removals) + " Enemy Fighters");
-        if (click.cell > WaveRows) continue;
-        EXPECT_EQ(waves.Row[click.cell].ToHit.BackColour, click.colour);
-        EXPECT_EQ(waves.Row[click.cell].ToHit.Tag, click.mark);
+    for (const auto& [cell, after] : clicks) {
+        screen->lblToHit_Click(cell);
+        EXPECT_EQ(marks(), after) << "cell " << cell;
+        EXPECT_EQ(screen->cmdNextStep.Caption, "Remove Enemy Fighters");
     }
-
     Press();
+    EXPECT_EQ(marks(), " (on): N N N N");
     EXPECT_EQ(screen->cmdNextStep.Caption, "Assign Corvane Guns");
-    EXPECT_EQ(waves.lblMiscWave.Caption, "");
     ASSERT_EQ(game->Fighters.UpperBound(), 3);
     EXPECT_EQ(game->Fighters[2], AtSixLevel);
-    for (const WaveRow& row : waves.Row)
-        EXPECT_EQ(row.ToHit.Tag, "");
 }
 
 TEST_F(MissionScreenTest, AGunThatIsNotReadyIsNeitherHighlightedNorSelected) {
@@ -450,10 +433,11 @@ TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
     EXPECT_EQ(screen->cmdNextStep.Caption, "Enemy Fire");
 }
 
-// Two guns on one fighter add their damage; the kill goes to the gunner of the shot that
-// brought it down, once: a second gun on a fighter already down takes nothing.
+// Two guns on one fighter add their damage; the kill goes to the gunner of the shot that brought it
+// down, once: a second gun on a fighter already down takes nothing.
 TEST_F(MissionScreenTest, AFighterDownIsCreditedOnceToTheGunnerWhoseShotDownedIt) {
-    // The nose gunner, the nose gun's damage roll, what the nose gun did, who has the kill and who not.
+    // The nose gunner, the nose gun's damage roll, what the nose gun did, who has the kill and who
+    // not.
     const std::tuple<int, int, const char*, int, int> cases[] = {{2, 3, "FBOA", 8, 2}, {3, 6, "KIA", 3, 8}};
     for (const auto& [noseGunner, noseDamage, noseResult, credited, notCredited] : cases) {
         SCOPED_TRACE(noseResult);
