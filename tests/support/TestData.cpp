@@ -1,11 +1,10 @@
 #include "TestData.h"
 
+#include "BadDatabases.h"
 #include "MissionCharts.h"
 #include "MissionSetup.h"
 
-#include <SQLiteCpp/SQLiteCpp.h>
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -29,6 +28,10 @@ std::string ReadFile(const std::filesystem::path& file) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
+    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -83,19 +86,12 @@ ScratchDirectory::~ScratchDirectory() {
 }
 
 TempDatabase::TempDatabase(std::string_view sql) : TempDatabase() {
-    SQLite::Database db(path_.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-    // A test's file is thrown away: no journal, no sync, one transaction, so a database costs
-    // milliseconds rather than a synced write per row.
-    db.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;");
-    SQLite::Transaction transaction(db);
-    db.exec(std::string(sql));
-    transaction.commit();
+    ApplySql(path_, std::string(sql));
 }
 
 TempDatabase TempDatabase::WithBytes(std::string_view bytes) {
     TempDatabase file;
-    std::ofstream(file.path_, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    WriteFile(file.path_, bytes);
     return file;
 }
 
@@ -201,13 +197,6 @@ std::string Describe(const GameState& state) {
         }
     });
     return out;
-}
-
-std::vector<std::string> RollLines(const Game& game) {
-    return game.Rolls.Lines();
-}
-std::vector<std::string> MessageLines(const Game& game) {
-    return game.Messages.Lines();
 }
 
 } // namespace halvard::test

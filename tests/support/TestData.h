@@ -8,7 +8,6 @@
 #include "View.h"
 
 #include <filesystem>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -55,8 +54,9 @@ class TempDatabase {
     std::filesystem::path path_;
 };
 
-// A file's bytes, and a text's lines without their line ends.
+// A file's bytes, a file made of exactly these bytes, and a text's lines without their line ends.
 std::string ReadFile(const std::filesystem::path& file);
+void WriteFile(const std::filesystem::path& file, std::string_view bytes);
 std::vector<std::string> SplitLines(const std::string& text);
 
 // The database the build makes from data/corvane.sql, opened once.
@@ -95,8 +95,12 @@ std::shared_ptr<Transcript> Record(Game& game);
 // failed comparison shows what changed.
 std::string Describe(const GameState& state);
 
-// The roll window's lines, oldest first.
-std::vector<std::string> RollLines(const Game& game);
-std::vector<std::string> MessageLines(const Game& game);
+// The roll window's lines and the message list's, oldest first.
+inline std::vector<std::string> RollLines(const Game& game) {
+    return game.Rolls.Lines();
+}
+inline std::vector<std::string> MessageLines(const Game& game) {
+    return game.Messages.Lines();
+}
 
 } // namespace halvard::test
