@@ -74,43 +74,38 @@ TEST(EntryMenu, HasTheCampaignEntriesAndKeepsThePictureAndRegionsInPlaceBelowIt)
 
 TEST_F(CampaignWindow, NewCampaignOpensItsWindowAndADuplicateNameIsRefused) {
     DesktopHarness program;
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    const auto create = [&program] {
         program.Entry()->mnuNewCampaign->trigger();
         auto* ask = Control<QInputDialog>(program.Entry(), "newCampaign");
         ask->setTextValue("Ruhr Valley");
         ask->accept();
         Settle();
-        if (attempt == 0) {
-            ASSERT_NE(program.desktop->Campaign(), nullptr);
-            ui::frmCampaign& window = program.desktop->Campaign()->Window();
-            EXPECT_TRUE(window.isVisible());
-            EXPECT_FALSE(program.Entry()->isVisible());
-            EXPECT_EQ(window.tblRoster->rowCount(), 10);
-            window.close();
-            Settle();
-            EXPECT_EQ(program.desktop->Campaign(), nullptr);
-            EXPECT_TRUE(program.Entry()->isVisible());
-        }
-    }
+        return program.desktop->Campaign();
+    };
+    ui::CampaignWindows* campaign = create();
+    ASSERT_NE(campaign, nullptr);
+    EXPECT_FALSE(program.Entry()->isVisible());
+    EXPECT_EQ(campaign->Window().tblRoster->rowCount(), 10);
+    campaign->Window().close();
+    Settle();
+    EXPECT_TRUE(program.Entry()->isVisible());
+
+    EXPECT_EQ(create(), nullptr);
     auto* failure = Control<QMessageBox>(program.Entry(), "campaignFailure");
     EXPECT_TRUE(failure->text().contains("Ruhr Valley")) << failure->text().toStdString();
-    EXPECT_EQ(program.desktop->Campaign(), nullptr);
 }
 
+// Put away by a restart in the middle of a mission, the campaign opens on that mission as it
+// stood; its OK records it and readies the next.
 TEST_F(CampaignWindow, AMissionInProgressComesBackAfterARestartAndItsOkRecordsIt) {
     MakeCampaign("Ruhr Valley");
     std::vector<QString> messages, rolls;
     {
         DesktopHarness program;
         ui::CampaignWindows& campaign = OpenThroughMenu(program, "Ruhr Valley - mission 1");
-        ui::frmCampaign& window = campaign.Window();
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(window.tblRoster->rowCount(), 10);
-        EXPECT_EQ(window.tblMissions->rowCount(), 0);
-        EXPECT_EQ(window.cmdFlyMission->text(), "Fly mission 1");
-        EXPECT_TRUE(window.cmdFlyMission->isEnabled());
-
-        Click(window.cmdFlyMission);
+        EXPECT_EQ(campaign.Window().tblMissions->rowCount(), 0);
+        EXPECT_EQ(campaign.Window().cmdFlyMission->text(), "Fly mission 1");
+        Click(campaign.Window().cmdFlyMission);
         ui::frmGetTarget* dialog = campaign.TargetDialog();
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->isModal());
@@ -119,17 +114,12 @@ TEST_F(CampaignWindow, AMissionInProgressComesBackAfterARestartAndItsOkRecordsIt
         Settle();
         ui::frmMission* mission = campaign.Mission();
         ASSERT_NE(mission, nullptr);
-        EXPECT_TRUE(mission->isVisible());
-        EXPECT_FALSE(window.isVisible());
-        for (int step = 0; step < 3; ++step) {
+        EXPECT_FALSE(campaign.Window().isVisible());
+        for (int step = 0; step < 3; ++step)
             Click(mission->cmdNextStep);
-            Settle();
-        }
         EXPECT_EQ(campaign.Session().ActionsRecorded(), 4);
         messages = Lines(mission->lstMessages);
         rolls = Lines(campaign.RollWindow()->lstRollDice);
-        EXPECT_FALSE(messages.empty());
-        EXPECT_FALSE(rolls.empty());
     }
     Settle();
 
@@ -141,14 +131,12 @@ TEST_F(CampaignWindow, AMissionInProgressComesBackAfterARestartAndItsOkRecordsIt
     EXPECT_FALSE(campaign.Window().isVisible());
     EXPECT_EQ(Lines(mission->lstMessages), messages);
     EXPECT_EQ(Lines(campaign.RollWindow()->lstRollDice), rolls);
-    EXPECT_FALSE(campaign.Window().cmdFlyMission->isEnabled());
+    EXPECT_FALSE(messages.empty());
 
-    ASSERT_TRUE(mission->cmdOK->isEnabled());
     Click(mission->cmdOK);
     Settle();
     ui::frmCampaign& window = campaign.Window();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(campaign.Mission(), nullptr);
     ASSERT_EQ(window.tblMissions->rowCount(), 1);
     EXPECT_EQ(window.tblMissions->item(0, 0)->text(), "1");
     EXPECT_EQ(window.cmdFlyMission->text(), "Fly mission 2");

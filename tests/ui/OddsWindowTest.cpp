@@ -71,16 +71,9 @@ Table Simulated(const SimulationOptions& options) {
     return rows;
 }
 
-SimulationOptions RunOf(std::uint64_t missions, std::uint64_t seed, const TakeOff& from,
-                        std::optional<std::string> target = std::nullopt) {
-    SimulationOptions options;
-    options.Missions = missions;
-    options.Seed = seed;
-    options.EveryTarget = !target;
-    options.Target = std::move(target);
-    options.Threads = 2;
-    options.From = from;
-    return options;
+SimulationOptions RunOf(std::uint64_t seed, const TakeOff& from, std::optional<std::string> target = {}) {
+    return {
+        .Missions = 30, .Seed = seed, .Target = target, .EveryTarget = !target, .Threads = 2, .From = from};
 }
 
 TEST(OddsFigures, AreWrittenWithTheirIntervalAndCarryTheNumbersTheySortBy) {
@@ -94,17 +87,9 @@ TEST(OddsFigures, AreWrittenWithTheirIntervalAndCarryTheNumbersTheySortBy) {
     for (const auto& [share, text] : shares)
         EXPECT_EQ(ui::ShareText(share.first, share.second), text) << share.first << " of " << share.second;
 
-    // Safe 5, repairable 2, irreparable 1, bailed out 2.
-    Tally figures{.Missions = 10,
-                  .Outcomes = {5, 2, 1, 0, 0, 0, 0, 0, 2, 0},
-                  .BombRuns = 8,
-                  .OnTarget = 6,
-                  .BombPercentage = 200,
-                  .CrewWounded = 13,
-                  .CrewKilled = 4,
-                  .EnginesLost = 1,
-                  .GunsOut = 2,
-                  .BombersLost = 3};
+    // 10 missions: safe 5, repairable 2, irreparable 1, bailed out 2; 8 bomb runs, 6 on target,
+    // 200 per cent in all; 13 wounded, 4 killed, 1 engine and 2 guns lost, 3 bombers lost.
+    Tally figures{10, {5, 2, 1, 0, 0, 0, 0, 0, 2, 0}, 8, 6, 200, 13, 4, 1, 2, 3};
     std::vector<QString> texts;
     std::vector<double> values;
     for (const ui::OddsCell& cell : ui::OddsRow({"Kiel", figures}, 21)) {
@@ -120,10 +105,8 @@ TEST(OddsFigures, AreWrittenWithTheirIntervalAndCarryTheNumbersTheySortBy) {
     for (std::size_t column = 0; column < numbers.size(); ++column)
         EXPECT_NEAR(values[column], numbers[column], 1e-12) << "column " << column;
     // Each outcome's share under its own header.
-    const QStringList headers = ui::OddsHeaders();
-    ASSERT_EQ(headers.size(), static_cast<qsizetype>(texts.size()));
-    const std::string_view bailedOut = NameOf(Outcome::BailedOut).Label;
-    EXPECT_EQ(headers[16], QString::fromUtf8(bailedOut.data(), static_cast<qsizetype>(bailedOut.size())));
+    ASSERT_EQ(ui::OddsHeaders().size(), static_cast<qsizetype>(texts.size()));
+    EXPECT_EQ(ui::OddsHeaders()[16].toStdString(), NameOf(Outcome::BailedOut).Label);
 
     // Without a bomb run there is nothing on target: it sorts below any share.
     figures.BombRuns = figures.OnTarget = figures.BombPercentage = 0;
@@ -136,16 +119,13 @@ TEST(OddsFigures, AreWrittenWithTheirIntervalAndCarryTheNumbersTheySortBy) {
 
 TEST_F(OddsWindow, FromTheEntryMenuShowsTheSimulatorsFiguresForTheBomberAsItStands) {
     DesktopHarness program;
-    DamageRecord damage;
-    damage.RadioOut = true;
-    damage.Engine2Status = "Out";
-    damage.PortWingRootHits = 2;
+    const DamageRecord damage{.RadioOut = true, .PortWingRootHits = 2, .Engine2Status = "Out"};
     program.game->Damage = damage;
     program.Entry()->mnuOdds->trigger();
     ui::frmOdds* odds = program.desktop->Odds();
     ASSERT_NE(odds, nullptr);
     EXPECT_TRUE(odds->isVisible());
-    const TakeOff from{damage, {}, std::nullopt};
+    const TakeOff from{.Damage = damage};
     EXPECT_EQ(odds->From(), from);
     EXPECT_EQ(odds->lblFrom->text(),
               "Single mission: damage carried (3 items), a new crew, the mission number drawn");
@@ -155,7 +135,7 @@ TEST_F(OddsWindow, FromTheEntryMenuShowsTheSimulatorsFiguresForTheBomberAsItStan
     Ask(odds, "All targets", 30, "42");
     Compute(odds);
     EXPECT_EQ(odds->tblOdds->rowCount(), 22);
-    EXPECT_EQ(Shown(odds->tblOdds), Simulated(RunOf(30, 42, from)));
+    EXPECT_EQ(Shown(odds->tblOdds), Simulated(RunOf(42, from)));
     EXPECT_EQ(odds->prgOdds->value(), odds->prgOdds->maximum());
     EXPECT_TRUE(odds->lblStatus->text().startsWith("Done: 660 missions"))
         << odds->lblStatus->text().toStdString();
@@ -163,22 +143,19 @@ TEST_F(OddsWindow, FromTheEntryMenuShowsTheSimulatorsFiguresForTheBomberAsItStan
     EXPECT_FALSE(odds->cmdCancel->isEnabled());
 
     // The chart: a bar per target in the database's order, each with its interval's ends.
-    const SimulationResult direct = Simulate(test::ShippedDatabase(), RunOf(30, 42, from));
+    const SimulationResult direct = Simulate(test::ShippedDatabase(), RunOf(42, from));
     const QList<QAbstractSeries*> series = odds->chtOdds->chart()->series();
     ASSERT_EQ(series.size(), 23);
-    const auto* bars = qobject_cast<QBarSeries*>(series[0]);
-    ASSERT_NE(bars, nullptr);
-    ASSERT_EQ(bars->barSets().size(), 1);
-    ASSERT_EQ(bars->barSets()[0]->count(), 22);
+    const QBarSet* bars = qobject_cast<QBarSeries*>(series[0])->barSets().at(0);
+    ASSERT_EQ(bars->count(), 22);
     for (int i = 0; i < 22; ++i) {
         const Tally& figures = direct.Targets[static_cast<std::size_t>(i)].Figures;
-        EXPECT_DOUBLE_EQ(bars->barSets()[0]->at(i), 100.0 * figures.ComeBackShare());
-        const auto* interval = qobject_cast<QLineSeries*>(series[i + 1]);
-        ASSERT_NE(interval, nullptr);
+        EXPECT_DOUBLE_EQ(bars->at(i), 100.0 * figures.ComeBackShare());
+        const QList<QPointF> interval = qobject_cast<QLineSeries*>(series[i + 1])->points();
         const Interval expected = Wilson95(figures.Missions - figures.BombersLost, figures.Missions);
-        EXPECT_DOUBLE_EQ(interval->points().first().y(), 100.0 * expected.Low);
-        EXPECT_DOUBLE_EQ(interval->points().last().y(), 100.0 * expected.High);
-        EXPECT_DOUBLE_EQ(interval->points()[2].x(), i) << "at its bar";
+        EXPECT_EQ(interval.first().y(), 100.0 * expected.Low);
+        EXPECT_EQ(interval.last().y(), 100.0 * expected.High);
+        EXPECT_EQ(interval[2].x(), i) << "at its bar";
     }
 
     // Every column sorts by its numbers, not by its text, where "100.0%" goes before "9.5%".
@@ -231,19 +208,13 @@ TEST_F(OddsWindow, CancelOrClosingStopsTheRunAndTheWindowGoingWaitsForIt) {
 }
 
 TEST_F(OddsWindow, OfACampaignFliesItsNextMissionWithItsBomberAndCrew) {
-    TakeOff from;
-    from.Damage.IntercomOut = true;
-    from.Damage.RudderHits = 1;
-    from.MissionNumber = 5;
-    {
-        CampaignStore kept(store);
-        Campaign campaign = NewCampaign("Ruhr Valley", 7);
-        campaign.NextMission = 5;
-        campaign.Damage = from.Damage;
-        for (int position = 1; position <= CrewCount; ++position)
-            campaign.Crew[position].Missions = from.CrewMissions[position] = 4 - position % 3;
-        kept.Create(campaign);
-    }
+    TakeOff from{.Damage = {.IntercomOut = true, .RudderHits = 1}, .MissionNumber = 5};
+    Campaign campaign = NewCampaign("Ruhr Valley", 7);
+    campaign.NextMission = 5;
+    campaign.Damage = from.Damage;
+    for (int position = 1; position <= CrewCount; ++position)
+        campaign.Crew[position].Missions = from.CrewMissions[position] = 4 - position % 3;
+    CampaignStore(store).Create(campaign);
     {
         DesktopHarness program;
         program.desktop->OpenCampaign("Ruhr Valley");
@@ -260,7 +231,7 @@ TEST_F(OddsWindow, OfACampaignFliesItsNextMissionWithItsBomberAndCrew) {
 
         Ask(odds, "Kiel", 30, "11");
         Compute(odds);
-        EXPECT_EQ(Shown(odds->tblOdds), Simulated(RunOf(30, 11, from, "Kiel")));
+        EXPECT_EQ(Shown(odds->tblOdds), Simulated(RunOf(11, from, "Kiel")));
     }
     Settle();
 }
