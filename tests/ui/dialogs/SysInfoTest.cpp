@@ -1,0 +1,237 @@
+// The About dialog and what its System Info button reads and starts, on a registry and a
+// program launcher that the tests fill and then read back: what was opened, with which mask,
+// whether every key was closed, which files were asked for and what started.
+
+#include "SysInfo.h"
+
+#include "DialogTesting.h"
+#include "Registry.h"
+#include "frmAbout.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace halvard::ui {
+namespace {
+
+using test::Find;
+using test::OpenMessageBoxOf;
+using test::ShownDialog;
+using namespace std::string_literals;
+
+class FakeRegistry final : public Registry {
+  public:
+    struct Value {
+        std::uint32_t type;
+        std::string bytes;
+    };
+    void Set(const std::string& keyName, const std::string& valueName, Value value) {
+        keys_[keyName][valueName] = std::move(value);
+    }
+    void AddKey(const std::string& keyName) { keys_[keyName]; }
+
+    std::optional<RegistryKey> OpenKey(RegistryRoot root, const std::string& keyName,
+                                       std::uint32_t accessMask) override {
+        opens.push_back({root, keyName, accessMask});
+        if (root != LocalMachineRoot || !keys_.contains(keyName)) return std::nullopt;
+        open_[nextHandle_] = keyName;
+        return nextHandle_++;
+    }
+    std::optional<RegistryValue> QueryValue(RegistryKey key, const std::string& valueName,
+                                            std::span<char> buffer) override {
+        bufferSizes.push_back(buffer.size());
+        buffersCameEmpty = buffersCameEmpty && std::ranges::count(buffer, '\0') == std::ssize(buffer);
+        misuse = misuse || !open_.contains(key);
+        if (misuse) return std::nullopt;
+        if (throwOnQuery) throw std::runtime_error("registry failure");
+        const auto& values = keys_.at(open_.at(key));
+        const auto value = values.find(valueName);
+        // A value longer than the buffer cannot be read, as on the real registry.
+        if (value == values.end() || value->second.bytes.size() > buffer.size()) return std::nullopt;
+        std::ranges::copy(value->second.bytes, buffer.begin());
+        return RegistryValue{value->second.type, value->second.bytes.size()};
+    }
+    void CloseKey(RegistryKey key) override { misuse = misuse || open_.erase(key) == 0; }
+    bool AllKeysClosed() const { return open_.empty(); }
+
+    struct OpenCall {
+        RegistryRoot root;
+        std::string keyName;
+        std::uint32_t accessMask;
+    };
+    std::vector<OpenCall> opens;
+    std::vector<std::size_t> bufferSizes;
+    bool buffersCameEmpty = true;
+    bool misuse = false; // a key used or closed that was not open
+    bool throwOnQuery = false;
+
+  private:
+    std::map<std::string, std::map<std::string, Value>> keys_;
+    std::map<RegistryKey, std::string> open_;
+    RegistryKey nextHandle_ = 0x1000;
+};
+
+struct FakeLauncher {
+    std::set<std::string> files;
+    bool startWorks = true;
+    std::vector<std::string> filesAskedFor, started;
+
+    ProgramLauncher Launcher() {
+        return {[this](const std::string& path) {
+                    filesAskedFor.push_back(path);
+                    return files.contains(path);
+                },
+                [this](const std::string& program) {
+                    started.push_back(program);
+                    return startWorks;
+                }};
+    }
+};
+
+const std::string MsinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string SharedToolsKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+// The rules every registry read keeps: the one access mask, a fresh buffer of 1024 NULs, and
+// every key that opened closed again exactly once.
+void ExpectKeptTheRules(const FakeRegistry& registry) {
+    for (const auto& open : registry.opens)
+        EXPECT_EQ(open.accessMask, 0x2003Fu) << open.keyName;
+    for (std::size_t size : registry.bufferSizes)
+        EXPECT_EQ(size, 1024u);
+    EXPECT_TRUE(registry.buffersCameEmpty);
+    EXPECT_TRUE(registry.AllKeysClosed());
+    EXPECT_FALSE(registry.misuse);
+}
+
+TEST(GetKeyValue, ReadsStringValuesUpToTheirFirstNul) {
+    const std::string full(1024, 'x');
+    const struct {
+        bool keyExists;
+        std::optional<FakeRegistry::Value> stored; // the value "PATH" of the key
+        bool read;
+        std::string text;
+    } cases[] = {
+        {false, std::nullopt, false, ""},
+        {true, std::nullopt, false, ""},
+        {true, FakeRegistry::Value{1, "C:\\msinfo32.exe\0"s}, true, "C:\\msinfo32.exe"},
+        {true, FakeRegistry::Value{1, "abc\0def\0"s}, true, "abc"},
+        {true, FakeRegistry::Value{1, "\0"s}, true, ""},
+        {true, FakeRegistry::Value{1, full}, true, full},            // no NUL: the whole buffer
+        {true, FakeRegistry::Value{1, full + "y"}, false, ""},       // longer than the buffer
+        {true, FakeRegistry::Value{2, "%SystemRoot%\0"s}, true, ""}, // not a plain string
+        {true, FakeRegistry::Value{4, "\x01\0\0\0"s}, true, ""},     // a number
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored->bytes.substr(0, 20) : "no value");
+        FakeRegistry registry;
+        if (c.keyExists) registry.AddKey(MsinfoKey);
+        if (c.stored) registry.Set(MsinfoKey, "PATH", *c.stored);
+        std::string keyVal = "left over";
+        EXPECT_EQ(GetKeyValue(registry, LocalMachineRoot, MsinfoKey, "PATH", keyVal), c.read);
+        EXPECT_EQ(keyVal, c.text);
+        ASSERT_EQ(registry.opens.size(), 1u);
+        EXPECT_EQ(registry.opens[0].root, 0x80000002u);
+        EXPECT_EQ(registry.opens[0].keyName, MsinfoKey);
+        EXPECT_EQ(registry.bufferSizes.size(), c.keyExists ? 1u : 0u);
+        ExpectKeptTheRules(registry);
+    }
+}
+
+const std::string Folder = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
+const std::string InFolder = Folder + "\\MSINFO32.EXE";
+
+TEST(StartSysInfo, TriesThePathThenTheSharedToolsFolder) {
+    const FakeRegistry::Value path{1, "C:\\WINDOWS\\msinfo32.exe\0"s}, folder{1, Folder + '\0'};
+    const std::vector<std::string> byPath{"C:\\WINDOWS\\msinfo32.exe"}, inFolder{InFolder}, none;
+    const struct {
+        std::optional<FakeRegistry::Value> path;        // "PATH" of the MSINFO key
+        std::optional<FakeRegistry::Value> toolsFolder; // "MSINFO" of the shared tools' location
+        bool fileThere, startWorks, started;
+        std::vector<std::string> startAttempts, filesAskedFor;
+        int keysOpened;
+    } cases[] = {
+        {path, folder, true, true, true, byPath, none, 1},
+        {path, folder, true, false, false, byPath, none, 1}, // a failed start ends there
+        {FakeRegistry::Value{4, "\x01\0\0\0"s}, folder, true, false, false, {""}, none, 1},
+        {std::nullopt, folder, true, true, true, inFolder, inFolder, 2},
+        {std::nullopt, folder, true, false, false, inFolder, inFolder, 2},
+        {std::nullopt, folder, false, true, false, none, inFolder, 2},
+        {std::nullopt, std::nullopt, true, true, false, none, none, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        FakeRegistry registry;
+        if (c.path) registry.Set(MsinfoKey, "PATH", *c.path);
+        if (c.toolsFolder) registry.Set(SharedToolsKey, "MSINFO", *c.toolsFolder);
+        FakeLauncher launcher;
+        if (c.fileThere) launcher.files.insert(InFolder);
+        launcher.startWorks = c.startWorks;
+        EXPECT_EQ(StartSysInfo(registry, launcher.Launcher()), c.started);
+        EXPECT_EQ(launcher.started, c.startAttempts);
+        EXPECT_EQ(launcher.filesAskedFor, c.filesAskedFor);
+        EXPECT_EQ(static_cast<int>(registry.opens.size()), c.keysOpened);
+        ExpectKeptTheRules(registry);
+    }
+}
+
+TEST(StartSysInfo, AFailingRegistryMeansUnavailableAndClosesTheKey) {
+    FakeRegistry registry;
+    registry.Set(MsinfoKey, "PATH", {1, "C:\\msinfo32.exe\0"s});
+    registry.throwOnQuery = true;
+    std::string keyVal;
+    EXPECT_THROW(GetKeyValue(registry, LocalMachineRoot, MsinfoKey, "PATH", keyVal), std::runtime_error);
+    EXPECT_TRUE(registry.AllKeysClosed());
+    FakeLauncher launcher;
+    EXPECT_FALSE(StartSysInfo(registry, launcher.Launcher()));
+    EXPECT_TRUE(launcher.started.empty());
+    EXPECT_TRUE(registry.AllKeysClosed());
+}
+
+TEST(frmAbout, ShowsTheTitleAndVersionFindsNoSystemInfoHereAndOkUnloadsIt) {
+    ShownDialog<frmAbout> about;
+    EXPECT_EQ(about->windowTitle(), "About Halvard");
+    EXPECT_EQ(Find<QLabel>(about.get(), "lblTitle")->text(), "Halvard");
+    EXPECT_EQ(Find<QLabel>(about.get(), "lblVersion")->text(), "Version " HALVARD_PROJECT_VERSION);
+    EXPECT_EQ(Find<QPushButton>(about.get(), "cmdSysInfo")->text(), "&System Info...");
+    EXPECT_EQ(Find<QLabel>(about.get(), "picIcon")->pixmap().size(), QSize(32, 32));
+    Find<QPushButton>(about.get(), "cmdSysInfo")->click(); // this platform has no registry
+    QMessageBox* box = OpenMessageBoxOf(about.get());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "System Information Is Unavailable At This Time");
+    box->button(QMessageBox::Ok)->click();
+    Find<QPushButton>(about.get(), "cmdOK")->click();
+    EXPECT_TRUE(about.Gone());
+}
+
+// When the registry's program does not start, the button only reports, and the dialog stays.
+TEST(frmAbout, SystemInfoStartsTheRegistrysProgramOrSaysItIsUnavailable) {
+    auto registry = std::make_shared<FakeRegistry>();
+    registry->Set(MsinfoKey, "PATH", {1, std::string("C:\\WINDOWS\\msinfo32.exe\0", 25)});
+    FakeLauncher launcher;
+    ShownDialog<frmAbout> about(registry, launcher.Launcher());
+    const auto press = [&about] {
+        Find<QPushButton>(about.get(), "cmdSysInfo")->click();
+        return OpenMessageBoxOf(about.get());
+    };
+    EXPECT_EQ(press(), nullptr);
+    EXPECT_EQ(launcher.started, std::vector<std::string>{"C:\\WINDOWS\\msinfo32.exe"});
+    launcher.startWorks = false;
+    QMessageBox* box = press();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "System Information Is Unavailable At This Time");
+    EXPECT_EQ(box->windowTitle(), "Halvard");
+    box->button(QMessageBox::Ok)->click();
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_TRUE(registry->AllKeysClosed());
+}
+
+} // namespace
+} // namespace halvard::ui
