@@ -3,7 +3,6 @@
 
 #include "BadDatabases.h"
 #include "DesktopHarness.h"
-#include "MissionSetup.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -90,22 +89,6 @@ TEST_P(BadDatabaseFile, IsNamedWithItsProblemInTheMessageBox) {
 
 INSTANTIATE_TEST_SUITE_P(Desktop, BadDatabaseFile, ::testing::ValuesIn(test::BadDatabases()),
                          [](const auto& info) { return info.param.Name; });
-
-TEST(Startup, ATargetNamedWithAnApostropheIsChosenAndFlown) {
-    test::ScratchDirectory dir;
-    test::MakeApostropheDatabase(dir.Path());
-    const GameDatabase database = OpenGameDatabase(dir.Path());
-    test::DesktopHarness program(3, std::nullopt, database);
-    ui::frmGetTarget* dialog = program.OpenTargetDialog();
-    test::ChooseOwnTarget(dialog, QString::fromStdString(std::string(test::ApostropheTarget)));
-    test::Click(dialog->cmdOK);
-    ui::frmMission* mission = program.desktop->Mission();
-    ASSERT_NE(mission, nullptr);
-    EXPECT_EQ(mission->lblTarget->text().toStdString(), test::ApostropheTarget);
-    for (int press = 0; press < 1000 && mission->cmdNextStep->isEnabled(); ++press)
-        test::Click(mission->cmdNextStep);
-    EXPECT_EQ(mission->cmdNextStep->text(), "Landing at Base");
-}
 
 TEST(Startup, TheShippedFilesOpenTheEntryScreenAndRegionFourEndsTheRun) {
     bool entryShown = false;

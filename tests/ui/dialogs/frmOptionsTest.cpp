@@ -42,7 +42,7 @@ TEST(frmOptions, OpensOnTheFirstOfFourPagesAndAClickedTabShowsItsPage) {
 }
 
 // The key goes to the control with the focus, as a real key press does, and still reaches the
-// dialog: Ctrl+Tab next, Ctrl+Shift+Tab previous, each wrapping round; Alt is ignored.
+// dialog, whose own handling of the keys is tested through Form_KeyDown below.
 TEST(frmOptions, CtrlTabMovesBetweenTabsFromAnyControl) {
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, ctrlShift = ctrl | Qt::ShiftModifier;
     const struct {
@@ -52,12 +52,8 @@ TEST(frmOptions, CtrlTabMovesBetweenTabsFromAnyControl) {
         int toTab;
     } cases[] = {
         // clang-format off
-        {0, Qt::Key_Tab, ctrl, 1},             {3, Qt::Key_Tab, ctrl, 0},
-        {2, Qt::Key_Backtab, ctrlShift, 1},    {0, Qt::Key_Backtab, ctrlShift, 3},
-        {1, Qt::Key_Tab, ctrlShift, 0},        {1, Qt::Key_Tab, ctrl | Qt::AltModifier, 2},
-        {1, Qt::Key_Backtab, ctrlShift | Qt::AltModifier, 0},
-        {1, Qt::Key_Tab, Qt::AltModifier, 1},  {1, Qt::Key_A, ctrl, 1},
-        {1, Qt::Key_PageDown, ctrl, 1},
+        {0, Qt::Key_Tab, ctrl, 1},          {0, Qt::Key_Backtab, ctrlShift, 3},
+        {1, Qt::Key_Tab, ctrl | Qt::AltModifier, 2},  {1, Qt::Key_A, ctrl, 1},
         // clang-format on
     };
     ShownDialog<frmOptions> options;
