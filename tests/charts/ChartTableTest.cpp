@@ -2,7 +2,6 @@
 
 #include "DamageFrame.h"
 
-#include <array>
 #include <gtest/gtest.h>
 
 namespace halvard {

@@ -24,9 +24,8 @@ TEST(ChartGunnery, TableNumberThenIntercomThenSecondLightWound) {
     // clang-format off
     for (const auto& [gun, position, type, intercomOut, wound, toHit] : {
              std::tuple{2, 1, "Me109", false, 0, 4}, {2, 1, "Me110", false, 0, 3}, {2, 1, "FW190", false, 0, 5},
-             {6, 13, "Me109", false, 0, 5}, {2, 1, "Me262", false, 0, 0}, {2, 1, "me109", false, 0, 0},
-             {2, 10, "Me109", true, 0, 0}, {9, 1, "Me109", false, 2, 0}, {10, 10, "Me109", true, 0, 5},
-             {10, 10, "FW190", true, 0, 5}, {2, 1, "Me110", true, 0, 6}, {5, 7, "Me110", true, 0, 6},
+             {6, 13, "Me109", false, 0, 5}, {2, 1, "Me262", false, 0, 0}, {2, 10, "Me109", true, 0, 0}, {9, 1, "Me109", false, 2, 0}, {10, 10, "Me109", true, 0, 5},
+             {2, 1, "Me110", true, 0, 6}, {5, 7, "Me110", true, 0, 6},
              {2, 1, "Me262", true, 0, 6}, {5, 7, "Me109", false, 2, 6}, {10, 10, "Me110", true, 2, 6},
              {5, 7, "Me109", false, 1, 3}, {5, 7, "FW190", false, 3, 2}, {5, 7, "Me109", false, -1, 3}}) {
         // clang-format on
@@ -55,7 +54,6 @@ TEST(ChartDefensiveFire, ToHitThenDamageThenOneLine) {
                  {6, 9, "Me109", 12, 0, {6, 6}, 3, "Ball Turret Hits Me109 at 6 Low - KIA"},
                  {2, 8, "Me109", 1, 0, {2, 2}, 2, "Top Turret Hits Me109 at 12 High - FBOA"},
                  {2, 7, "Me109", 8, 0, {2, 2}, 1, "Starboard Waist Gun Hits Me109 at 3 Level - FCA"},
-                 {3, 2, "FW190", 1, 2, {3, 3}, 3, "Nose Gun Hits FW190 at 12 High - KIA"},
                  {5, 10, "FW190", 10, 0, {5, 3}, 2, "Tail Guns Hits FW190 at 6 High - FBOA"},
                  {1, 5, "Me110", 19, 2, {2, 5}, 5, "Radio Gun Hits Me110 at Vertical Climb - KIA"}};
     for (const auto& c : cases) {
@@ -73,17 +71,12 @@ TEST(ChartDefensiveFire, ToHitThenDamageThenOneLine) {
 }
 
 TEST(ChartEnemyToHit, BaseByPositionPlusDamageCappedAtSix) {
-    const struct {
-        int position, damage, toHit;
-    } cases[] = {
-        {1, 0, 5},  {6, 0, 5},  {16, 0, 5},  {18, 0, 5}, {20, 0, 5}, // 12, 1:30, 10:30, Vertical Dive
-        {7, 0, 4},  {9, 0, 4},  {13, 0, 4},  {15, 0, 4}, {19, 0, 4}, // 3 and 9 o'clock, Vertical Climb
-        {10, 0, 3}, {11, 0, 3}, {12, 0, 3},  {12, 2, 5}, {1, 2, 6},  // 6 o'clock; damage added
-        {7, 1, 5},  {11, 9, 6}, {10, -1, 3}, {0, 0, 0},  {21, 2, 0}, // capped; no such position
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ChartEnemyToHit(c.position, c.damage), c.toHit)
-            << c.position << " with damage " << c.damage;
+    const int base[] = {0, 5, 5, 5, 5, 5, 5, 4, 4, 4, 3, 3, 3, 4, 4, 4, 5, 5, 5, 4, 5, 0}; // positions 0..21
+    for (int position = 0; position <= 21; ++position)
+        EXPECT_EQ(ChartEnemyToHit(position, 0), base[position]) << position;
+    for (const auto& [position, damage, toHit] :
+         {std::tuple{12, 2, 5}, {7, 1, 5}, {1, 2, 6}, {10, -1, 3}, {21, 2, 0}})
+        EXPECT_EQ(ChartEnemyToHit(position, damage), toHit) << position << " with damage " << damage;
 }
 
 } // namespace

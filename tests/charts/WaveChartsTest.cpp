@@ -9,8 +9,7 @@
 namespace halvard {
 namespace {
 
-using test::MakeFighter;
-using test::ScriptedGame;
+using namespace test;
 using Lines = std::vector<std::string>;
 
 // Roll 12 brings three fighters (one of every kind of Special), the rest one Me109 each.
@@ -47,8 +46,8 @@ TEST(ChartWaveGeneration, ReadsTheRollsRowsAfterTheExtraFighter) {
         Lines expected = wave;
         if (*extra) expected.insert(expected.begin(), extra);
         EXPECT_EQ(Panel(*game), expected) << formation;
-        EXPECT_EQ(test::RollLines(*game), Lines{"12:Wave Generation"});
-        EXPECT_TRUE(test::MessageLines(*game).empty());
+        EXPECT_EQ(RollLines(*game), Lines{"12:Wave Generation"});
+        EXPECT_TRUE(MessageLines(*game).empty());
     }
 }
 
@@ -63,9 +62,9 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsClearThePanel) 
 
         ChartWaveGeneration(*game);
 
-        EXPECT_EQ(test::RollLines(*game),
+        EXPECT_EQ(RollLines(*game),
                   (Lines{"66:Wave Generation", std::to_string(tens) + "6:Wave Generation"}));
-        EXPECT_EQ(test::MessageLines(*game), Lines{"No Attackers"});
+        EXPECT_EQ(MessageLines(*game), Lines{"No Attackers"});
         EXPECT_EQ(game->Waves.lblMiscWave.Caption, "No Attackers");
         EXPECT_EQ(Panel(*game), Lines{});
         EXPECT_EQ(game->Waves.Row[1].ToHit.BackColour, Colour::Normal);
@@ -78,10 +77,10 @@ TEST(ChartSuccessiveAttack, EveryFighterInTurnTakesThePositionOfItsRoll) {
     // One fighter per 2d6 total, 2 to 12, each keeping its type, damage and special: two full waves.
     const int newPosition[] = {10, 11, 14, 2, 17, 1, 5, 2, 8, 13, 7};
     for (const auto& [first, last] : {std::pair{2, 7}, std::pair{8, 12}}) {
-        std::vector<test::Roll> rolls;
+        std::vector<Roll> rolls;
         for (int total = first; total <= last; ++total)
             rolls.push_back({"2d6", total, "Successive Att. Position"});
-        auto game = ScriptedGame(WaveDatabase(), test::FacesFor(rolls));
+        auto game = ScriptedGame(WaveDatabase(), FacesFor(rolls));
         for (int total = first; total <= last; ++total)
             game->Fighters.Add() = MakeFighter("FW190", 3, 1, "E");
 
@@ -90,7 +89,7 @@ TEST(ChartSuccessiveAttack, EveryFighterInTurnTakesThePositionOfItsRoll) {
         for (int total = first; total <= last; ++total)
             EXPECT_EQ(game->Fighters[total - first + 1], MakeFighter("FW190", newPosition[total - 2], 1, "E"))
                 << "roll " << total;
-        EXPECT_EQ(test::RollLines(*game), test::LinesFor(rolls));
+        EXPECT_EQ(RollLines(*game), LinesFor(rolls));
     }
 }
 
@@ -106,11 +105,11 @@ TEST(ChartShellHits, ByPositionGroupThenType) {
             const int hits = position == 0 ? 0 : table[total - 2][groupOf[position]];
             for (const auto& [type, expected] :
                  {std::pair{"Me109", hits}, std::pair{"Me110", hits + 1}, std::pair{"FW190", fw190[hits]}}) {
-                auto game = ScriptedGame(WaveDatabase(), test::FacesFor({{"2d6", total, "Shell Hits"}}));
+                auto game = ScriptedGame(WaveDatabase(), FacesFor({{"2d6", total, "Shell Hits"}}));
                 game->Fighters.Add() = MakeFighter(type, position, 0, " ");
                 EXPECT_EQ(ChartShellHits(*game, 1), expected)
                     << type << " at " << position << ", roll " << total;
-                EXPECT_EQ(test::RollLines(*game), test::LinesFor({{"2d6", total, "Shell Hits"}}));
+                EXPECT_EQ(RollLines(*game), LinesFor({{"2d6", total, "Shell Hits"}}));
             }
         }
 }

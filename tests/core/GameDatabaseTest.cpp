@@ -72,16 +72,5 @@ TEST(GameDatabase, RefusesEveryBadFileWithOneErrorNamingFileAndProblem) {
     }
 }
 
-// The loader already insists on every chart target and on one to five fighters per wave roll.
-TEST(GameDatabase, SomeGunOfTheShippedDatabaseBearsOnEveryPosition) {
-    const GameDatabase& db = test::ShippedDatabase();
-    for (int position = 1; position <= 20; ++position) {
-        bool reachable = false;
-        for (int gun = 2; gun <= 10; ++gun)
-            reachable = reachable || db.Gunnery(gun, position) != nullptr;
-        EXPECT_TRUE(reachable) << "no gun bears on position " << position;
-    }
-}
-
 } // namespace
 } // namespace halvard

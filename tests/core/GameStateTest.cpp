@@ -72,10 +72,9 @@ TEST(LineLog, EachWindowKeepsItsOwnNumberOfLinesAndTheListenerHearsEachOnce) {
 TEST(NoToString, NamesPositionsAndGunsAndNothingElse) {
     // clang-format off
     for (const auto& [number, mode, text] : {
-             std::tuple{1, "PosNoToString", "12 High"}, {4, "PosNoToString", "1:30 High"}, {11, "PosNoToString", "6 Level"},
-             {18, "PosNoToString", "10:30 Low"}, {19, "PosNoToString", "Vertical Climb"}, {20, "PosNoToString", "Vertical Dive"},
-             {0, "PosNoToString", ""}, {21, "PosNoToString", ""}, {2, "GunNoToString", "Nose Gun"},
-             {4, "GunNoToString", "Starboard Cheek Gun"}, {10, "GunNoToString", "Tail Guns"}, {1, "GunNoToString", ""},
+             std::tuple{1, "PosNoToString", "12 High"}, {11, "PosNoToString", "6 Level"}, {18, "PosNoToString", "10:30 Low"},
+             {20, "PosNoToString", "Vertical Dive"}, {0, "PosNoToString", ""}, {21, "PosNoToString", ""},
+             {2, "GunNoToString", "Nose Gun"}, {10, "GunNoToString", "Tail Guns"}, {1, "GunNoToString", ""},
              {11, "GunNoToString", ""}, {5, "posnotostring", ""}})
         EXPECT_EQ(NoToString(number, mode), text) << number << " " << mode;
     // clang-format on
