@@ -29,16 +29,10 @@ struct DamageCase {
     Change Before = nullptr;
 };
 
-void PrintTo(const DamageCase& c, std::ostream* out) {
-    *out << c.Name;
-}
-
 // clang-format off
 const DamageCase Cases[] = {
     {"Nose_3_1", DamageNose, {D2(3, "Damage Nose"), D1(1, "Damage Nose: 3")}, "  NOSE: Armament - Nose gun inoperable",
      [](GameState& s) { s.Guns[2].Status = "Out"; }},
-    {"Nose_4", DamageNose, {D2(4, "Damage Nose"), Wound(2), Wound(5)}, "  NOSE: Crew - Bombardier: LW / Navigator: SW",
-     [](GameState& s) { s.Crew[3].Wound = 1; s.Crew[4].Wound = 3; s.Guns[4].Gunner = 0; }},
     {"Pilot_9", DamagePilotCompartment, {D2(9, "Damage Pilot Compartment"), D2(9, "Damage Instruments")},
      "  INSTRUMENTS: Instruments - Rudder", [](GameState& s) { s.Damage.RudderHits = 3; }},
     {"BombBay_3_NoBombs", DamageBombBay, {D2(3, "Damage Bomb Bay")}, "  BOMB BAY: Bombs - No effect", [](GameState&) {}},
@@ -54,9 +48,6 @@ const DamageCase Cases[] = {
     {"PortWing_9_Runaway", PortWing, {D2(9, "Damage Port Wing"), D1(1, "Damage Port Wing: 9"), D1(5, "Damage Port Wing: 9"), D1(6, "Damage Port Wing: 9")},
      "  PORT WING: Engine #1 - Runaway Engine:  Out of control.  Immediate bailout",
      [](GameState& s) { s.Damage.Engine1Status = "Out"; s.Mission.Ending = Outcome::BailedOut; }},
-    {"PortWing_10_FirstLeak", PortWing, {D2(10, "Damage Port Wing"), D1(1, "Damage Port Wing: 10"), D1(3, "Damage Port Wing: 10"), D1(5, "Damage Port Wing: 10")},
-     "  PORT WING: Inboard Fuel Tank - Leakage",
-     [](GameState& s) { s.Damage.FuelLeak = true; s.Damage.FuelLeakHits = 1; s.Damage.FuelLeakZones = 5; }},
     {"StarboardWing_9_OilLeak", StarboardWing, {D2(9, "Damage Starboard Wing"), D1(2, "Damage Starboard Wing: 9"), D1(6, "Damage Starboard Wing: 9"),
       D1(4, "Damage Starboard Wing: 9"), D1(1, "Damage Starboard Wing: 9")},
      "  STARBOARD WING: Engine #3 - Oil Tank Hit: Leakage, 1 more zones",

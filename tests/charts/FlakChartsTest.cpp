@@ -10,22 +10,6 @@ namespace {
 using namespace test;
 using Lines = std::vector<std::string>;
 
-TEST(ChartFlakOverTarget, WeatherAndHeavyFlakModifyTheRoll) {
-    // clang-format off
-    for (const auto& [weather, heavyFlak, face, density] : {
-             std::tuple{"Good", false, 1, "None"}, {"Good", false, 2, "Light"}, {"Good", false, 3, "Light"},
-             {"Good", false, 4, "Medium"}, {"Good", false, 5, "Medium"}, {"Good", false, 6, "Heavy"},
-             {"Poor", false, 2, "None"}, {"Bad", false, 6, "Medium"}, {"Good", true, 5, "Heavy"}}) {
-        // clang-format on
-        auto game = ScriptedGame(ShippedDatabase(), {face});
-        game->Mission.Target.WeatherTarget = weather;
-        game->Mission.Target.HeavyFlak = heavyFlak;
-        EXPECT_EQ(ChartFlakOverTarget(*game), density) << weather << heavyFlak << face;
-        EXPECT_EQ(RollLines(*game), Lines{std::to_string(face) + " :Flak Over Target"});
-        EXPECT_EQ(MessageLines(*game), Lines{std::string("Flak Over Target: ") + density});
-    }
-}
-
 TEST(ChartFlakToHit, EachDensityHitsWithItsOwnRollsOfThree) {
     // Of the 36 ways the first burst's dice fall, those that hit; the other two roll 6 and 8,
     // which hit under no density.

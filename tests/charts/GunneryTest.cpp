@@ -70,14 +70,5 @@ TEST(ChartDefensiveFire, ToHitThenDamageThenOneLine) {
     }
 }
 
-TEST(ChartEnemyToHit, BaseByPositionPlusDamageCappedAtSix) {
-    const int base[] = {0, 5, 5, 5, 5, 5, 5, 4, 4, 4, 3, 3, 3, 4, 4, 4, 5, 5, 5, 4, 5, 0}; // positions 0..21
-    for (int position = 0; position <= 21; ++position)
-        EXPECT_EQ(ChartEnemyToHit(position, 0), base[position]) << position;
-    for (const auto& [position, damage, toHit] :
-         {std::tuple{12, 2, 5}, {7, 1, 5}, {1, 2, 6}, {10, -1, 3}, {21, 2, 0}})
-        EXPECT_EQ(ChartEnemyToHit(position, damage), toHit) << position << " with damage " << damage;
-}
-
 } // namespace
 } // namespace halvard

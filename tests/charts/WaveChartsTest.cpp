@@ -93,25 +93,21 @@ TEST(ChartSuccessiveAttack, EveryFighterInTurnTakesThePositionOfItsRoll) {
     }
 }
 
+// A roll of 2 reads 3 hits from 12, 1:30 and 10:30 o'clock, 4 from 3 and 9 o'clock and the
+// climb, 6 from 6 o'clock and 3 from the dive; an Me110 scores one more, an FW190 half as many more.
 TEST(ChartShellHits, ByPositionGroupThenType) {
-    // Rows: 2d6 totals 2..12. Columns: 12/1:30/10:30 o'clock, 3 and 9, 6 o'clock, climb, dive.
-    const int table[11][5] = {{3, 4, 6, 4, 3}, {2, 3, 5, 4, 2}, {2, 3, 4, 3, 2}, {2, 3, 3, 2, 1},
-                              {1, 2, 2, 2, 1}, {1, 1, 2, 1, 1}, {1, 2, 2, 2, 1}, {2, 3, 3, 2, 1},
-                              {2, 3, 4, 3, 2}, {2, 3, 5, 4, 2}, {4, 5, 7, 5, 4}};
-    const int groupOf[21] = {-1, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 1, 1, 1, 0, 0, 0, 3, 4};
-    const int fw190[8] = {0, 1, 3, 4, 6, 7, 9, 10}; // the whole part of 1.5 times the hits
-    for (int position = 0; position <= 20; ++position)
-        for (int total = 2; total <= 12; ++total) {
-            const int hits = position == 0 ? 0 : table[total - 2][groupOf[position]];
-            for (const auto& [type, expected] :
-                 {std::pair{"Me109", hits}, std::pair{"Me110", hits + 1}, std::pair{"FW190", fw190[hits]}}) {
-                auto game = ScriptedGame(WaveDatabase(), FacesFor({{"2d6", total, "Shell Hits"}}));
-                game->Fighters.Add() = MakeFighter(type, position, 0, " ");
-                EXPECT_EQ(ChartShellHits(*game, 1), expected)
-                    << type << " at " << position << ", roll " << total;
-                EXPECT_EQ(RollLines(*game), LinesFor({{"2d6", total, "Shell Hits"}}));
-            }
-        }
+    // clang-format off
+    for (const auto& [type, position, total, hits] : {
+             std::tuple{"Me109", 1, 2, 3}, {"Me109", 6, 2, 3}, {"Me109", 7, 2, 4}, {"Me109", 9, 2, 4}, {"Me109", 10, 2, 6},
+             {"Me109", 12, 2, 6}, {"Me109", 13, 2, 4}, {"Me109", 15, 2, 4}, {"Me109", 16, 2, 3}, {"Me109", 18, 2, 3},
+             {"Me109", 19, 2, 4}, {"Me109", 20, 2, 3}, {"Me109", 0, 2, 0}, {"Me109", 1, 7, 1}, {"Me109", 10, 12, 7},
+             {"Me110", 10, 12, 8}, {"Me110", 0, 2, 1}, {"FW190", 10, 12, 10}, {"FW190", 1, 3, 3}, {"FW190", 1, 7, 1}}) {
+        // clang-format on
+        auto game = ScriptedGame(WaveDatabase(), FacesFor({{"2d6", total, "Shell Hits"}}));
+        game->Fighters.Add() = MakeFighter(type, position, 0, " ");
+        EXPECT_EQ(ChartShellHits(*game, 1), hits) << type << " at " << position << ", roll " << total;
+        EXPECT_EQ(RollLines(*game), LinesFor({{"2d6", total, "Shell Hits"}}));
+    }
 }
 
 } // namespace
