@@ -40,10 +40,8 @@ constexpr damage::SubTable WholeSub{"Damage Test: 2", WholeSubRows};
 constexpr damage::Row DeepRows[] = {{"1-6", "", "", {}, &ShortSub}};
 constexpr damage::SubTable Deep{"Damage Test: 2", DeepRows};
 constexpr damage::Row WithWholeSub[] = {{"2", "A", "", {}, &WholeSub}, {"3-12", "Superficial Damage", ""}};
-constexpr damage::Row WithShortSub[] = {{"2", "A", "", {}, &ShortSub}, {"3-12", "Superficial Damage", ""}};
 constexpr damage::Row WithDeepShortSub[] = {{"2", "A", "", {}, &Deep}, {"3-12", "Superficial Damage", ""}};
 static_assert(damage::EachResultOnce({"Damage Test", "  TEST: ", WithWholeSub}));
-static_assert(!damage::EachResultOnce({"Damage Test", "  TEST: ", WithShortSub}));
 static_assert(!damage::EachResultOnce({"Damage Test", "  TEST: ", WithDeepShortSub}));
 
 } // namespace

@@ -23,10 +23,9 @@ TEST(GameDatabase, ReadsTheTablesOfAValidFile) {
     EXPECT_EQ(db.TargetNames().front(), "St. Omer");
     const TargetRow* pens = db.FindTarget("Saint-Nazaire's Pens");
     ASSERT_NE(pens, nullptr);
-    EXPECT_EQ(pens->ZoneCount, 3);
-    EXPECT_EQ(pens->Ter[3], "Land");
-    EXPECT_EQ(pens->Mod[3], 2);
-    EXPECT_TRUE(pens->HeavyFlak) << "-1 is True";
+    EXPECT_EQ(std::tuple(pens->ZoneCount, std::string(pens->Ter[3]), pens->Mod[3], pens->HeavyFlak),
+              std::tuple(3, std::string("Land"), 2, true))
+        << "-1 is True";
     EXPECT_EQ(db.FindTarget("saint-Nazaire's Pens"), nullptr) << "names are compared exactly";
 
     const auto wave = db.WaveRows(43);

@@ -1,14 +1,11 @@
 #include "GameState.h"
 
-#include "LineLog.h"
 #include "Names.h"
 
 #include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
-
-using Lines = std::vector<std::string>;
 
 TEST(GameState, TextsKeepTheirWidthsAndNumbersTheirRanges) {
     FixedText<5> type; // NULs until assigned, then padded or cut to its width
@@ -40,30 +37,6 @@ TEST(GameState, TextsKeepTheirWidthsAndNumbersTheirRanges) {
     EXPECT_THROW(wave.Add(), std::length_error);
     wave.Truncate(1);
     EXPECT_EQ(wave.UpperBound(), 1);
-}
-
-TEST(LineLog, EachWindowKeepsItsOwnNumberOfLinesAndTheListenerHearsEachOnce) {
-    RollLog rolls;
-    MessageLog messages;
-    Lines heard;
-    messages.SetListener([&heard](std::string_view line) { heard.emplace_back(line); });
-    for (int i = 1; i <= 100; ++i) {
-        rolls.Append("line ", std::to_string(i));
-        messages.Append(i == 100 ? "" : "line " + std::to_string(i));
-    }
-    EXPECT_EQ(rolls.Count(), 38u);
-    EXPECT_EQ(rolls.Line(0), "line 63");
-    EXPECT_EQ(rolls.Total(), 100u);
-    EXPECT_EQ(messages.Count(), 45u);
-    EXPECT_EQ(messages.Line(0), "line 56");
-    EXPECT_EQ(messages.Last(), "") << "empty lines are lines too";
-    EXPECT_EQ(heard.size(), 100u);
-
-    Lines lines = messages.Lines();
-    lines.insert(lines.begin(), "older");
-    messages.Refill(lines);
-    EXPECT_EQ(messages.Lines(), Lines(lines.begin() + 1, lines.end())) << "the newest lines are kept";
-    EXPECT_EQ(heard.size(), 100u) << "the listener heard the lines when they first came";
 }
 
 // The chart messages show the names; these are the numbers and modes that have none.
