@@ -29,17 +29,15 @@ TEST(ChartAreaDamage, EachKindOfCellResolvesItsHit) {
         int wingLocation; // the "Wing Location" face, when the cell rolls one
         Lines labelsThenMessages;
     } cases[] = {
-        {1, 2, 0, {"  Superficial Damage"}},
-        {1, 6, 0, {"Damage Nose", "  NOSE: Superficial Damage"}},
+        // clang-format off
+        {1, 2, 0, {"  Superficial Damage"}}, {1, 6, 0, {"Damage Nose", "  NOSE: Superficial Damage"}},
         {6, 10, 0, {"Damage Tail", "  TAIL: Rudder - Hit #1"}},
         {2, 2, 0, {"Damage Port Wing", "  PORT WING: Superficial Damage"}},
         {17, 12, 0, {"Damage Starboard Wing", "  STARBOARD WING: Superficial Damage"}},
         {1, 8, 3, {"Wing Location", "Damage Port Wing", "  PORT WING: Superficial Damage"}},
         {18, 8, 4, {"Wing Location", "Damage Starboard Wing", "  STARBOARD WING: Superficial Damage"}},
-        {10, 11, 0, WalkingA},
-        {15, 2, 0, WalkingWings},
-        {0, 7, 0, {}},
-        {21, 12, 0, {}}};
+        {10, 11, 0, WalkingA}, {15, 2, 0, WalkingWings}, {0, 7, 0, {}}, {21, 12, 0, {}}};
+    // clang-format on
     for (const auto& c : cases) {
         std::vector<int> faces = test::FacesFor({{"2d6", c.total, ""}});
         if (c.wingLocation != 0) faces.push_back(c.wingLocation);

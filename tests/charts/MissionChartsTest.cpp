@@ -59,7 +59,8 @@ TEST(ChartMissionTarget, EarlyMissionsRollOneDieOnTheirColumnAndLaterOnesAD66) {
 // (1d6), from mission six only.
 TEST(ChartFormation, FormationRollGivesLeadTailOrMiddleAndTheSquadronRollHighMiddleOrLow) {
     // clang-format off
-    for (const auto& [missionNo, kind, faces, position, roll] : std::initializer_list<std::tuple<int, const char*, std::vector<int>, const char*, Lines>>{
+    using Case = std::tuple<int, const char*, std::vector<int>, const char*, Lines>;
+    for (const auto& [missionNo, kind, faces, position, roll] : std::initializer_list<Case>{
              {3, "FORMATION", {1, 1}, "Lead Bomber", {"2 :Formation Roll"}}, {3, "FORMATION", {6, 6}, "Tail Bomber", {"12:Formation Roll"}},
              {3, "FORMATION", {1, 2}, "Middle", {"3 :Formation Roll"}}, {3, "FORMATION", {5, 6}, "Middle", {"11:Formation Roll"}},
              {6, "SQUAD", {2}, "High", {"2 :Squadron Roll"}}, {6, "formation", {3}, "Middle", {"3 :Squadron Roll"}},
