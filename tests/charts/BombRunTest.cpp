@@ -47,8 +47,8 @@ TEST(ChartBombPercentage, OnTargetOffTargetAndTheBonus) {
     // A bonus of 0 is no bonus roll.
     // clang-format off
     for (const auto& [bombRun, total, bonus, percentage] : {
-             std::tuple{"On", 2, 0, 75}, {"On", 3, 0, 60}, {"On", 7, 0, 40}, {"On", 11, 0, 50}, {"On", 12, 2, 90},
-             {"On", 12, 12, 100}, {"Off", 2, 0, 10}, {"Off", 3, 0, 5}, {"Off", 4, 0, 0}, {"on", 2, 0, 10}}) {
+             std::tuple{"On", 2, 0, 75}, {"On", 11, 0, 50}, {"On", 12, 2, 90}, {"On", 12, 12, 100},
+             {"Off", 2, 0, 10}, {"Off", 3, 0, 5}, {"Off", 4, 0, 0}, {"on", 2, 0, 10}}) {
         // clang-format on
         std::vector<Roll> rolls = {{"2d6", total, "Bomb Percentage"}};
         if (bonus != 0) rolls.push_back({"2d6", bonus, "Bom Pct Bonus"});

@@ -11,8 +11,7 @@ using namespace test;
 using Lines = std::vector<std::string>;
 
 TEST(ChartFlakToHit, EachDensityHitsWithItsOwnRollsOfThree) {
-    // Of the 36 ways the first burst's dice fall, those that hit; the other two roll 6 and 8,
-    // which hit under no density.
+    // How many of the first burst's 36 throws hit; the other two bursts roll 6 and 8, which never hit.
     for (const auto& [density, ways] :
          {std::pair{"Light", 2}, std::pair{"Medium", 10}, std::pair{"Heavy", 20}, std::pair{"heavy", 0}}) {
         int hitting = 0;

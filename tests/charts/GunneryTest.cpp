@@ -33,10 +33,8 @@ TEST(ChartGunnery, TableNumberThenIntercomThenSecondLightWound) {
         game->Damage.IntercomOut = intercomOut;
         game->Crew[gun].Wound = wound < 0 ? 2 : wound;
         if (wound < 0) game->CrewPos[gun].Occupant = 0;
-        EXPECT_EQ(ChartGunnery(*game, gun, position, FighterType::Find(type).value_or(FighterType::None)),
-                  toHit)
-            << "gun " << gun << " at " << position << " on " << type << ", intercom out " << intercomOut
-            << ", wound " << wound;
+        const FighterType fighter = FighterType::Find(type).value_or(FighterType::None);
+        EXPECT_EQ(ChartGunnery(*game, gun, position, fighter), toHit) << gun << position << type << wound;
     }
 }
 

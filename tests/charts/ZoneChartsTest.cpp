@@ -25,8 +25,7 @@ TEST(ChartFighterCoverResult, ReadsTheRollLessCoverAndRepeatsCappedByTheWave) {
         game->Mission.TargetZone = 4;
         game->Mission.CurrentZone = badWeatherAtTarget ? 4 : 2;
         game->Mission.Target.WeatherTarget = "Bad";
-        EXPECT_EQ(ChartFighterCoverResult(*game, cover), chasedOff)
-            << cover << face << fighters << successive;
+        EXPECT_EQ(ChartFighterCoverResult(*game, cover), chasedOff) << cover << face << fighters;
         EXPECT_EQ(RollLines(*game), Lines{std::to_string(face) + " :Fighter Cover"});
     }
 }
@@ -69,9 +68,7 @@ TEST(ChartLanding, ModifiedRollGivesOneOutcome) {
 TEST(ChartLanding, EachModifierShiftsTheTotalByExactlyItsAmount) {
     // A crew member of these missions at his seat (or someone else there), with the landing gear out.
     static constexpr auto seasoned = [](Game& g, int seat, int occupant, int missions) {
-        g.Damage.LandingGearOut = true;
-        g.CrewPos[seat].Occupant = occupant;
-        g.Crew[seat].Missions = missions;
+        g.Damage.LandingGearOut = true, g.CrewPos[seat].Occupant = occupant, g.Crew[seat].Missions = missions;
     };
     // clang-format off
     const std::pair<Prepare, int> cases[] = {

@@ -1,7 +1,5 @@
 #include "GameState.h"
 
-#include "Names.h"
-
 #include <gtest/gtest.h>
 
 namespace halvard {
@@ -21,8 +19,7 @@ TEST(GameState, TextsKeepTheirWidthsAndNumbersTheirRanges) {
     EXPECT_THROW(status = "longer than eight", std::length_error);
 
     IndexedArray<int, 2, 10> guns;
-    guns[2] = 15;
-    guns[10] = 23;
+    guns[2] = 15, guns[10] = 23;
     EXPECT_EQ(guns[2] + guns[10], 38);
     EXPECT_THROW(guns[1], std::out_of_range);
     EXPECT_THROW(guns[11], std::out_of_range);
@@ -37,16 +34,6 @@ TEST(GameState, TextsKeepTheirWidthsAndNumbersTheirRanges) {
     EXPECT_THROW(wave.Add(), std::length_error);
     wave.Truncate(1);
     EXPECT_EQ(wave.UpperBound(), 1);
-}
-
-// The chart messages show the names; these are the numbers and modes that have none.
-TEST(NoToString, NamesPositionsAndGunsAndNothingElse) {
-    // clang-format off
-    for (const auto& [number, mode, text] : {std::tuple{0, "PosNoToString", ""}, {21, "PosNoToString", ""},
-             {20, "PosNoToString", "Vertical Dive"}, {1, "GunNoToString", ""}, {11, "GunNoToString", ""},
-             {10, "GunNoToString", "Tail Guns"}, {5, "posnotostring", ""}})
-        // clang-format on
-        EXPECT_EQ(NoToString(number, mode), text) << number << " " << mode;
 }
 
 } // namespace
