@@ -2,7 +2,6 @@
 
 #include "DamageFrame.h"
 
-#include <array>
 #include <gtest/gtest.h>
 
 namespace halvard {
@@ -15,17 +14,14 @@ struct Row {
 constexpr std::array<Row, 3> Whole = {{{"1-2"}, {"3, 5"}, {"4, 6"}}};
 
 TEST(ChartTable, ReadsTheNotationAndFindsTheRowOfEachNumber) {
-    constexpr Results mixed = "1-6, 16-18, 20";
-    for (int n = -1; n <= 32; ++n)
-        EXPECT_EQ(mixed.Has(n), (n >= 1 && n <= 6) || (n >= 16 && n <= 18) || n == 20) << n;
     static_assert(Results("3, 9, 11").Bits() == ((1u << 3) | (1u << 9) | (1u << 11)));
-
+    constexpr Results mixed = "1-6, 16-18, 20";
     const int rowOf[] = {-1, 0, 0, 1, 2, 1, 2, -1}; // numbers 0..7
     for (int n = -1; n <= 32; ++n) {
+        EXPECT_EQ(mixed.Has(n), (n >= 1 && n <= 6) || (n >= 16 && n <= 18) || n == 20) << n;
         const int row = n >= 0 && n < 8 ? rowOf[n] : -1;
         EXPECT_EQ(FindRow<Whole>(n), row < 0 ? nullptr : &Whole[static_cast<std::size_t>(row)]) << n;
     }
-    EXPECT_EQ(&RowFor<Whole>(6), &Whole[2]);
     EXPECT_THROW(RowFor<Whole>(0), std::out_of_range);
 }
 
@@ -43,10 +39,8 @@ constexpr damage::SubTable WholeSub{"Damage Test: 2", WholeSubRows};
 constexpr damage::Row DeepRows[] = {{"1-6", "", "", {}, &ShortSub}};
 constexpr damage::SubTable Deep{"Damage Test: 2", DeepRows};
 constexpr damage::Row WithWholeSub[] = {{"2", "A", "", {}, &WholeSub}, {"3-12", "Superficial Damage", ""}};
-constexpr damage::Row WithShortSub[] = {{"2", "A", "", {}, &ShortSub}, {"3-12", "Superficial Damage", ""}};
 constexpr damage::Row WithDeepShortSub[] = {{"2", "A", "", {}, &Deep}, {"3-12", "Superficial Damage", ""}};
 static_assert(damage::EachResultOnce({"Damage Test", "  TEST: ", WithWholeSub}));
-static_assert(!damage::EachResultOnce({"Damage Test", "  TEST: ", WithShortSub}));
 static_assert(!damage::EachResultOnce({"Damage Test", "  TEST: ", WithDeepShortSub}));
 
 } // namespace

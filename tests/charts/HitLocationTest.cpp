@@ -9,12 +9,16 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Walking hits along the fuselage: one hit in each compartment, nose to tail.
+// Walking hits: one in each compartment, nose to tail, or two in each wing.
 // clang-format off
 const Lines WalkingA = {"Walking Hits",
     "Damage Nose", "  NOSE: Superficial Damage", "Damage Pilot Compartment", "  PILOT COMPARTMENT: Superficial Damage",
     "Damage Bomb Bay", "  BOMB BAY: Superficial Damage", "Damage Radio Room", "  RADIO ROOM: Superficial Damage",
     "Damage Waist", "  WAIST: Superficial Damage", "Damage Tail", "  TAIL: Rudder - Hit #1"};
+const Lines WalkingWings = {"Walking Hits",
+    "Damage Port Wing", "  PORT WING: Superficial Damage", "Damage Port Wing", "  PORT WING: Superficial Damage",
+    "Damage Starboard Wing", "  STARBOARD WING: Superficial Damage", "Damage Starboard Wing",
+    "  STARBOARD WING: Superficial Damage"};
 // clang-format on
 
 // The area roll, then 7s (3 + 4) on every table the hit reaches: a 7 has no sub-roll and no
@@ -25,26 +29,15 @@ TEST(ChartAreaDamage, EachKindOfCellResolvesItsHit) {
         int wingLocation; // the "Wing Location" face, when the cell rolls one
         Lines labelsThenMessages;
     } cases[] = {
-        {1, 2, 0, {"  Superficial Damage"}},
-        {1, 6, 0, {"Damage Nose", "  NOSE: Superficial Damage"}},
-        {16, 11, 0, {"Damage Bomb Bay", "  BOMB BAY: Superficial Damage"}},
+        // clang-format off
+        {1, 2, 0, {"  Superficial Damage"}}, {1, 6, 0, {"Damage Nose", "  NOSE: Superficial Damage"}},
         {6, 10, 0, {"Damage Tail", "  TAIL: Rudder - Hit #1"}},
         {2, 2, 0, {"Damage Port Wing", "  PORT WING: Superficial Damage"}},
         {17, 12, 0, {"Damage Starboard Wing", "  STARBOARD WING: Superficial Damage"}},
         {1, 8, 3, {"Wing Location", "Damage Port Wing", "  PORT WING: Superficial Damage"}},
         {18, 8, 4, {"Wing Location", "Damage Starboard Wing", "  STARBOARD WING: Superficial Damage"}},
-        {10, 11, 0, WalkingA},
-        {19, 9, 0, WalkingA},
-        {15,
-         2,
-         0,
-         {"Walking Hits", "Damage Port Wing", "  PORT WING: Superficial Damage", "Damage Port Wing",
-          "  PORT WING: Superficial Damage", "Damage Starboard Wing", "  STARBOARD WING: Superficial Damage",
-          "Damage Starboard Wing", "  STARBOARD WING: Superficial Damage"}},
-        {11, 5, 0, {"Damage Tail", "  TAIL: Rudder - Hit #1"}},
-        {14, 6, 0, {"Damage Port Wing", "  PORT WING: Superficial Damage"}},
-        {0, 7, 0, {}},
-        {21, 12, 0, {}}};
+        {10, 11, 0, WalkingA}, {15, 2, 0, WalkingWings}, {0, 7, 0, {}}, {21, 12, 0, {}}};
+    // clang-format on
     for (const auto& c : cases) {
         std::vector<int> faces = test::FacesFor({{"2d6", c.total, ""}});
         if (c.wingLocation != 0) faces.push_back(c.wingLocation);
@@ -55,10 +48,9 @@ TEST(ChartAreaDamage, EachKindOfCellResolvesItsHit) {
         game->Rolls.SetListener([&seen](std::string_view line) { seen.emplace_back(line.substr(3)); });
         game->Messages.SetListener([&seen](std::string_view line) { seen.emplace_back(line); });
         ChartAreaDamage(*game, c.position);
-        ASSERT_FALSE(seen.empty());
-        EXPECT_EQ(seen.front(), "Area Damage");
-        EXPECT_EQ(Lines(seen.begin() + 1, seen.end()), c.labelsThenMessages)
-            << "position " << c.position << ", roll " << c.total;
+        Lines expected = c.labelsThenMessages;
+        expected.insert(expected.begin(), "Area Damage");
+        EXPECT_EQ(seen, expected) << "position " << c.position << ", roll " << c.total;
     }
 }
 

@@ -9,9 +9,7 @@
 namespace halvard {
 namespace {
 
-using test::RollLines;
-using test::ScriptedGame;
-using test::ShippedDatabase;
+using namespace test;
 using Lines = std::vector<std::string>;
 
 std::string TargetFor(int missionNo, std::vector<int> faces, Lines* rolls) {
@@ -27,31 +25,27 @@ TEST(ChartMissionTarget, EarlyMissionsRollOneDieOnTheirColumnAndLaterOnesAD66) {
     const char* missions6To10[] = {"Abbeville", "Meaulte", "Lille", "Rotterdam", "Antwerp", "Rouen"};
     Lines rolls;
     for (int face = 1; face <= 6; ++face)
-        for (const auto& [mission, column, targets] : {std::tuple{1, "1-5", missions1To5},
-                                                       {5, "1-5", missions1To5},
-                                                       {6, "6-10", missions6To10},
-                                                       {10, "6-10", missions6To10}}) {
-            EXPECT_EQ(TargetFor(mission, {face}, &rolls), targets[face - 1]) << mission << " " << face;
-            EXPECT_EQ(rolls, Lines{std::to_string(face) + " :Mission Roll: " + column});
+        for (int mission : {1, 5, 6, 10}) {
+            const bool later = mission > 5;
+            EXPECT_EQ(TargetFor(mission, {face}, &rolls), (later ? missions6To10 : missions1To5)[face - 1]);
+            EXPECT_EQ(rolls, Lines{std::to_string(face) + " :Mission Roll: " + (later ? "6-10" : "1-5")});
         }
 
-    const std::map<int, std::string> spotChecks = {
-        {11, "St. Omer"}, {16, "Lille"},        {21, "Rotterdam"},     {24, "Paris"},
-        {25, "Paris"},    {26, "Romilly-S.S."}, {31, "Romilly-S.S."},  {36, "Lorient"},
-        {41, "Lorient"},  {44, "St. Nazaire"},  {46, "Wilhelmshaven"}, {56, "Bremen"},
-        {61, "Hamm"},     {64, "La Rochelle"},  {66, "Kiel"}};
+    // clang-format off
+    const std::map<int, std::string> spotChecks = {{11, "St. Omer"}, {24, "Paris"}, {25, "Paris"}, {26, "Romilly-S.S."},
+        {36, "Lorient"}, {44, "St. Nazaire"}, {56, "Bremen"}, {61, "Hamm"}, {64, "La Rochelle"}, {66, "Kiel"}};
+    // clang-format on
     const std::set<std::string_view> chartTargets(MissionChartTargets.begin(), MissionChartTargets.end());
     std::map<std::string, int> ways;
-    for (int roll = 11; roll <= 66; ++roll) {
-        if (roll % 10 < 1 || roll % 10 > 6) continue;
-        const std::string target = TargetFor(18, {roll / 10, roll % 10}, &rolls);
-        EXPECT_EQ(rolls, Lines{std::to_string(roll) + ":Mission Roll: 11-25"});
-        EXPECT_TRUE(chartTargets.contains(target)) << roll << " gives '" << target << "'";
-        if (spotChecks.contains(roll)) {
-            EXPECT_EQ(target, spotChecks.at(roll)) << roll;
+    for (int tens = 1; tens <= 6; ++tens)
+        for (int units = 1; units <= 6; ++units) {
+            const int roll = 10 * tens + units;
+            const std::string target = TargetFor(18, {tens, units}, &rolls);
+            EXPECT_EQ(rolls, Lines{std::to_string(roll) + ":Mission Roll: 11-25"});
+            EXPECT_TRUE(chartTargets.contains(target)) << roll << " gives '" << target << "'";
+            if (spotChecks.contains(roll)) EXPECT_EQ(target, spotChecks.at(roll)) << roll;
+            ++ways[target];
         }
-        ++ways[target];
-    }
     EXPECT_EQ(ways.size(), MissionChartTargets.size()) << "every chart target can be rolled";
     EXPECT_EQ(ways["Paris"], 2 * ways["Rouen"]);
 
@@ -61,29 +55,23 @@ TEST(ChartMissionTarget, EarlyMissionsRollOneDieOnTheirColumnAndLaterOnesAD66) {
     }
 }
 
+// The formation roll (2d6) gives lead on 2 and tail on 12; any other kind asks the squadron roll
+// (1d6), from mission six only.
 TEST(ChartFormation, FormationRollGivesLeadTailOrMiddleAndTheSquadronRollHighMiddleOrLow) {
-    for (const auto& [first, second, position] : {std::tuple{1, 1, "Lead Bomber"},
-                                                  {6, 6, "Tail Bomber"},
-                                                  {1, 2, "Middle"},
-                                                  {5, 6, "Middle"},
-                                                  {3, 4, "Middle"}}) {
-        auto game = ScriptedGame(ShippedDatabase(), {first, second});
-        game->Mission.MissionNo = 3; // the formation is rolled whatever the mission number
-        EXPECT_EQ(ChartFormation(*game, "FORMATION"), position);
-        EXPECT_EQ(RollLines(*game), test::LinesFor({{"2d6", first + second, "Formation Roll"}}));
+    // clang-format off
+    using Case = std::tuple<int, const char*, std::vector<int>, const char*, Lines>;
+    for (const auto& [missionNo, kind, faces, position, roll] : std::initializer_list<Case>{
+             {3, "FORMATION", {1, 1}, "Lead Bomber", {"2 :Formation Roll"}}, {3, "FORMATION", {6, 6}, "Tail Bomber", {"12:Formation Roll"}},
+             {3, "FORMATION", {1, 2}, "Middle", {"3 :Formation Roll"}}, {3, "FORMATION", {5, 6}, "Middle", {"11:Formation Roll"}},
+             {6, "SQUAD", {2}, "High", {"2 :Squadron Roll"}}, {6, "formation", {3}, "Middle", {"3 :Squadron Roll"}},
+             {6, "", {4}, "Middle", {"4 :Squadron Roll"}}, {6, "SQUAD", {5}, "Low", {"5 :Squadron Roll"}},
+             {5, "SQUAD", {}, "Middle", {}}}) {
+        // clang-format on
+        auto game = ScriptedGame(ShippedDatabase(), faces);
+        game->Mission.MissionNo = missionNo;
+        EXPECT_EQ(ChartFormation(*game, kind), position) << missionNo << kind << faces.size();
+        EXPECT_EQ(RollLines(*game), roll);
     }
-    const char* byFace[] = {"High", "High", "Middle", "Middle", "Low", "Low"};
-    for (int face = 1; face <= 6; ++face)
-        for (const char* kind : {"SQUAD", "formation", ""}) {
-            auto game = ScriptedGame(ShippedDatabase(), {face});
-            game->Mission.MissionNo = 6;
-            EXPECT_EQ(ChartFormation(*game, kind), byFace[face - 1]) << kind;
-            EXPECT_EQ(RollLines(*game), Lines{std::to_string(face) + " :Squadron Roll"});
-        }
-    auto early = ScriptedGame(ShippedDatabase(), {});
-    early->Mission.MissionNo = 5;
-    EXPECT_EQ(ChartFormation(*early, "SQUAD"), "Middle") << "no squadron roll before mission six";
-    EXPECT_TRUE(RollLines(*early).empty());
 }
 
 } // namespace

@@ -9,8 +9,7 @@
 namespace halvard {
 namespace {
 
-using test::MakeFighter;
-using test::ScriptedGame;
+using namespace test;
 using Lines = std::vector<std::string>;
 
 // Roll 12 brings three fighters (one of every kind of Special), the rest one Me109 each.
@@ -47,8 +46,8 @@ TEST(ChartWaveGeneration, ReadsTheRollsRowsAfterTheExtraFighter) {
         Lines expected = wave;
         if (*extra) expected.insert(expected.begin(), extra);
         EXPECT_EQ(Panel(*game), expected) << formation;
-        EXPECT_EQ(test::RollLines(*game), Lines{"12:Wave Generation"});
-        EXPECT_TRUE(test::MessageLines(*game).empty());
+        EXPECT_EQ(RollLines(*game), Lines{"12:Wave Generation"});
+        EXPECT_TRUE(MessageLines(*game).empty());
     }
 }
 
@@ -63,9 +62,9 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsClearThePanel) 
 
         ChartWaveGeneration(*game);
 
-        EXPECT_EQ(test::RollLines(*game),
+        EXPECT_EQ(RollLines(*game),
                   (Lines{"66:Wave Generation", std::to_string(tens) + "6:Wave Generation"}));
-        EXPECT_EQ(test::MessageLines(*game), Lines{"No Attackers"});
+        EXPECT_EQ(MessageLines(*game), Lines{"No Attackers"});
         EXPECT_EQ(game->Waves.lblMiscWave.Caption, "No Attackers");
         EXPECT_EQ(Panel(*game), Lines{});
         EXPECT_EQ(game->Waves.Row[1].ToHit.BackColour, Colour::Normal);
@@ -74,45 +73,38 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsClearThePanel) 
     }
 }
 
+// A full wave, rolling 7 to 12 in turn: each fighter keeps its type, damage and special.
 TEST(ChartSuccessiveAttack, EveryFighterInTurnTakesThePositionOfItsRoll) {
-    // One fighter per 2d6 total, 2 to 12, each keeping its type, damage and special: two full waves.
-    const int newPosition[] = {10, 11, 14, 2, 17, 1, 5, 2, 8, 13, 7};
-    for (const auto& [first, last] : {std::pair{2, 7}, std::pair{8, 12}}) {
-        std::vector<test::Roll> rolls;
-        for (int total = first; total <= last; ++total)
-            rolls.push_back({"2d6", total, "Successive Att. Position"});
-        auto game = ScriptedGame(WaveDatabase(), test::FacesFor(rolls));
-        for (int total = first; total <= last; ++total)
-            game->Fighters.Add() = MakeFighter("FW190", 3, 1, "E");
+    const int newPosition[] = {1, 5, 2, 8, 13, 7};
+    std::vector<Roll> rolls;
+    for (int total = 7; total <= 12; ++total)
+        rolls.push_back({"2d6", total, "Successive Att. Position"});
+    auto game = ScriptedGame(WaveDatabase(), FacesFor(rolls));
+    for (int i = 1; i <= 6; ++i)
+        game->Fighters.Add() = MakeFighter("FW190", 3, 1, "E");
 
-        ChartSuccessiveAttack(*game);
+    ChartSuccessiveAttack(*game);
 
-        for (int total = first; total <= last; ++total)
-            EXPECT_EQ(game->Fighters[total - first + 1], MakeFighter("FW190", newPosition[total - 2], 1, "E"))
-                << "roll " << total;
-        EXPECT_EQ(test::RollLines(*game), test::LinesFor(rolls));
-    }
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(game->Fighters[i], MakeFighter("FW190", newPosition[i - 1], 1, "E")) << "roll " << i + 6;
+    EXPECT_EQ(RollLines(*game), LinesFor(rolls));
 }
 
+// A roll of 2 reads 3 hits from 12, 1:30 and 10:30 o'clock, 4 from 3 and 9 o'clock and the
+// climb, 6 from 6 o'clock and 3 from the dive; an Me110 scores one more, an FW190 half as many more.
 TEST(ChartShellHits, ByPositionGroupThenType) {
-    // Rows: 2d6 totals 2..12. Columns: 12/1:30/10:30 o'clock, 3 and 9, 6 o'clock, climb, dive.
-    const int table[11][5] = {{3, 4, 6, 4, 3}, {2, 3, 5, 4, 2}, {2, 3, 4, 3, 2}, {2, 3, 3, 2, 1},
-                              {1, 2, 2, 2, 1}, {1, 1, 2, 1, 1}, {1, 2, 2, 2, 1}, {2, 3, 3, 2, 1},
-                              {2, 3, 4, 3, 2}, {2, 3, 5, 4, 2}, {4, 5, 7, 5, 4}};
-    const int groupOf[21] = {-1, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 1, 1, 1, 0, 0, 0, 3, 4};
-    const int fw190[8] = {0, 1, 3, 4, 6, 7, 9, 10}; // the whole part of 1.5 times the hits
-    for (int position = 0; position <= 20; ++position)
-        for (int total = 2; total <= 12; ++total) {
-            const int hits = position == 0 ? 0 : table[total - 2][groupOf[position]];
-            for (const auto& [type, expected] :
-                 {std::pair{"Me109", hits}, std::pair{"Me110", hits + 1}, std::pair{"FW190", fw190[hits]}}) {
-                auto game = ScriptedGame(WaveDatabase(), test::FacesFor({{"2d6", total, "Shell Hits"}}));
-                game->Fighters.Add() = MakeFighter(type, position, 0, " ");
-                EXPECT_EQ(ChartShellHits(*game, 1), expected)
-                    << type << " at " << position << ", roll " << total;
-                EXPECT_EQ(test::RollLines(*game), test::LinesFor({{"2d6", total, "Shell Hits"}}));
-            }
-        }
+    // clang-format off
+    for (const auto& [type, position, total, hits] : {
+             std::tuple{"Me109", 1, 2, 3}, {"Me109", 6, 2, 3}, {"Me109", 7, 2, 4}, {"Me109", 9, 2, 4}, {"Me109", 10, 2, 6},
+             {"Me109", 12, 2, 6}, {"Me109", 13, 2, 4}, {"Me109", 15, 2, 4}, {"Me109", 16, 2, 3}, {"Me109", 18, 2, 3},
+             {"Me109", 19, 2, 4}, {"Me109", 20, 2, 3}, {"Me109", 0, 2, 0}, {"Me109", 1, 7, 1}, {"Me109", 10, 12, 7},
+             {"Me110", 10, 12, 8}, {"Me110", 0, 2, 1}, {"FW190", 10, 12, 10}, {"FW190", 1, 3, 3}, {"FW190", 1, 7, 1}}) {
+        // clang-format on
+        auto game = ScriptedGame(WaveDatabase(), FacesFor({{"2d6", total, "Shell Hits"}}));
+        game->Fighters.Add() = MakeFighter(type, position, 0, " ");
+        EXPECT_EQ(ChartShellHits(*game, 1), hits) << type << " at " << position << ", roll " << total;
+        EXPECT_EQ(RollLines(*game), LinesFor({{"2d6", total, "Shell Hits"}}));
+    }
 }
 
 } // namespace

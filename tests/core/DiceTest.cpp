@@ -18,24 +18,15 @@ TEST(FaceScript, ParsesCommasAndWhitespaceAndRejectsBadFaces) {
 }
 
 TEST(RollDice, ReturnsTheTotalAndLogsOneLineUsingEveryFaceGiven) {
-    const struct {
-        const char* die;
-        std::vector<int> faces;
-        const char* label;
-        int result;
-        const char* line;
-    } cases[] = {{"1d6", {5}, "Weather", 5, "5 :Weather"},
-                 {"2d6", {6, 6}, "Formation Roll", 12, "12:Formation Roll"},
-                 {"2d6", {1, 1}, "Weather", 2, "2 :Weather"},
-                 {"d66", {4, 3}, "Wave Generation", 43, "43:Wave Generation"},
-                 {"d66", {6, 1}, "", 61, "61:"},
-                 {"3d6", {}, "Odd", -1, "-1:Odd"},
-                 {"1D6", {}, "Case", -1, "-1:Case"}};
-    for (const auto& c : cases) {
-        auto game = test::ScriptedGame(test::ShippedDatabase(), c.faces);
-        EXPECT_EQ(game->RollDice(c.die, c.label), c.result) << c.line;
-        EXPECT_EQ(test::RollLines(*game), std::vector<std::string>{c.line});
-        EXPECT_THROW(game->RollDice("1d6"), DiceExhausted) << c.line;
+    // clang-format off
+    const std::tuple<const char*, std::vector<int>, int, const char*> cases[] = {{"1d6", {5}, 5, "5 :Label"},
+        {"2d6", {6, 6}, 12, "12:Label"}, {"d66", {4, 3}, 43, "43:Label"}, {"3d6", {}, -1, "-1:Label"}, {"1D6", {}, -1, "-1:Label"}};
+    // clang-format on
+    for (const auto& [die, faces, result, line] : cases) {
+        auto game = test::ScriptedGame(test::ShippedDatabase(), faces);
+        EXPECT_EQ(game->RollDice(die, "Label"), result) << line;
+        EXPECT_EQ(test::RollLines(*game), std::vector<std::string>{line});
+        EXPECT_THROW(game->RollDice("1d6"), DiceExhausted) << line;
     }
 }
 

@@ -1,14 +1,9 @@
 #include "GameState.h"
 
-#include "LineLog.h"
-#include "Names.h"
-
 #include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
-
-using Lines = std::vector<std::string>;
 
 TEST(GameState, TextsKeepTheirWidthsAndNumbersTheirRanges) {
     FixedText<5> type; // NULs until assigned, then padded or cut to its width
@@ -24,8 +19,7 @@ TEST(GameState, TextsKeepTheirWidthsAndNumbersTheirRanges) {
     EXPECT_THROW(status = "longer than eight", std::length_error);
 
     IndexedArray<int, 2, 10> guns;
-    guns[2] = 15;
-    guns[10] = 23;
+    guns[2] = 15, guns[10] = 23;
     EXPECT_EQ(guns[2] + guns[10], 38);
     EXPECT_THROW(guns[1], std::out_of_range);
     EXPECT_THROW(guns[11], std::out_of_range);
@@ -40,45 +34,6 @@ TEST(GameState, TextsKeepTheirWidthsAndNumbersTheirRanges) {
     EXPECT_THROW(wave.Add(), std::length_error);
     wave.Truncate(1);
     EXPECT_EQ(wave.UpperBound(), 1);
-}
-
-TEST(LineLog, EachWindowKeepsItsOwnNumberOfLinesAndTheListenerHearsEachOnce) {
-    RollLog rolls;
-    MessageLog messages;
-    Lines heard;
-    messages.SetListener([&heard](std::string_view line) { heard.emplace_back(line); });
-    for (int i = 1; i <= 100; ++i) {
-        rolls.Append("line ", std::to_string(i));
-        messages.Append(i == 100 ? "" : "line " + std::to_string(i));
-    }
-    EXPECT_EQ(rolls.Count(), 38u);
-    EXPECT_EQ(rolls.Line(0), "line 63");
-    EXPECT_EQ(rolls.Total(), 100u);
-    EXPECT_EQ(messages.Count(), 45u);
-    EXPECT_EQ(messages.Line(0), "line 56");
-    EXPECT_EQ(messages.Last(), "") << "empty lines are lines too";
-    EXPECT_EQ(heard.size(), 100u);
-
-    Lines lines = messages.Lines();
-    lines.insert(lines.begin(), "older");
-    messages.Refill(lines);
-    EXPECT_EQ(messages.Lines(), Lines(lines.begin() + 1, lines.end())) << "the newest lines are kept";
-    EXPECT_EQ(heard.size(), 100u) << "the listener heard the lines when they first came";
-    messages.Clear();
-    messages.Append("after");
-    EXPECT_EQ(messages.Lines(), Lines{"after"});
-}
-
-TEST(NoToString, NamesPositionsAndGunsAndNothingElse) {
-    // clang-format off
-    for (const auto& [number, mode, text] : {
-             std::tuple{1, "PosNoToString", "12 High"}, {4, "PosNoToString", "1:30 High"}, {11, "PosNoToString", "6 Level"},
-             {18, "PosNoToString", "10:30 Low"}, {19, "PosNoToString", "Vertical Climb"}, {20, "PosNoToString", "Vertical Dive"},
-             {0, "PosNoToString", ""}, {21, "PosNoToString", ""}, {2, "GunNoToString", "Nose Gun"},
-             {4, "GunNoToString", "Starboard Cheek Gun"}, {10, "GunNoToString", "Tail Guns"}, {1, "GunNoToString", ""},
-             {11, "GunNoToString", ""}, {5, "posnotostring", ""}})
-        EXPECT_EQ(NoToString(number, mode), text) << number << " " << mode;
-    // clang-format on
 }
 
 } // namespace
