@@ -83,7 +83,7 @@ TEST(Report, IsWrittenWholeOrNotAtAll) {
     EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Path()), fs::directory_iterator()), 1);
 }
 
-// A bomber that took off with its bomb bay doors out and a hit at the port wing root, on the
+// A bomber that took off with its bomb bay doors out and its port flap out, on the
 // test database: one Me109 at 12 High hits it once, in the waist, and puts the port waist gun
 // out of action; the mission stops there, when the dice run out.
 TEST(Report, TheDamageAtTheEndIsListedByCompartment) {
@@ -98,7 +98,7 @@ TEST(Report, TheDamageAtTheEndIsListedByCompartment) {
     };
     const std::unique_ptr<Game> game = test::ScriptedGame(database, test::FacesFor(rolls));
     game->Damage.BombBayDoorsOut = true;
-    game->Damage.PortWingRootHits = 1;
+    game->Damage.PortFlapOut = true;
     EntryFlow flow(*game, {.FixedMissionNumber = 11});
     RunJournal journal(*game, flow);
     ASSERT_TRUE(journal.Perform({ActionKind::Choose, 0, "St. Omer"}).Accepted);
@@ -109,7 +109,7 @@ TEST(Report, TheDamageAtTheEndIsListedByCompartment) {
                         "  Compartment   Damage\n"
                         "  Bomb bay      bomb bay doors out; bombs still aboard\n"
                         "  Waist         P Waist out of action\n"
-                        "  Wings         port wing root hits: 1\n\n"),
+                        "  Wings         port flap out\n\n"),
               std::string::npos);
 
     // Without its take-off the record is reported as it stands, without the screens' tables.

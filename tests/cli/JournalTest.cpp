@@ -112,6 +112,19 @@ TEST(Journal, ATourReplaysEachMissionWithTheBomberAndCrewItTookOffWith) {
         replay.GoTo(replay.Last() + 5);
         EXPECT_EQ(replay.At(), replay.Last());
     }
+
+    // A record changed behind the program's back: the missions are listed as the tour logged
+    // them, without replay from there on.
+    SQLite::Database(store.Path().string(), SQLite::OPEN_READWRITE)
+        .exec("UPDATE lines SET text = 'M [ZONE #9]' WHERE text = 'M [ZONE #2]'");
+    ASSERT_NE(campaign.Missions[0].Outcome, "");
+    const std::vector<JournalMission> broken = TourJournal(store, test::ShippedDatabase(), campaign);
+    ASSERT_EQ(broken.size(), 3U);
+    EXPECT_EQ(broken[0].Target, campaign.Missions[0].Target);
+    EXPECT_EQ(broken[0].Ending, campaign.Missions[0].Outcome);
+    EXPECT_TRUE(broken[0].Concluded && !broken[0].Start);
+    EXPECT_TRUE(broken[0].NoReplay.starts_with("mission 1 does not replay")) << broken[0].NoReplay;
+    EXPECT_EQ(broken[2].NoReplay, broken[0].NoReplay);
 }
 
 } // namespace

@@ -115,13 +115,11 @@ TEST(SimulateCommand, PrintsTheRunsFiguresAsTextJsonAndCsv) {
     EXPECT_EQ(report["overall"]["outcomes"]["safe"], result.Overall.Outcomes[0]);
     EXPECT_EQ(csv.Output, ReportCsv(result));
     // Read by spreadsheets by the names of its columns.
-    EXPECT_TRUE(csv.Output.starts_with("seed,scope,target,missions,bomb_runs,on_target,on_target_share,mean_"
-                                       "bomb_percentage,crew_wounded_per_mission,"
-                                       "crew_killed_per_mission,engines_lost_per_mission,guns_out_per_"
-                                       "mission,bombers_lost,bomber_lost_share,safe,"
-                                       "repairable,irreparable,wrecked,crew_killed_wrecked,landing_explosion,"
-                                       "bombs_detonated,fuel_tank_exploded,"
-                                       "bailed_out,crew_killed\n31,all,,300,"));
+    EXPECT_TRUE(csv.Output.starts_with(
+        "seed,scope,target,missions,bomb_runs,on_target,on_target_share,mean_bomb_percentage,"
+        "crew_wounded_per_mission,crew_killed_per_mission,engines_lost_per_mission,guns_out_per_mission,"
+        "bombers_lost,bomber_lost_share,safe,repairable,irreparable,wrecked,crew_killed_wrecked,"
+        "landing_explosion,bombs_detonated,fuel_tank_exploded,bailed_out,crew_killed\n31,all,,300,"));
 }
 
 TEST(SimulateCommand, ARunWithoutASeedNamesTheSeedThatRepeatsIt) {
