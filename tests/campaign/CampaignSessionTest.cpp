@@ -1,4 +1,5 @@
 #include "CampaignSession.h"
+
 #include "TestData.h"
 #include "Views.h"
 
@@ -19,10 +20,22 @@ class CampaignSessionTest : public ::testing::Test {
     std::unique_ptr<CampaignSession> Open() {
         return std::make_unique<CampaignSession>(store, test::ShippedDatabase(), "Tour");
     }
+    void Exec(const std::string& sql) {
+        SQLite::Database(store.Path().string(), SQLite::OPEN_READWRITE).exec(sql);
+    }
+    // Steps on, aiming the guns and clicking the cells by turns, until the mission ends.
+    static void Fly(CampaignSession& session, int rounds = 300) {
+        for (int i = 0; i < rounds && !session.CurrentGame().Mission.Ending; ++i)
+            for (const Action& action :
+                 {Action{ActionKind::Step}, {ActionKind::Gun, 2 + i % 9}, {ActionKind::Cell, 1 + i % 4}})
+                session.Perform(action);
+    }
 };
 
 TEST_F(CampaignSessionTest, TheFirstMissionsUseTheirOwnChartsAndCover) {
     auto session = Open();
+    EXPECT_FALSE(session->OpenTargetDialog());
+    EXPECT_EQ(session->Flow().Current(), Screen::TargetDialog);
     ASSERT_TRUE(session->Perform({ActionKind::Random}).Accepted);
     const Game& game = session->CurrentGame();
     EXPECT_EQ(game.Mission.MissionNo, 1);
@@ -31,45 +44,42 @@ TEST_F(CampaignSessionTest, TheFirstMissionsUseTheirOwnChartsAndCover) {
     for (int zone = 2; zone <= std::min(4, game.Mission.TargetZone); ++zone)
         EXPECT_EQ(game.Mission.Target.Zone[zone].CoverOut.View(), "Good");
     EXPECT_EQ(session->Flow().Mission().lblCrewName[1].Caption, session->State().Crew[1].Name);
+    session->Rename(3, "Zed");
+    EXPECT_EQ(session->Flow().Mission().lblCrewName[3].Caption, "Zed");
+    EXPECT_EQ(store.Load("Tour")->Crew[3].Name, "Zed");
 }
 
 TEST_F(CampaignSessionTest, ReopeningPutsTheMissionBackAsItStood) {
     auto session = Open();
     session->Perform({ActionKind::Choose, 0, "Kiel"});
-    for (int i = 0; i < 12; ++i) {
-        session->Perform({ActionKind::Step});
-        session->Perform({ActionKind::Gun, 2 + i % 9});
-        session->Perform({ActionKind::Cell, 1 + i % 3});
-    }
-    const std::string screen = OneLine(ScreenJson(session->Flow(), session->CurrentGame()));
-    const std::string state = OneLine(StateJson(session->CurrentGame()));
-    const auto rolls = session->CurrentGame().Rolls.Lines();
-    const int actions = session->ActionsRecorded();
+    Fly(*session, 12);
+    const auto seen = [](const CampaignSession& s) {
+        std::vector<std::string> all = s.CurrentGame().Rolls.Lines();
+        all.insert(all.end(), {OneLine(ScreenJson(s.Flow(), s.CurrentGame())),
+                               OneLine(StateJson(s.CurrentGame())), std::to_string(s.ActionsRecorded())});
+        return all;
+    };
+    const std::vector<std::string> before = seen(*session);
     session.reset();
 
     session = Open();
     EXPECT_FALSE(session->ReadOnly());
-    EXPECT_EQ(session->ActionsRecorded(), actions);
-    EXPECT_EQ(OneLine(ScreenJson(session->Flow(), session->CurrentGame())), screen);
-    EXPECT_EQ(OneLine(StateJson(session->CurrentGame())), state);
-    EXPECT_EQ(session->CurrentGame().Rolls.Lines(), rolls);
-
+    EXPECT_EQ(seen(*session), before);
     ASSERT_TRUE(session->Perform({ActionKind::Ok}).Accepted);
     EXPECT_EQ(session->State().NextMission, 2);
     EXPECT_EQ(session->State().Missions.at(0).Target, "Kiel");
     EXPECT_FALSE(session->State().Missions.at(0).Complete);
 }
 
+// A record changed behind the program's back is shown as far as it replays, and nothing is
+// added to it.
 TEST_F(CampaignSessionTest, ARecordThatNoLongerReplaysIsShownReadOnly) {
     {
         auto session = Open();
         session->Perform({ActionKind::Random});
         session->Perform({ActionKind::Step});
     }
-    {
-        SQLite::Database db(store.Path().string(), SQLite::OPEN_READWRITE);
-        db.exec("UPDATE lines SET text = 'M [ZONE #9]' WHERE text = 'M [ZONE #2]'");
-    }
+    Exec("UPDATE lines SET text = 'M [ZONE #9]' WHERE text = 'M [ZONE #2]'");
     auto session = Open();
     ASSERT_TRUE(session->ReadOnly());
     EXPECT_NE(session->ReadOnly()->find("action 2"), std::string::npos) << *session->ReadOnly();
@@ -78,12 +88,8 @@ TEST_F(CampaignSessionTest, ARecordThatNoLongerReplaysIsShownReadOnly) {
 }
 
 TEST_F(CampaignSessionTest, AfterTheTourNoMissionStarts) {
-    {
-        SQLite::Database db(store.Path().string(), SQLite::OPEN_READWRITE);
-        db.exec("UPDATE campaigns SET next_mission = 26");
-    }
-    auto session = Open();
-    const ActionResult result = session->Perform({ActionKind::Random});
+    Exec("UPDATE campaigns SET next_mission = 26");
+    const ActionResult result = Open()->Perform({ActionKind::Random});
     EXPECT_FALSE(result.Accepted);
     EXPECT_EQ(result.Refusal, "random: the tour of 25 missions is over");
 }

@@ -1,8 +1,9 @@
 // After-action reports as files: the HTML read back by a real parser, and a report written
 // whole or not at all.
 
-#include "Journal.h"
 #include "Report.h"
+
+#include "Journal.h"
 #include "TestData.h"
 
 #include <QXmlStreamReader>
@@ -42,12 +43,16 @@ TEST(Report, HtmlIsWellFormedEscapedAndHoldsTheWholeRecordOnce) {
     while (!reader.atEnd()) {
         reader.readNext();
         if (!reader.isStartElement()) continue;
-        if (reader.name() == u"pre") record += reader.readElementText(QXmlStreamReader::IncludeChildElements).toStdString();
-        if (reader.name() == u"h1" || reader.name() == u"h2") headings.push_back(reader.readElementText().toStdString());
+        if (reader.name() == u"pre")
+            record += reader.readElementText(QXmlStreamReader::IncludeChildElements).toStdString();
+        if (reader.name() == u"h1" || reader.name() == u"h2")
+            headings.push_back(reader.readElementText().toStdString());
     }
-    ASSERT_FALSE(reader.hasError()) << reader.errorString().toStdString() << " at line " << reader.lineNumber();
-    EXPECT_EQ(headings, (std::vector<std::string>{Awkward, std::string("Mission ") + std::to_string(mission.Number) +
-                                                                ": " + Awkward + " (Docks)"}));
+    ASSERT_FALSE(reader.hasError()) << reader.errorString().toStdString() << " at line "
+                                    << reader.lineNumber();
+    EXPECT_EQ(headings,
+              (std::vector<std::string>{Awkward, std::string("Mission ") + std::to_string(mission.Number) +
+                                                     ": " + Awkward + " (Docks)"}));
     std::string expected;
     for (const std::string& line : RecordLines(mission))
         expected += (line.starts_with("R ") ? "    roll " : "") + line.substr(2) + '\n';
@@ -76,6 +81,56 @@ TEST(Report, IsWrittenWholeOrNotAtAll) {
     }
     // Nothing half-written is left beside the files.
     EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Path()), fs::directory_iterator()), 1);
+}
+
+// A bomber that took off with its bomb bay doors out and its port flap out, on the
+// test database: one Me109 at 12 High hits it once, in the waist, and puts the port waist gun
+// out of action; the mission stops there, when the dice run out.
+TEST(Report, TheDamageAtTheEndIsListedByCompartment) {
+    const test::TempDatabase file(test::ValidSql());
+    const GameDatabase database = file.Open();
+    const std::vector<test::Roll> rolls = {
+        {"1d6", 3, "Squadron Roll"},    {"2d6", 7, "Formation Roll"}, {"1d6", 1, "Fighter Cover"},
+        {"1d6", 1, "Fighter Cover"},    {"2d6", 7, "Weather"},        {"1d6", 1, "Waves Appearing"},
+        {"d66", 11, "Wave Generation"}, {"1d6", 1, "Fighter Cover"},  {"1d6", 6, "Enemy to Hit"},
+        {"2d6", 7, "Shell Hits"},       {"2d6", 9, "Area Damage"},    {"2d6", 3, "Damage Waist"},
+        {"1d6", 1, "Damage Waist: 3"},
+    };
+    const std::unique_ptr<Game> game = test::ScriptedGame(database, test::FacesFor(rolls));
+    game->Damage.BombBayDoorsOut = true;
+    game->Damage.PortFlapOut = true;
+    EntryFlow flow(*game, {.FixedMissionNumber = 11});
+    RunJournal journal(*game, flow);
+    ASSERT_TRUE(journal.Perform({ActionKind::Choose, 0, "St. Omer"}).Accepted);
+    EXPECT_THROW(for (int i = 0; i < 20; ++i) journal.Perform({ActionKind::Step, 0, {}}), DiceExhausted);
+    JournalMission mission = journal.Missions().at(0);
+    EXPECT_NE(AfterActionReport(database, {&mission}, "Damage", ReportFormat::Text)
+                  .find("Damage at the end\n-----------------\n\n"
+                        "  Compartment   Damage\n"
+                        "  Bomb bay      bomb bay doors out; bombs still aboard\n"
+                        "  Waist         P Waist out of action\n"
+                        "  Wings         port flap out\n\n"),
+              std::string::npos);
+
+    // Without its take-off the record is reported as it stands, without the screens' tables.
+    mission.Start.reset();
+    mission.NoReplay = "its game is lost";
+    const std::string text = AfterActionReport(database, {&mission}, "Record", ReportFormat::Text);
+    EXPECT_NE(
+        text.find("\n  Landing                   in flight\n\nNot replayed: its game is lost.\n\nRecord\n"),
+        std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("Crew"), std::string::npos) << text;
+    EXPECT_NE(text.find("  WAIST: Armament - Port Waist gun inoperable\n"), std::string::npos) << text;
+}
+
+TEST(Report, TheFormatIsTheFileExtensions) {
+    const std::optional<ReportFormat> md = ReportFormat::Markdown, txt = ReportFormat::Text,
+                                      html = ReportFormat::Html;
+    std::vector<std::optional<ReportFormat>> formats;
+    for (const char* name : {"a.md", "a.MARKDOWN", "a.txt", "a.html", "a.Htm", "a.doc", "html"})
+        formats.push_back(ReportFormatOf(name));
+    EXPECT_EQ(formats, (std::vector{md, md, txt, html, html, {}, {}}));
 }
 
 } // namespace

@@ -6,11 +6,10 @@
 #include "Program.h"
 #include "TestData.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace halvard {
 namespace {
@@ -19,7 +18,7 @@ namespace fs = std::filesystem;
 
 struct Golden {
     const char* name;
-    const char* options; // besides --trace and --data; files are relative to tests/golden
+    const char* options; // besides --trace and --data; dice files are relative to tests/golden
     int exitStatus;
 };
 
@@ -41,15 +40,8 @@ TEST_P(GoldenTrace, ReplaysLineByLine) {
     const fs::path dir = test::GoldenDirectory();
     const fs::path expectedFile = dir / (std::string(golden.name) + ".trace");
     const fs::path actualFile = dir / (std::string(golden.name) + ".actual");
-
-    // The dice files are named relative to the golden directory, as the replay lines say.
-    std::string options;
-    std::istringstream words(golden.options);
-    for (std::string word; words >> word;)
-        options += " " + (word.ends_with(".dice") ? test::Quoted((dir / word).string()) : word);
     const test::Run run =
-        test::RunCli("--trace --data " + test::Quoted(test::DataDirectory().string()) + options,
-                     dir / (std::string(golden.name) + ".commands"));
+        test::RunCli(test::GoldenOptions(golden.options), dir / (std::string(golden.name) + ".commands"));
     EXPECT_EQ(run.ExitStatus, golden.exitStatus);
 
     if (std::getenv("HALVARD_UPDATE_GOLDEN")) {
@@ -65,15 +57,11 @@ TEST_P(GoldenTrace, ReplaysLineByLine) {
         return;
     }
     std::ofstream(actualFile, std::ios::binary) << run.Output;
-    std::size_t line = 0;
-    while (line < expected.size() && line < actual.size() && expected[line] == actual[line])
-        ++line;
-    const auto at = [](const std::vector<std::string>& lines, std::size_t i) {
-        return i < lines.size() ? lines[i] : std::string("<end of trace>");
-    };
-    ADD_FAILURE() << golden.name << ": first difference at line " << line + 1
-                  << "\n  expected: " << at(expected, line) << "\n  actual:   " << at(actual, line)
-                  << "\n(whole output in " << actualFile.string() << ")";
+    const auto [e, a] = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
+    ADD_FAILURE() << golden.name << ": first difference at line " << (e - expected.begin()) + 1
+                  << "\n  expected: " << (e == expected.end() ? "<end of trace>" : *e)
+                  << "\n  actual:   " << (a == actual.end() ? "<end of trace>" : *a) << "\n(whole output in "
+                  << actualFile.string() << ")";
 }
 
 INSTANTIATE_TEST_SUITE_P(Missions, GoldenTrace, ::testing::ValuesIn(Goldens),

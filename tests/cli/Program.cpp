@@ -9,16 +9,6 @@
 #include <sys/wait.h>
 
 namespace halvard::test {
-namespace {
-
-std::string Slurp(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 std::string Quoted(const std::string& text) {
     std::string quoted = "'";
@@ -29,6 +19,14 @@ std::string Quoted(const std::string& text) {
 
 std::filesystem::path GoldenDirectory() {
     return HALVARD_GOLDEN_DIR;
+}
+
+std::string GoldenOptions(const std::string& options) {
+    std::string all = "--trace --data " + Quoted(DataDirectory().string());
+    std::istringstream words(options);
+    for (std::string word; words >> word;)
+        all += ' ' + (word.ends_with(".dice") ? Quoted((GoldenDirectory() / word).string()) : word);
+    return all;
 }
 
 Run RunCli(const std::string& options, const std::filesystem::path& input) {
@@ -44,7 +42,7 @@ Run RunCli(const std::string& options, const std::filesystem::path& input) {
         run.Output.append(buffer, n);
     const int status = ::pclose(pipe);
     run.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.Errors = Slurp(errors);
+    run.Errors = ReadFile(errors);
     return run;
 }
 

@@ -14,12 +14,13 @@ struct Run {
 };
 
 // Runs halvard-cli with the options (already quoted for the shell), its standard input read
-// from a file.
+// from a file, or given as text.
 Run RunCli(const std::string& options, const std::filesystem::path& input);
-// The same with standard input given as text.
 Run RunCliWithInput(const std::string& options, const std::string& input);
 
 std::string Quoted(const std::string& text);
 std::filesystem::path GoldenDirectory();
+// "--trace --data DIR" and the options, dice files named relative to the golden directory.
+std::string GoldenOptions(const std::string& options);
 
 } // namespace halvard::test
