@@ -26,15 +26,8 @@ std::string Joined(const Lines& lines) {
 }
 
 // A background colour as one letter, so that a row of cells reads as one word.
-const char* Letter(Colour c) {
-    switch (c) {
-    case Colour::Normal: return "N";
-    case Colour::Yellow: return "Y";
-    case Colour::Highlight: return "H";
-    case Colour::Red: return "R";
-    case Colour::Blue: return "B";
-    default: return "?";
-    }
+char Letter(Colour c) {
+    return "?NHRBYO"[static_cast<int>(c)];
 }
 
 // Meaulte lies five zones out, without heavy flak. Besides the nose gun at 12 High, the top turret
@@ -93,12 +86,10 @@ class MissionScreenTest : public ::testing::Test {
         for (const FighterRecord& fighter : s.wave)
             game->Fighters.Add() = fighter;
         ShowWave(*game);
-        for (WaveRow& row : waves.Row)
-            row.ToHit = ToHitCell{};
+        for (int i = 1; i <= WaveRows; ++i)
+            waves.Row[i].ToHit = {.Tag = test::MarkFrom(i <= int(s.marks.size()) ? s.marks[i - 1] : "")};
         for (GunCounter& counter : screen->GunCounters)
             counter = GunCounter{};
-        for (std::size_t i = 0; i < s.marks.size(); ++i)
-            waves.Row[static_cast<int>(i) + 1].ToHit.Tag = test::MarkFrom(s.marks[i]);
         for (const auto& [gun, aim] : s.aims)
             screen->GunCounters[gun].Tag = test::MarkFrom(aim);
         screen->nPhase = s.phase;
@@ -110,15 +101,14 @@ class MissionScreenTest : public ::testing::Test {
         screen->cmdNextStep.Enabled = true;
     }
 
-    // Presses the step button with exactly these rolls to come, expects every one of them made and
-    // returns the messages the press wrote.
+    // Presses the step button, expects exactly these rolls made and returns the messages written.
     Lines Press(const std::vector<Roll>& rolls = {}) {
         Script(rolls);
-        const auto rolled = static_cast<std::ptrdiff_t>(log->Rolls.size());
-        const auto written = static_cast<std::ptrdiff_t>(log->Messages.size());
+        log->Rolls.clear();
+        log->Messages.clear();
         screen->cmdNextStep_Click();
-        EXPECT_EQ(Lines(log->Rolls.begin() + rolled, log->Rolls.end()), LinesFor(rolls));
-        return Lines(log->Messages.begin() + written, log->Messages.end());
+        EXPECT_EQ(log->Rolls, LinesFor(rolls));
+        return log->Messages;
     }
 
     std::unique_ptr<Game> game = test::ScriptedGame(ScreenDatabase(), {});
@@ -137,18 +127,19 @@ class MissionScreenTest : public ::testing::Test {
                 " " + std::to_string(g) + Letter(screen->lblGun[g].BackColour) + screen->lblGun[g].Tag.Text();
         return text;
     }
-    // The button, the wave, the successive attacks, the fighter firing, where the bomber is, the
-    // cover and the guns that have a shot.
+    // The button; the fighters in the wave, the successive attack and the fighter firing; the zone;
+    // the cover; and the guns that have a shot.
     std::string State() const {
-        std::string guns;
-        for (int g = FirstGun; g <= LastGun; ++g)
-            if (screen->lblGun[g].BackColour == Colour::Highlight) guns += " " + std::to_string(g);
+        std::string text =
+            screen->cmdNextStep.Caption.Text() + (screen->cmdNextStep.Enabled ? ": " : " (off): ");
         const MissionRecord& m = game->Mission;
-        return screen->cmdNextStep.Caption.Text() + (screen->cmdNextStep.Enabled ? ": " : " (disabled): ") +
-               std::to_string(game->Fighters.UpperBound()) + " fighters, attack " +
-               std::to_string(m.SuccessiveAttacks) + ", fighter " + std::to_string(screen->nCurrentFighter) +
-               ", zone " + std::to_string(m.CurrentZone) + " " + m.Target.Direction + ", cover " +
-               screen->sCover + ", guns" + guns;
+        for (int n : {game->Fighters.UpperBound(), m.SuccessiveAttacks, screen->nCurrentFighter})
+            text += std::to_string(n) + " ";
+        text += "| " + std::to_string(m.CurrentZone) + " " + m.Target.Direction + ", " + screen->sCover +
+                ", guns";
+        for (int g = FirstGun; g <= LastGun; ++g)
+            if (screen->lblGun[g].BackColour == Colour::Highlight) text += " " + std::to_string(g);
+        return text;
     }
 };
 
@@ -164,45 +155,38 @@ TEST_F(MissionScreenTest, EachStepIsPerformedThenTheNextOneNamed) {
     };
     // clang-format off
     const Case cases[] = {
-        {{.phase = IncomingWave, .zone = 5, .waves = 1}, {{"d66", 11, "Wave Generation"}}, "",
-         "Assign Corvane Guns: 1 fighters, attack 0, fighter 0, zone 5 Out, cover None, guns 2 8"},
-        {{.phase = IncomingWave, .waves = 1}, {{"d66", 11, "Wave Generation"}}, "",
-         "Roll for Fighter Cover: 1 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns"},
-        {{.phase = RollForFighterCover, .wave = {AtTwelveHigh}}, {}, "Fighter Cover: Good|",
-         "Roll for Cover Results: 1 fighters, attack 0, fighter 0, zone 2 Out, cover Good, guns"},
+        {{.phase = IncomingWave, .zone = 5, .waves = 1}, {{"d66", 11, "Wave Generation"}},
+         "", "Assign Corvane Guns: 1 0 0 | 5 Out, None, guns 2 8"},
+        {{.phase = IncomingWave, .waves = 1}, {{"d66", 11, "Wave Generation"}},
+         "", "Roll for Fighter Cover: 1 0 0 | 2 Out, None, guns"},
+        {{.phase = RollForFighterCover, .wave = {AtTwelveHigh}}, {},
+         "Fighter Cover: Good|", "Roll for Cover Results: 1 0 0 | 2 Out, Good, guns"},
         {{.phase = RollForCoverResults, .wave = {Escort, LeadExtra}, .cover = "Good"}, {{"1d6", 6, "Fighter Cover"}},
-         "Fighter cover chased off 0 enemy fighters|",
-         "Assign Corvane Guns: 2 fighters, attack 0, fighter 0, zone 2 Out, cover Good, guns 2 8"},
+         "Fighter cover chased off 0 enemy fighters|", "Assign Corvane Guns: 2 0 0 | 2 Out, Good, guns 2 8"},
         {{.phase = RollForCoverResults, .wave = {AtTwelveHigh, Escort}, .cover = "Good"}, {{"1d6", 3, "Fighter Cover"}},
-         "Fighter cover chased off 1 enemy fighters|",
-         "Remove Enemy Fighters (disabled): 2 fighters, attack 0, fighter 0, zone 2 Out, cover Good, guns"},
-        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", "FC"}}, {}, "",
-         "Exit Wave: 0 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns"},
-        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", ""}}, {}, "",
-         "Assign Corvane Guns: 1 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns 8 10"},
+         "Fighter cover chased off 1 enemy fighters|", "Remove Enemy Fighters (off): 2 0 0 | 2 Out, Good, guns"},
+        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", "FC"}}, {},
+         "", "Exit Wave: 0 0 0 | 2 Out, None, guns"},
+        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", ""}}, {},
+         "", "Assign Corvane Guns: 1 0 0 | 2 Out, None, guns 8 10"},
         {{.phase = CorvaneFire, .wave = {AtTwelveHigh}, .aims = {{2, "1/4"}}}, {{"1d6", 6, "To Hit"}, {"1d6", 6, "Damage"}},
-         "Nose Gun Hits Me109 at 12 High - KIA|",
-         "Exit Wave: 0 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns"},
+         "Nose Gun Hits Me109 at 12 High - KIA|", "Exit Wave: 0 0 0 | 2 Out, None, guns"},
         {{.phase = EnemyFire, .wave = {AtTwelveHigh, AtSixHigh}, .successive = 2, .current = 2}, {EnemyMisses},
-         "Me109 at 6 High misses|", "Exit Wave: 1 fighters, attack 0, fighter 3, zone 2 Out, cover None, guns"},
+         "Me109 at 6 High misses|", "Exit Wave: 1 0 3 | 2 Out, None, guns"},
         {{.phase = EnemyFire, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"XXX"}, .current = 2}, {EnemyMisses},
-         "Me109 at 6 High misses|", "Exit Wave: 0 fighters, attack 0, fighter 3, zone 2 Out, cover None, guns"},
-        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Poor", .successive = 1},
-         {{"2d6", 2, "Successive Att. Position"}}, "",
-         "Assign Corvane Guns: 1 fighters, attack 1, fighter 0, zone 2 Out, cover Poor, guns 8 10"},
-        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Good", .successive = 1}, {NewPosition12High}, "",
-         "Roll for Cover Results: 1 fighters, attack 1, fighter 0, zone 2 Out, cover Good, guns"},
-        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Fair", .successive = 1}, {NewPosition12High}, "",
-         "Roll for Cover Results: 1 fighters, attack 1, fighter 0, zone 2 Out, cover Fair, guns"},
-        {{.phase = WaveResolved, .zone = 5, .waves = 1}, {}, "|",
-         "Incoming Wave!: 0 fighters, attack 0, fighter 0, zone 5 Out, cover None, guns"},
-        {{.phase = EnterTarget, .zone = 5}, {{"1d6", 2, "Flak Over Target"}}, "|[COMMENCING BOMB RUN]|Flak Over Target: Light|",
-         "Flak Results: 0 fighters, attack 0, fighter 0, zone 5 Out, cover None, guns"},
-        {{.phase = LeavingTheZone, .zone = 3, .cover = "Good"}, {}, "",
-         "Enter Next Zone: 0 fighters, attack 0, fighter 0, zone 3 Out, cover None, guns"},
+         "Me109 at 6 High misses|", "Exit Wave: 0 0 3 | 2 Out, None, guns"},
+        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Poor", .successive = 1}, {{"2d6", 2, "Successive Att. Position"}},
+         "", "Assign Corvane Guns: 1 1 0 | 2 Out, Poor, guns 8 10"},
+        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Good", .successive = 1}, {NewPosition12High},
+         "", "Roll for Cover Results: 1 1 0 | 2 Out, Good, guns"},
+        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Fair", .successive = 1}, {NewPosition12High},
+         "", "Roll for Cover Results: 1 1 0 | 2 Out, Fair, guns"},
+        {{.phase = WaveResolved, .zone = 5, .waves = 1}, {}, "|", "Incoming Wave!: 0 0 0 | 5 Out, None, guns"},
+        {{.phase = EnterTarget, .zone = 5}, {{"1d6", 2, "Flak Over Target"}},
+         "|[COMMENCING BOMB RUN]|Flak Over Target: Light|", "Flak Results: 0 0 0 | 5 Out, None, guns"},
+        {{.phase = LeavingTheZone, .zone = 3, .cover = "Good"}, {}, "", "Enter Next Zone: 0 0 0 | 3 Out, None, guns"},
         // The target zone is left through "Exit Target": its outbound cover stays behind too.
-        {{.phase = ExitTarget, .zone = 3, .cover = "Good"}, {}, "",
-         "Enter Next Zone: 0 fighters, attack 0, fighter 0, zone 4 Back, cover None, guns"},
+        {{.phase = ExitTarget, .zone = 3, .cover = "Good"}, {}, "", "Enter Next Zone: 0 0 0 | 4 Back, None, guns"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -237,15 +221,11 @@ TEST_F(MissionScreenTest, AMissionToZoneFiveFliesOutAndBackAndLandsOnce) {
     std::string quiet;
     for (int zone = 1; zone <= 3; ++zone)
         quiet += "Check for Waves|Leaving the Zone|Enter Next Zone|";
-    EXPECT_EQ(Joined(captions), quiet +
-                                    "Check for Waves|Incoming Wave|Wave "
-                                    "Resolved|Enter Target|Bomb Run|Exit Target|"
-                                    "Enter Next Zone|Check for Waves|Incoming "
-                                    "Wave|Wave Resolved|Exit Zone|"
-                                    "Enter Next Zone|" +
-                                    quiet + "Landing at Base|Landing at Base|");
-    EXPECT_EQ(Lines(log->Rolls.begin() + 1, log->Rolls.end()),
-              LinesFor(rolls)); // after the formation
+    EXPECT_EQ(Joined(captions),
+              quiet + "Check for Waves|Incoming Wave|Wave Resolved|Enter Target|Bomb Run|" +
+                  "Exit Target|Enter Next Zone|Check for Waves|Incoming Wave|Wave Resolved|" +
+                  "Exit Zone|Enter Next Zone|" + quiet + "Landing at Base|Landing at Base|");
+    EXPECT_EQ(Lines(log->Rolls.begin() + 1, log->Rolls.end()), LinesFor(rolls)); // after the formation
     EXPECT_EQ(Joined(log->Messages),
               "|[ZONE #2]|Enemy Waves Appearing: 0||[ZONE #3]|Enemy Waves Appearing: 0||[ZONE #4]|"
               "Enemy Waves Appearing: 0||[ZONE #5]|Weather over Target: Good|Enemy Waves Appearing: 1|"
@@ -336,8 +316,7 @@ TEST_F(MissionScreenTest, EachFighterFiresInTurnThenTheMissesLeave) {
         if (screen->nCurrentFighter == 3) EXPECT_EQ(waves.Row[2].ToHit.Tag, "XXX");
     }
 
-    EXPECT_EQ(State(), "Successive Attack: 2 fighters, attack 1, fighter 6, zone "
-                       "2 Out, cover None, guns");
+    EXPECT_EQ(State(), "Successive Attack: 2 1 6 | 2 Out, None, guns");
     EXPECT_EQ(game->Fighters[1], AtSixHigh);
     EXPECT_EQ(game->Fighters[2], fw190);
     EXPECT_EQ(ShownType(*game, 3), "");

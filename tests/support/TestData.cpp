@@ -49,24 +49,20 @@ CREATE TABLE Targets (TargetName TEXT, ZoneCount INTEGER, TargetType TEXT, Heavy
   "2Ter" TEXT, "3Ter" TEXT, "4Ter" TEXT, "5Ter" TEXT, "6Ter" TEXT, "7Ter" TEXT, "8Ter" TEXT);
 CREATE TABLE WaveSelection (Roll INTEGER, Type TEXT, Position INTEGER, Special TEXT);
 CREATE TABLE Gunnery (Gun INTEGER, Position INTEGER, Me109 INTEGER, Me110 INTEGER, FW190 INTEGER);
+INSERT INTO Gunnery VALUES (2, 1, 4, 3, 5);
+WITH RECURSIVE r(n) AS (SELECT 11 UNION ALL SELECT n + 1 FROM r WHERE n < 65)
+  INSERT INTO WaveSelection SELECT n, 'Me109', 1, NULL FROM r WHERE n % 10 BETWEEN 1 AND 5;
 )";
-    int index = 0;
-    for (std::string_view name : MissionChartTargets) {
-        const int zones = 2 + index++ % 7;
-        std::string mods, ters;
-        for (int z = 2; z <= 8; ++z) {
-            mods += z <= zones ? ", 0" : ", NULL";
-            ters += z <= zones ? ", 'Land'" : ", NULL";
-        }
-        std::string quoted(name);
-        sql += "INSERT INTO Targets VALUES ('" + quoted + "', " + std::to_string(zones) + ", 'Airfield', 0" +
-               mods + ters + ");\n";
+    for (std::size_t i = 0; i < MissionChartTargets.size(); ++i) {
+        const std::size_t zones = 2 + i % 7;
+        sql += "INSERT INTO Targets VALUES ('" + std::string(MissionChartTargets[i]) + "', " +
+               std::to_string(zones) + ", 'Airfield', 0";
+        for (std::size_t z = 2; z <= 8; ++z)
+            sql += z <= zones ? ", 0" : ", NULL";
+        for (std::size_t z = 2; z <= 8; ++z)
+            sql += z <= zones ? ", 'Land'" : ", NULL";
+        sql += ");\n";
     }
-    for (int tens = 1; tens <= 6; ++tens)
-        for (int units = 1; units <= 5; ++units)
-            sql += "INSERT INTO WaveSelection VALUES (" + std::to_string(tens * 10 + units) +
-                   ", 'Me109', 1, NULL);\n";
-    sql += "INSERT INTO Gunnery VALUES (2, 1, 4, 3, 5);\n";
     return sql;
 }
 
@@ -79,20 +75,12 @@ ScratchDirectory::ScratchDirectory() {
 }
 
 ScratchDirectory::~ScratchDirectory() {
-    if (!path_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
 }
 
-TempDatabase::TempDatabase(std::string_view sql) : TempDatabase() {
+TempDatabase::TempDatabase(std::string_view sql) {
     ApplySql(path_, std::string(sql));
-}
-
-TempDatabase TempDatabase::WithBytes(std::string_view bytes) {
-    TempDatabase file;
-    WriteFile(file.path_, bytes);
-    return file;
 }
 
 GameDatabase TempDatabase::Open() const {
