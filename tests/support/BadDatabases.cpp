@@ -4,6 +4,7 @@
 #include "TestData.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <algorithm>
 #include <random>
 
 namespace halvard::test {
@@ -15,8 +16,7 @@ using Words = std::vector<std::string>;
 std::string RandomBytes(std::size_t count, std::uint64_t seed) {
     std::mt19937_64 random(seed);
     std::string bytes(count, '\0');
-    for (char& byte : bytes)
-        byte = static_cast<char>(random() & 0xFF);
+    std::generate(bytes.begin(), bytes.end(), [&random] { return static_cast<char>(random() & 0xFF); });
     return bytes;
 }
 
@@ -32,26 +32,6 @@ BadDatabase FromSql(std::string name, std::string sql, Words problem) {
         ApplySql(file, sql);
     };
     return Case(std::move(name), write, std::move(problem));
-}
-
-// Missing, Null and of the wrong type: every column the loader reads, so that a column read
-// from now on is damaged here too without anyone listing it.
-void AddColumnCases(std::vector<BadDatabase>& cases) {
-    for (const ColumnRead& column : GameDatabase::ColumnsRead()) {
-        const std::string table(column.Table), name(column.Name);
-        const std::string set = "UPDATE " + table + " SET \"" + name + "\" = ",
-                          row = "table " + table + ", row ";
-        cases.push_back(FromSql("No" + table + name + "Column",
-                                "ALTER TABLE " + table + " DROP COLUMN \"" + name + "\";",
-                                {"table " + table + " has no column " + name}));
-        if (column.Kind != ColumnKind::OptionalText)
-            cases.push_back(FromSql("Null" + table + name, set + "NULL;", {row, name + " is empty"}));
-        if (column.Kind == ColumnKind::Number)
-            cases.push_back(
-                FromSql("Text" + table + name, set + "'many';", {row, name + " is not a whole number"}));
-        else
-            cases.push_back(FromSql("Blob" + table + name, set + "X'00FF';", {row, name + " is not a text"}));
-    }
 }
 
 } // namespace
@@ -80,28 +60,45 @@ std::vector<BadDatabase> BadDatabases() {
     const std::size_t size = ShippedDatabaseBytes().size();
     const auto shipped = [](std::size_t count) { return ShippedDatabaseBytes().substr(0, count); };
     const std::string whole = std::to_string(size), notDatabase = "cannot be read as a game database";
-    std::vector<BadDatabase> cases = {Case("MissingFile", [](const fs::path&) {}, {"file not found"}),
-                                      Case("DirectoryInsteadOfFile",
-                                           [](const fs::path& file) { fs::create_directory(file); },
-                                           {"not a regular file"})};
-    const std::tuple<const char*, std::function<std::string()>, Words> files[] = {
+    const auto bytes = [](std::string content) {
+        return [content](const fs::path& file) { WriteFile(file, content); };
+    };
+    const std::tuple<const char*, std::function<void(const fs::path&)>, Words> files[] = {
         // clang-format off
-        {"EmptyFile", [] { return std::string(); }, {"the file is empty: no table Targets"}},
-        {"TruncatedToHalf", [=] { return shipped(size / 2); },
+        {"MissingFile", [](const fs::path&) {}, {"file not found"}},
+        {"DirectoryInsteadOfFile", [](const fs::path& file) { fs::create_directory(file); }, {"not a regular file"}},
+        {"EmptyFile", bytes(""), {"the file is empty: no table Targets"}},
+        {"TruncatedToHalf", bytes(shipped(size / 2)),
          {"the file is truncated", std::to_string(size / 2) + " bytes of the " + whole}},
-        {"TruncatedByOneByte", [=] { return shipped(size - 1); }, {"the file is truncated", "of the " + whole}},
-        {"TruncatedInTheHeader", [=] { return shipped(60); }, {"the file is truncated: 60 bytes, less than a header"}},
-        {"RandomBytes", [] { return RandomBytes(8192, 1); }, {notDatabase, "file is not a database"}},
-        {"RandomBytesAfterTheHeader", [=] { return shipped(100) + RandomBytes(size - 100, 2); }, {notDatabase}},
-        {"TextFile", [] { return std::string("TargetName,ZoneCount\nKiel,2\n"); }, {notDatabase, "file is not a database"}},
+        {"TruncatedByOneByte", bytes(shipped(size - 1)), {"the file is truncated", "of the " + whole}},
+        {"TruncatedInTheHeader", bytes(shipped(60)), {"the file is truncated: 60 bytes, less than a header"}},
+        {"RandomBytes", bytes(RandomBytes(8192, 1)), {notDatabase, "file is not a database"}},
+        {"RandomBytesAfterTheHeader", bytes(shipped(100) + RandomBytes(size - 100, 2)), {notDatabase}},
+        {"TextFile", bytes("TargetName,ZoneCount\nKiel,2\n"), {notDatabase, "file is not a database"}},
         // clang-format on
     };
-    for (const auto& [name, bytes, problem] : files)
-        cases.push_back(Case(
-            name, [bytes](const fs::path& file) { WriteFile(file, bytes()); }, problem));
+    std::vector<BadDatabase> cases;
+    for (const auto& [name, write, problem] : files)
+        cases.push_back(Case(name, write, problem));
     for (const std::string table : {"Targets", "WaveSelection", "Gunnery"})
         cases.push_back(FromSql("No" + table + "Table", "DROP TABLE " + table + ";", {"no table " + table}));
-    AddColumnCases(cases);
+    // Missing, Null and of the wrong type: every column the loader reads, so that a column read
+    // from now on is damaged here too without anyone listing it.
+    for (const ColumnRead& column : GameDatabase::ColumnsRead()) {
+        const std::string table(column.Table), name(column.Name);
+        const std::string set = "UPDATE " + table + " SET \"" + name + "\" = ",
+                          row = "table " + table + ", row ";
+        cases.push_back(FromSql("No" + table + name + "Column",
+                                "ALTER TABLE " + table + " DROP COLUMN \"" + name + "\";",
+                                {"table " + table + " has no column " + name}));
+        if (column.Kind != ColumnKind::OptionalText)
+            cases.push_back(FromSql("Null" + table + name, set + "NULL;", {row, name + " is empty"}));
+        if (column.Kind == ColumnKind::Number)
+            cases.push_back(
+                FromSql("Text" + table + name, set + "'many';", {row, name + " is not a whole number"}));
+        else
+            cases.push_back(FromSql("Blob" + table + name, set + "X'00FF';", {row, name + " is not a text"}));
+    }
     const std::string target = "UPDATE Targets SET ", first = " WHERE rowid = 1;",
                       wave = "UPDATE WaveSelection SET ", third = " WHERE rowid = 3;",
                       roll = "INSERT INTO WaveSelection VALUES ", gunnery = "INSERT INTO Gunnery VALUES ";

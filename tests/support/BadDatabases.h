@@ -13,24 +13,21 @@
 namespace halvard::test {
 
 struct BadDatabase {
-    std::string Name; // letters and digits, usable as a test name
-    // Writes the file at the path given (for the missing file: nothing).
-    std::function<void(const std::filesystem::path& file)> Write;
-    // Words the error must contain: the file's name first, then the problem.
-    std::vector<std::string> ExpectedWords;
-    // Makes GameDatabase::FileName in the directory as this case wants it.
-    void Make(const std::filesystem::path& directory) const;
+    std::string Name;                                             // usable as a test name
+    std::function<void(const std::filesystem::path& file)> Write; // for the missing file: nothing
+    std::vector<std::string> ExpectedWords;                       // the file's name, then the problem
+    void Make(const std::filesystem::path& directory) const;      // GameDatabase::FileName in it
 };
 
-// Every bad file: missing, empty, truncated, random bytes, a table or any column the loader
-// reads missing, Null, of a wrong type or out of range, duplicate and missing targets, wave rolls
-// without fighters or with too many.
+// Missing, empty, truncated, random bytes, a table or any column the loader reads missing, Null,
+// of a wrong type or out of range, duplicate and missing targets, wave rolls without fighters or
+// with too many.
 std::vector<BadDatabase> BadDatabases();
 
-// The bytes of the small valid database (ValidSql) and of the shipped one, read once.
+// The bytes of the small valid database (ValidSql) and of the shipped one, read once; and SQL
+// run on a database file in one transaction.
 const std::string& ValidDatabaseBytes();
 const std::string& ShippedDatabaseBytes();
-// Runs SQL on a database file in one transaction.
 void ApplySql(const std::filesystem::path& file, const std::string& sql);
 
 // A target whose name holds an apostrophe, which the player chooses by name. The database holds

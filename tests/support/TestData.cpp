@@ -15,18 +15,14 @@ namespace halvard::test {
 
 Mark MarkFrom(std::string_view text) {
     if (text.empty()) return {};
-    if (text == "FC") return {Mark::Kind::ChasedOff};
-    if (text == "XXX") return {Mark::Kind::Missed};
-    const std::size_t slash = text.find('/');
-    if (slash == std::string_view::npos) throw std::invalid_argument("no mark reads " + std::string(text));
-    return Mark::Aim(std::stoi(std::string(text.substr(0, slash))),
-                     std::stoi(std::string(text.substr(slash + 1))));
+    if (text == "FC" || text == "XXX") return {text == "FC" ? Mark::Kind::ChasedOff : Mark::Kind::Missed};
+    if (text.size() != 3 || text[1] != '/') throw std::invalid_argument("no mark reads " + std::string(text));
+    return Mark::Aim(text[0] - '0', text[2] - '0'); // a row and a to-hit number: one digit each
 }
 
 std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(file, std::ios::binary).rdbuf();
     return text.str();
 }
 
@@ -120,27 +116,24 @@ std::unique_ptr<Game> CrewedGame(const GameDatabase& database, std::vector<int> 
 std::vector<int> FacesFor(const std::vector<Roll>& rolls) {
     std::vector<int> faces;
     for (const Roll& roll : rolls) {
-        if (roll.Die == "1d6") {
+        const int first = std::min(roll.Value - 1, 6); // of a 2d6 roll
+        if (roll.Die == "1d6")
             faces.push_back(roll.Value);
-        } else if (roll.Die == "2d6") {
-            const int first = std::min(roll.Value - 1, 6);
+        else if (roll.Die == "2d6")
             faces.insert(faces.end(), {first, roll.Value - first});
-        } else if (roll.Die == "d66") {
+        else if (roll.Die == "d66")
             faces.insert(faces.end(), {roll.Value / 10, roll.Value % 10});
-        } else {
+        else
             throw std::invalid_argument("no such die: " + std::string(roll.Die));
-        }
     }
     return faces;
 }
 
 std::vector<std::string> LinesFor(const std::vector<Roll>& rolls) {
     std::vector<std::string> lines;
-    for (const Roll& roll : rolls) {
-        std::string value = std::to_string(roll.Value);
-        value.resize(2, ' ');
-        lines.push_back(value + ":" + std::string(roll.Label));
-    }
+    for (const Roll& roll : rolls)
+        lines.push_back(std::to_string(roll.Value) + (roll.Value < 10 ? " :" : ":") +
+                        std::string(roll.Label));
     return lines;
 }
 
@@ -160,31 +153,24 @@ std::shared_ptr<Transcript> Record(Game& game) {
 }
 
 std::string Describe(const GameState& state) {
-    std::string out;
-    auto line = [&out](const std::string& text) { out += text + "\n"; };
+    std::ostringstream out;
     for (int i = 1; i <= CrewCount; ++i) {
-        const std::string n = std::to_string(i);
-        if (state.Crew[i].Wound != 0) line("Crew[" + n + "].Wound=" + std::to_string(state.Crew[i].Wound));
+        if (state.Crew[i].Wound != 0) out << "Crew[" << i << "].Wound=" << state.Crew[i].Wound << "\n";
         const CrewPosRecord& pos = state.CrewPos[i];
-        line("CrewPos[" + n + "]=" + std::to_string(pos.Occupant) + (pos.HeatOut ? " HeatOut" : "") +
-             " Oxygen " + std::to_string(pos.OxygenHits));
+        out << "CrewPos[" << i << "]=" << pos.Occupant << (pos.HeatOut ? " HeatOut" : "") << " Oxygen "
+            << pos.OxygenHits << "\n";
     }
-    for (int g = FirstGun; g <= LastGun; ++g) {
-        const GunRecord& gun = state.Guns[g];
-        line("Guns[" + std::to_string(g) + "]=" + std::string(gun.Status.View()) + " ammo " +
-             std::to_string(gun.Ammo) + " gunner " + std::to_string(gun.Gunner));
-    }
-    VisitDamageFields(state.Damage, [&line](std::string_view name, const auto& value) {
+    for (int g = FirstGun; g <= LastGun; ++g)
+        out << "Guns[" << g << "]=" << state.Guns[g].Status.View() << " ammo " << state.Guns[g].Ammo
+            << " gunner " << state.Guns[g].Gunner << "\n";
+    VisitDamageFields(state.Damage, [&out](std::string_view name, const auto& value) {
         using Value = std::decay_t<decltype(value)>;
-        if constexpr (std::is_same_v<Value, bool>) {
-            if (value) line(std::string(name));
-        } else if constexpr (std::is_same_v<Value, int>) {
-            if (value != 0) line(std::string(name) + "=" + std::to_string(value));
-        } else {
-            if (!value.empty()) line(std::string(name) + "=" + value);
-        }
+        if (value == Value{}) return;
+        out << name;
+        if constexpr (!std::is_same_v<Value, bool>) out << "=" << value;
+        out << "\n";
     });
-    return out;
+    return out.str();
 }
 
 } // namespace halvard::test

@@ -51,8 +51,7 @@ class TempDatabase {
 
 std::string ReadFile(const std::filesystem::path& file);
 void WriteFile(const std::filesystem::path& file, std::string_view bytes);
-// A text's lines without their line ends.
-std::vector<std::string> SplitLines(const std::string& text);
+std::vector<std::string> SplitLines(const std::string& text); // without the line ends
 
 // The database the build makes from data/corvane.sql, opened once, and the directory it lies in.
 const GameDatabase& ShippedDatabase();
@@ -61,17 +60,15 @@ std::filesystem::path DataDirectory();
 // A game whose dice come from the given faces; CrewedGame mans it as a mission starts it.
 std::unique_ptr<Game> ScriptedGame(const GameDatabase& database, std::vector<int> faces);
 std::unique_ptr<Game> CrewedGame(const GameDatabase& database, std::vector<int> faces);
-
-// A fighter of a wave, as wave generation makes one.
 FighterRecord MakeFighter(std::string_view type, int position, int damage = 0, std::string special = " ");
 
-// A roll a test scripts and expects: the die ("1d6", "2d6", "d66"), its result and its label.
+// A roll a test scripts and expects: the die ("1d6", "2d6", "d66"), its result and its label;
+// the die faces that make rolls, and the roll-window lines they show.
 struct Roll {
     std::string_view Die;
     int Value;
     std::string_view Label;
 };
-// The die faces that make these rolls, and the roll-window lines they show.
 std::vector<int> FacesFor(const std::vector<Roll>& rolls);
 std::vector<std::string> LinesFor(const std::vector<Roll>& rolls);
 
