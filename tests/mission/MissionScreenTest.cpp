@@ -351,7 +351,6 @@ TEST_F(MissionScreenTest, AGunThatIsNotReadyIsNeitherHighlightedNorSelected) {
 TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
     Enter({.phase = phase::AssignGuns, .wave = {AtSixHigh, AtTwelveHigh, MakeFighter("FW190", 1)}});
     screen->PreAssignGuns();
-
     // clang-format off
     const std::tuple<bool, int, const char*> clicks[] = { // on a gun or a cell, and the board after it
         {true, 8,  "4N 5N 6N | 8 | 2H 5N 8Y 10H"},
@@ -371,7 +370,6 @@ TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
     }
     Press();
     EXPECT_EQ(Board(), "N N N | 0 | 2N3/5 5N 8N2/5 10N") << "the aims stay for the fire";
-
     EXPECT_EQ(Press({{"1d6", 5, "To Hit"}, {"1d6", 4, "Damage"}, {"1d6", 4, "To Hit"}}),
               (Lines{"Nose Gun Hits FW190 at 12 High - FBOA", "Top Turret Misses"}));
     EXPECT_EQ(screen->lblGun[2].Caption, "14");
@@ -384,23 +382,17 @@ TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
 // Two guns on one fighter add their damage; the kill goes to the gunner of the shot that brought it
 // down, once: a second gun on a fighter already down takes nothing.
 TEST_F(MissionScreenTest, AFighterDownIsCreditedOnceToTheGunnerWhoseShotDownedIt) {
-    // The nose gunner, the nose gun's damage roll, what the nose gun did, who has the kill and who
-    // not.
+    // The nose gunner, the nose gun's damage roll, what the nose gun did, who has the kill and who not.
     const std::tuple<int, int, const char*, int, int> cases[] = {{2, 3, "FBOA", 8, 2}, {3, 6, "KIA", 3, 8}};
     for (const auto& [noseGunner, noseDamage, noseResult, credited, notCredited] : cases) {
         SCOPED_TRACE(noseResult);
         Enter({.phase = phase::CorvaneFire, .wave = {AtTwelveHigh}, .aims = {{8, "1/5"}, {2, "1/4"}}});
         game->Guns[2].Gunner = noseGunner;
         screen->FightersDestroyedBy = {};
-        log->Messages.clear();
-        Script({{"1d6", 4, "To Hit"},
-                {"1d6", noseDamage, "Damage"},
-                {"1d6", 6, "To Hit"},
-                {"1d6", 2, "Damage"}});
-        screen->CorvaneFire();
-        EXPECT_EQ(Joined(log->Messages), "Nose Gun Hits Me109 at 12 High - " + std::string(noseResult) +
-                                             "|Top Turret Hits Me109 at 12 High - KIA|");
-        EXPECT_EQ(game->Fighters.UpperBound(), 0);
+        const Roll toHit{"1d6", 4, "To Hit"}, sixToHit{"1d6", 6, "To Hit"};
+        EXPECT_EQ(Joined(Press({toHit, {"1d6", noseDamage, "Damage"}, sixToHit, {"1d6", 2, "Damage"}})),
+                  "Nose Gun Hits Me109 at 12 High - " + std::string(noseResult) +
+                      "|Top Turret Hits Me109 at 12 High - KIA|");
         EXPECT_EQ(screen->FightersDestroyedBy[credited], 1);
         EXPECT_EQ(screen->FightersDestroyedBy[notCredited], 0);
     }
