@@ -279,12 +279,14 @@ TEST_F(MissionScreenTest, EachFighterFiresInTurnThenTheMissesLeave) {
     const auto area = [](int roll) { return Roll{"2d6", roll, "Area Damage"}; };
     const std::string superficial = "  Superficial Damage|";
     // clang-format off
-    EXPECT_EQ(Joined(Press({{"1d6", 4, "Enemy to Hit"}, {"1d6", 5, "Enemy to Hit"}, {"1d6", 3, "Enemy to Hit"},
-                            {"2d6", 7, "Shell Hits"}, area(2), area(3), {"1d6", 6, "Enemy to Hit"},
-                            {"2d6", 3, "Shell Hits"}, area(3), area(4), area(5), {"1d6", 3, "Enemy to Hit"}}, 5)),
-              "Me109 at 12 High misses|Me109 at 12 High misses|Me109 at 6 High registers 2 hits|" + superficial +
-              superficial + "FW190 at 10:30 Level registers 3 hits|" + superficial + superficial + superficial +
-              "Me110 at Vertical Climb misses|");
+    EXPECT_EQ(Joined(Press({{"1d6", 4, "Enemy to Hit"}, {"1d6", 5, "Enemy to Hit"}}, 2)),
+              "Me109 at 12 High misses|Me109 at 12 High misses|");
+    EXPECT_EQ(waves.Row[2].ToHit.Tag, "XXX") << "a miss stays marked until the attack is over";
+    EXPECT_EQ(Joined(Press({{"1d6", 3, "Enemy to Hit"}, {"2d6", 7, "Shell Hits"}, area(2), area(3),
+                            {"1d6", 6, "Enemy to Hit"}, {"2d6", 3, "Shell Hits"}, area(3), area(4), area(5),
+                            {"1d6", 3, "Enemy to Hit"}}, 3)),
+              "Me109 at 6 High registers 2 hits|" + superficial + superficial + "FW190 at 10:30 Level registers 3 hits|" +
+              superficial + superficial + superficial + "Me110 at Vertical Climb misses|");
     // clang-format on
     EXPECT_EQ(State(), "Successive Attack: 2 1 6 | 2 Out, None, guns");
     EXPECT_EQ(game->Fighters[1], AtSixHigh);
