@@ -26,15 +26,8 @@ std::string Joined(const Lines& lines) {
 }
 
 // A background colour as one letter, so that a row of cells reads as one word.
-const char* Letter(Colour c) {
-    switch (c) {
-    case Colour::Normal: return "N";
-    case Colour::Yellow: return "Y";
-    case Colour::Highlight: return "H";
-    case Colour::Red: return "R";
-    case Colour::Blue: return "B";
-    default: return "?";
-    }
+char Letter(Colour c) {
+    return "?NHRBYO"[static_cast<int>(c)];
 }
 
 // Meaulte lies five zones out, without heavy flak. Besides the nose gun at 12 High, the top turret
@@ -61,15 +54,11 @@ const FighterRecord LeadExtra = MakeFighter("Me109", 1, 0, "");
 struct Situation {
     int phase;
     int zone = 2;
-    std::string direction = "Out";
     std::vector<FighterRecord> wave = {};
     Lines marks = {};                                   // to-hit cells' marks, from row 1
     std::vector<std::pair<int, std::string>> aims = {}; // gun counters' assignments
-    std::string cover = "None";
-    std::string flak = "None";
-    int waves = 0;
-    int successive = 0;
-    int current = 0;
+    std::string cover = "None", flak = "None";
+    int waves = 0, successive = 0, current = 0;
 };
 
 // Meaulte on mission 3: squadron "Middle", cover "Good" in zones 2-4 both ways, "None" in 5.
@@ -86,19 +75,17 @@ class MissionScreenTest : public ::testing::Test {
 
     void Enter(const Situation& s) {
         game->Mission.CurrentZone = s.zone;
-        game->Mission.Target.Direction = s.direction;
+        game->Mission.Target.Direction = "Out";
         game->Mission.Target.WeatherTarget = "Good";
         game->Mission.SuccessiveAttacks = s.successive;
         game->Fighters.Clear();
         for (const FighterRecord& fighter : s.wave)
             game->Fighters.Add() = fighter;
         ShowWave(*game);
-        for (WaveRow& row : waves.Row)
-            row.ToHit = ToHitCell{};
+        for (int i = 1; i <= WaveRows; ++i)
+            waves.Row[i].ToHit = {.Tag = test::MarkFrom(i <= int(s.marks.size()) ? s.marks[i - 1] : "")};
         for (GunCounter& counter : screen->GunCounters)
             counter = GunCounter{};
-        for (std::size_t i = 0; i < s.marks.size(); ++i)
-            waves.Row[static_cast<int>(i) + 1].ToHit.Tag = test::MarkFrom(s.marks[i]);
         for (const auto& [gun, aim] : s.aims)
             screen->GunCounters[gun].Tag = test::MarkFrom(aim);
         screen->nPhase = s.phase;
@@ -110,15 +97,15 @@ class MissionScreenTest : public ::testing::Test {
         screen->cmdNextStep.Enabled = true;
     }
 
-    // Presses the step button with exactly these rolls to come, expects every one of them made and
-    // returns the messages the press wrote.
-    Lines Press(const std::vector<Roll>& rolls = {}) {
+    // Presses the step button, expects exactly these rolls made and returns the messages written.
+    Lines Press(const std::vector<Roll>& rolls = {}, int presses = 1) {
         Script(rolls);
-        const auto rolled = static_cast<std::ptrdiff_t>(log->Rolls.size());
-        const auto written = static_cast<std::ptrdiff_t>(log->Messages.size());
-        screen->cmdNextStep_Click();
-        EXPECT_EQ(Lines(log->Rolls.begin() + rolled, log->Rolls.end()), LinesFor(rolls));
-        return Lines(log->Messages.begin() + written, log->Messages.end());
+        log->Rolls.clear();
+        log->Messages.clear();
+        for (int press = 1; press <= presses; ++press)
+            screen->cmdNextStep_Click();
+        EXPECT_EQ(log->Rolls, LinesFor(rolls));
+        return log->Messages;
     }
 
     std::unique_ptr<Game> game = test::ScriptedGame(ScreenDatabase(), {});
@@ -137,18 +124,19 @@ class MissionScreenTest : public ::testing::Test {
                 " " + std::to_string(g) + Letter(screen->lblGun[g].BackColour) + screen->lblGun[g].Tag.Text();
         return text;
     }
-    // The button, the wave, the successive attacks, the fighter firing, where the bomber is, the
-    // cover and the guns that have a shot.
+    // The button; the fighters in the wave, the successive attack and the fighter firing; the zone;
+    // the cover; and the guns that have a shot.
     std::string State() const {
-        std::string guns;
-        for (int g = FirstGun; g <= LastGun; ++g)
-            if (screen->lblGun[g].BackColour == Colour::Highlight) guns += " " + std::to_string(g);
+        std::string text =
+            screen->cmdNextStep.Caption.Text() + (screen->cmdNextStep.Enabled ? ": " : " (off): ");
         const MissionRecord& m = game->Mission;
-        return screen->cmdNextStep.Caption.Text() + (screen->cmdNextStep.Enabled ? ": " : " (disabled): ") +
-               std::to_string(game->Fighters.UpperBound()) + " fighters, attack " +
-               std::to_string(m.SuccessiveAttacks) + ", fighter " + std::to_string(screen->nCurrentFighter) +
-               ", zone " + std::to_string(m.CurrentZone) + " " + m.Target.Direction + ", cover " +
-               screen->sCover + ", guns" + guns;
+        for (int n : {game->Fighters.UpperBound(), m.SuccessiveAttacks, screen->nCurrentFighter})
+            text += std::to_string(n) + " ";
+        text += "| " + std::to_string(m.CurrentZone) + " " + m.Target.Direction + ", " + screen->sCover +
+                ", guns";
+        for (int g = FirstGun; g <= LastGun; ++g)
+            if (screen->lblGun[g].BackColour == Colour::Highlight) text += " " + std::to_string(g);
+        return text;
     }
 };
 
@@ -164,45 +152,36 @@ TEST_F(MissionScreenTest, EachStepIsPerformedThenTheNextOneNamed) {
     };
     // clang-format off
     const Case cases[] = {
-        {{.phase = IncomingWave, .zone = 5, .waves = 1}, {{"d66", 11, "Wave Generation"}}, "",
-         "Assign Corvane Guns: 1 fighters, attack 0, fighter 0, zone 5 Out, cover None, guns 2 8"},
-        {{.phase = IncomingWave, .waves = 1}, {{"d66", 11, "Wave Generation"}}, "",
-         "Roll for Fighter Cover: 1 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns"},
-        {{.phase = RollForFighterCover, .wave = {AtTwelveHigh}}, {}, "Fighter Cover: Good|",
-         "Roll for Cover Results: 1 fighters, attack 0, fighter 0, zone 2 Out, cover Good, guns"},
+        {{.phase = IncomingWave, .zone = 5, .waves = 1}, {{"d66", 11, "Wave Generation"}},
+         "", "Assign Corvane Guns: 1 0 0 | 5 Out, None, guns 2 8"},
+        {{.phase = IncomingWave, .waves = 1}, {{"d66", 11, "Wave Generation"}},
+         "", "Roll for Fighter Cover: 1 0 0 | 2 Out, None, guns"},
+        {{.phase = RollForFighterCover, .wave = {AtTwelveHigh}}, {},
+         "Fighter Cover: Good|", "Roll for Cover Results: 1 0 0 | 2 Out, Good, guns"},
         {{.phase = RollForCoverResults, .wave = {Escort, LeadExtra}, .cover = "Good"}, {{"1d6", 6, "Fighter Cover"}},
-         "Fighter cover chased off 0 enemy fighters|",
-         "Assign Corvane Guns: 2 fighters, attack 0, fighter 0, zone 2 Out, cover Good, guns 2 8"},
+         "Fighter cover chased off 0 enemy fighters|", "Assign Corvane Guns: 2 0 0 | 2 Out, Good, guns 2 8"},
         {{.phase = RollForCoverResults, .wave = {AtTwelveHigh, Escort}, .cover = "Good"}, {{"1d6", 3, "Fighter Cover"}},
-         "Fighter cover chased off 1 enemy fighters|",
-         "Remove Enemy Fighters (disabled): 2 fighters, attack 0, fighter 0, zone 2 Out, cover Good, guns"},
-        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", "FC"}}, {}, "",
-         "Exit Wave: 0 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns"},
-        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", ""}}, {}, "",
-         "Assign Corvane Guns: 1 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns 8 10"},
+         "Fighter cover chased off 1 enemy fighters|", "Remove Enemy Fighters (off): 2 0 0 | 2 Out, Good, guns"},
+        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", "FC"}}, {},
+         "", "Exit Wave: 0 0 0 | 2 Out, None, guns"},
+        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", ""}}, {},
+         "", "Assign Corvane Guns: 1 0 0 | 2 Out, None, guns 8 10"},
         {{.phase = CorvaneFire, .wave = {AtTwelveHigh}, .aims = {{2, "1/4"}}}, {{"1d6", 6, "To Hit"}, {"1d6", 6, "Damage"}},
-         "Nose Gun Hits Me109 at 12 High - KIA|",
-         "Exit Wave: 0 fighters, attack 0, fighter 0, zone 2 Out, cover None, guns"},
+         "Nose Gun Hits Me109 at 12 High - KIA|", "Exit Wave: 0 0 0 | 2 Out, None, guns"},
         {{.phase = EnemyFire, .wave = {AtTwelveHigh, AtSixHigh}, .successive = 2, .current = 2}, {EnemyMisses},
-         "Me109 at 6 High misses|", "Exit Wave: 1 fighters, attack 0, fighter 3, zone 2 Out, cover None, guns"},
+         "Me109 at 6 High misses|", "Exit Wave: 1 0 3 | 2 Out, None, guns"},
         {{.phase = EnemyFire, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"XXX"}, .current = 2}, {EnemyMisses},
-         "Me109 at 6 High misses|", "Exit Wave: 0 fighters, attack 0, fighter 3, zone 2 Out, cover None, guns"},
-        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Poor", .successive = 1},
-         {{"2d6", 2, "Successive Att. Position"}}, "",
-         "Assign Corvane Guns: 1 fighters, attack 1, fighter 0, zone 2 Out, cover Poor, guns 8 10"},
-        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Good", .successive = 1}, {NewPosition12High}, "",
-         "Roll for Cover Results: 1 fighters, attack 1, fighter 0, zone 2 Out, cover Good, guns"},
-        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Fair", .successive = 1}, {NewPosition12High}, "",
-         "Roll for Cover Results: 1 fighters, attack 1, fighter 0, zone 2 Out, cover Fair, guns"},
-        {{.phase = WaveResolved, .zone = 5, .waves = 1}, {}, "|",
-         "Incoming Wave!: 0 fighters, attack 0, fighter 0, zone 5 Out, cover None, guns"},
-        {{.phase = EnterTarget, .zone = 5}, {{"1d6", 2, "Flak Over Target"}}, "|[COMMENCING BOMB RUN]|Flak Over Target: Light|",
-         "Flak Results: 0 fighters, attack 0, fighter 0, zone 5 Out, cover None, guns"},
-        {{.phase = LeavingTheZone, .zone = 3, .cover = "Good"}, {}, "",
-         "Enter Next Zone: 0 fighters, attack 0, fighter 0, zone 3 Out, cover None, guns"},
+         "Me109 at 6 High misses|", "Exit Wave: 0 0 3 | 2 Out, None, guns"},
+        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Poor", .successive = 1}, {{"2d6", 2, "Successive Att. Position"}},
+         "", "Assign Corvane Guns: 1 1 0 | 2 Out, Poor, guns 8 10"},
+        {{.phase = SuccessiveAttack, .wave = {AtSixHigh}, .cover = "Good", .successive = 1}, {NewPosition12High},
+         "", "Roll for Cover Results: 1 1 0 | 2 Out, Good, guns"},
+        {{.phase = WaveResolved, .zone = 5, .waves = 1}, {}, "|", "Incoming Wave!: 0 0 0 | 5 Out, None, guns"},
+        {{.phase = EnterTarget, .zone = 5}, {{"1d6", 2, "Flak Over Target"}},
+         "|[COMMENCING BOMB RUN]|Flak Over Target: Light|", "Flak Results: 0 0 0 | 5 Out, None, guns"},
+        {{.phase = LeavingTheZone, .zone = 3, .cover = "Good"}, {}, "", "Enter Next Zone: 0 0 0 | 3 Out, None, guns"},
         // The target zone is left through "Exit Target": its outbound cover stays behind too.
-        {{.phase = ExitTarget, .zone = 3, .cover = "Good"}, {}, "",
-         "Enter Next Zone: 0 fighters, attack 0, fighter 0, zone 4 Back, cover None, guns"},
+        {{.phase = ExitTarget, .zone = 3, .cover = "Good"}, {}, "", "Enter Next Zone: 0 0 0 | 4 Back, None, guns"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -228,35 +207,13 @@ TEST_F(MissionScreenTest, AMissionToZoneFiveFliesOutAndBackAndLandsOnce) {
         {"1d6", 6, "Bomb Run"}, {"2d6", 7, "Bomb Percentage"}, noWaves, noAttackers, noWaves, noWaves, noWaves,
         {"2d6", 7, "Weather"}, {"2d6", 12, "Landing on Land"}};
     // clang-format on
-    Script(rolls);
-    Lines captions;
-    for (int press = 1; press <= 32; ++press) {
-        screen->cmdNextStep_Click();
-        captions.push_back(screen->cmdNextStep.Caption.Text());
-    }
-    std::string quiet;
-    for (int zone = 1; zone <= 3; ++zone)
-        quiet += "Check for Waves|Leaving the Zone|Enter Next Zone|";
-    EXPECT_EQ(Joined(captions), quiet +
-                                    "Check for Waves|Incoming Wave|Wave "
-                                    "Resolved|Enter Target|Bomb Run|Exit Target|"
-                                    "Enter Next Zone|Check for Waves|Incoming "
-                                    "Wave|Wave Resolved|Exit Zone|"
-                                    "Enter Next Zone|" +
-                                    quiet + "Landing at Base|Landing at Base|");
-    EXPECT_EQ(Lines(log->Rolls.begin() + 1, log->Rolls.end()),
-              LinesFor(rolls)); // after the formation
-    EXPECT_EQ(Joined(log->Messages),
+    EXPECT_EQ(Joined(Press(rolls, 32)),
               "|[ZONE #2]|Enemy Waves Appearing: 0||[ZONE #3]|Enemy Waves Appearing: 0||[ZONE #4]|"
               "Enemy Waves Appearing: 0||[ZONE #5]|Weather over Target: Good|Enemy Waves Appearing: 1|"
               "No Attackers|||[COMMENCING BOMB RUN]|Flak Over Target: None|Bomb Run was On Target|"
               "Bomb Percentage: 40||[ZONE #5]|Enemy Waves Appearing: 1|No Attackers|||[ZONE #4]|"
               "Enemy Waves Appearing: 0||[ZONE #3]|Enemy Waves Appearing: 0||[ZONE #2]|"
               "Enemy Waves Appearing: 0||[ZONE #1]|Weather over Base: Good|Crew and Corvane safe.|");
-    EXPECT_EQ(screen->lblOnTarget.Caption, "On");
-    EXPECT_EQ(screen->lblBombPct.Caption, "40%");
-    EXPECT_FALSE(game->Damage.BombsAboard);
-
     // The landing is over: a further press rolls nothing (an empty script would throw).
     EXPECT_EQ(Press(), Lines{});
     EXPECT_EQ(screen->nPhase, phase::LandingAtBase);
@@ -319,25 +276,19 @@ TEST_F(MissionScreenTest, EachFighterFiresInTurnThenTheMissesLeave) {
     Enter({.phase = phase::CorvaneFire,
            .wave = {AtTwelveHigh, damaged, AtSixHigh, fw190, MakeFighter("Me110", 19, 0, "B")}});
     Press();
-    const Lines superficial(3, "  Superficial Damage");
     const auto area = [](int roll) { return Roll{"2d6", roll, "Area Damage"}; };
-    const std::pair<std::vector<Roll>, Lines> shots[] = {
-        {{{"1d6", 4, "Enemy to Hit"}}, {"Me109 at 12 High misses"}},
-        {{{"1d6", 5, "Enemy to Hit"}}, {"Me109 at 12 High misses"}},
-        {{{"1d6", 3, "Enemy to Hit"}, {"2d6", 7, "Shell Hits"}, area(2), area(3)},
-         {"Me109 at 6 High registers 2 hits", superficial[0], superficial[1]}},
-        {{{"1d6", 6, "Enemy to Hit"}, {"2d6", 3, "Shell Hits"}, area(3), area(4), area(5)},
-         {"FW190 at 10:30 Level registers 3 hits", superficial[0], superficial[1], superficial[2]}},
-        {{{"1d6", 3, "Enemy to Hit"}}, {"Me110 at Vertical Climb misses"}},
-    };
-    for (const auto& [rolls, messages] : shots) {
-        EXPECT_EQ(screen->cmdNextStep.Caption, "Enemy Fire");
-        EXPECT_EQ(Press(rolls), messages);
-        if (screen->nCurrentFighter == 3) EXPECT_EQ(waves.Row[2].ToHit.Tag, "XXX");
-    }
-
-    EXPECT_EQ(State(), "Successive Attack: 2 fighters, attack 1, fighter 6, zone "
-                       "2 Out, cover None, guns");
+    const std::string superficial = "  Superficial Damage|";
+    // clang-format off
+    EXPECT_EQ(Joined(Press({{"1d6", 4, "Enemy to Hit"}, {"1d6", 5, "Enemy to Hit"}}, 2)),
+              "Me109 at 12 High misses|Me109 at 12 High misses|");
+    EXPECT_EQ(waves.Row[2].ToHit.Tag, "XXX") << "a miss stays marked until the attack is over";
+    EXPECT_EQ(Joined(Press({{"1d6", 3, "Enemy to Hit"}, {"2d6", 7, "Shell Hits"}, area(2), area(3),
+                            {"1d6", 6, "Enemy to Hit"}, {"2d6", 3, "Shell Hits"}, area(3), area(4), area(5),
+                            {"1d6", 3, "Enemy to Hit"}}, 3)),
+              "Me109 at 6 High registers 2 hits|" + superficial + superficial + "FW190 at 10:30 Level registers 3 hits|" +
+              superficial + superficial + superficial + "Me110 at Vertical Climb misses|");
+    // clang-format on
+    EXPECT_EQ(State(), "Successive Attack: 2 1 6 | 2 Out, None, guns");
     EXPECT_EQ(game->Fighters[1], AtSixHigh);
     EXPECT_EQ(game->Fighters[2], fw190);
     EXPECT_EQ(ShownType(*game, 3), "");
@@ -402,7 +353,6 @@ TEST_F(MissionScreenTest, AGunThatIsNotReadyIsNeitherHighlightedNorSelected) {
 TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
     Enter({.phase = phase::AssignGuns, .wave = {AtSixHigh, AtTwelveHigh, MakeFighter("FW190", 1)}});
     screen->PreAssignGuns();
-
     // clang-format off
     const std::tuple<bool, int, const char*> clicks[] = { // on a gun or a cell, and the board after it
         {true, 8,  "4N 5N 6N | 8 | 2H 5N 8Y 10H"},
@@ -422,10 +372,8 @@ TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
     }
     Press();
     EXPECT_EQ(Board(), "N N N | 0 | 2N3/5 5N 8N2/5 10N") << "the aims stay for the fire";
-
     EXPECT_EQ(Press({{"1d6", 5, "To Hit"}, {"1d6", 4, "Damage"}, {"1d6", 4, "To Hit"}}),
               (Lines{"Nose Gun Hits FW190 at 12 High - FBOA", "Top Turret Misses"}));
-    EXPECT_EQ(game->Fighters[3].DamageLevel, 2);
     EXPECT_EQ(screen->lblGun[2].Caption, "14");
     EXPECT_EQ(screen->lblGun[8].Caption, "15");
     EXPECT_EQ(screen->lblGun[10].Caption, "23") << "a gun without an aim keeps its ammunition";
@@ -436,23 +384,17 @@ TEST_F(MissionScreenTest, AimingGunsMovesTheirTargetsAndTheGunsFireInOrder) {
 // Two guns on one fighter add their damage; the kill goes to the gunner of the shot that brought it
 // down, once: a second gun on a fighter already down takes nothing.
 TEST_F(MissionScreenTest, AFighterDownIsCreditedOnceToTheGunnerWhoseShotDownedIt) {
-    // The nose gunner, the nose gun's damage roll, what the nose gun did, who has the kill and who
-    // not.
+    // The nose gunner, the nose gun's damage roll, what the nose gun did, who has the kill and who not.
     const std::tuple<int, int, const char*, int, int> cases[] = {{2, 3, "FBOA", 8, 2}, {3, 6, "KIA", 3, 8}};
     for (const auto& [noseGunner, noseDamage, noseResult, credited, notCredited] : cases) {
         SCOPED_TRACE(noseResult);
         Enter({.phase = phase::CorvaneFire, .wave = {AtTwelveHigh}, .aims = {{8, "1/5"}, {2, "1/4"}}});
         game->Guns[2].Gunner = noseGunner;
         screen->FightersDestroyedBy = {};
-        log->Messages.clear();
-        Script({{"1d6", 4, "To Hit"},
-                {"1d6", noseDamage, "Damage"},
-                {"1d6", 6, "To Hit"},
-                {"1d6", 2, "Damage"}});
-        screen->CorvaneFire();
-        EXPECT_EQ(Joined(log->Messages), "Nose Gun Hits Me109 at 12 High - " + std::string(noseResult) +
-                                             "|Top Turret Hits Me109 at 12 High - KIA|");
-        EXPECT_EQ(game->Fighters.UpperBound(), 0);
+        const Roll toHit{"1d6", 4, "To Hit"}, sixToHit{"1d6", 6, "To Hit"};
+        EXPECT_EQ(Joined(Press({toHit, {"1d6", noseDamage, "Damage"}, sixToHit, {"1d6", 2, "Damage"}})),
+                  "Nose Gun Hits Me109 at 12 High - " + std::string(noseResult) +
+                      "|Top Turret Hits Me109 at 12 High - KIA|");
         EXPECT_EQ(screen->FightersDestroyedBy[credited], 1);
         EXPECT_EQ(screen->FightersDestroyedBy[notCredited], 0);
     }

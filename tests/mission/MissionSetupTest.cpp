@@ -9,14 +9,12 @@ namespace halvard {
 namespace {
 
 TEST(FindDataDirectory, BesideTheExecutableOrInstalled) {
-    namespace fs = std::filesystem;
     test::ScratchDirectory root;
-    const fs::path bin = root.Path() / "bin";
-    const fs::path share = root.Path() / "share" / "halvard";
-    fs::create_directories(bin);
+    const std::filesystem::path bin = root.Path() / "bin", share = root.Path() / "share" / "halvard";
+    std::filesystem::create_directories(bin);
     // Neither: the executable's own directory, so a message names the file there.
     EXPECT_EQ(FindDataDirectory(bin), bin);
-    fs::create_directories(share);
+    std::filesystem::create_directories(share);
     EXPECT_EQ(FindDataDirectory(bin), share);
     // A build tree has the database beside the program, and that wins.
     std::ofstream(bin / GameDatabase::FileName) << "x";

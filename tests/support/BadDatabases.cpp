@@ -4,6 +4,7 @@
 #include "TestData.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <algorithm>
 #include <random>
 
 namespace halvard::test {
@@ -15,34 +16,74 @@ using Words = std::vector<std::string>;
 std::string RandomBytes(std::size_t count, std::uint64_t seed) {
     std::mt19937_64 random(seed);
     std::string bytes(count, '\0');
-    for (char& byte : bytes)
-        byte = static_cast<char>(random() & 0xFF);
+    std::generate(bytes.begin(), bytes.end(), [&random] { return static_cast<char>(random() & 0xFF); });
     return bytes;
 }
 
-Words WithFileName(Words problem) {
+BadDatabase Case(std::string name, std::function<void(const fs::path&)> write, Words problem) {
     problem.insert(problem.begin(), std::string(GameDatabase::FileName));
-    return problem;
-}
-
-BadDatabase FromBytes(std::string name, std::function<std::string()> bytes, Words problem) {
-    return {std::move(name), [bytes = std::move(bytes)](const fs::path& file) { WriteFile(file, bytes()); },
-            WithFileName(std::move(problem))};
+    return {std::move(name), std::move(write), std::move(problem)};
 }
 
 // The valid database, damaged by SQL.
 BadDatabase FromSql(std::string name, std::string sql, Words problem) {
-    return {std::move(name),
-            [sql = std::move(sql)](const fs::path& file) {
-                WriteFile(file, ValidDatabaseBytes());
-                ApplySql(file, sql);
-            },
-            WithFileName(std::move(problem))};
+    const auto write = [sql](const fs::path& file) {
+        WriteFile(file, ValidDatabaseBytes());
+        ApplySql(file, sql);
+    };
+    return Case(std::move(name), write, std::move(problem));
 }
 
-// Missing, Null and of the wrong type: every column the loader reads, so that a column read
-// from now on is damaged here too without anyone listing it.
-void AddColumnCases(std::vector<BadDatabase>& cases) {
+} // namespace
+
+void ApplySql(const fs::path& file, const std::string& sql) {
+    // Journal and sync only make a throw-away file slow to write.
+    SQLite::Database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE)
+        .exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; BEGIN;" + sql + "COMMIT;");
+}
+
+const std::string& ValidDatabaseBytes() {
+    static const std::string bytes = ReadFile(TempDatabase(ValidSql()).Path());
+    return bytes;
+}
+
+const std::string& ShippedDatabaseBytes() {
+    static const std::string bytes = ReadFile(DataDirectory() / GameDatabase::FileName);
+    return bytes;
+}
+
+void BadDatabase::Make(const fs::path& directory) const {
+    Write(directory / GameDatabase::FileName);
+}
+
+std::vector<BadDatabase> BadDatabases() {
+    const std::size_t size = ShippedDatabaseBytes().size();
+    const auto shipped = [](std::size_t count) { return ShippedDatabaseBytes().substr(0, count); };
+    const std::string whole = std::to_string(size), notDatabase = "cannot be read as a game database";
+    const auto bytes = [](std::string content) {
+        return [content](const fs::path& file) { WriteFile(file, content); };
+    };
+    const std::tuple<const char*, std::function<void(const fs::path&)>, Words> files[] = {
+        // clang-format off
+        {"MissingFile", [](const fs::path&) {}, {"file not found"}},
+        {"DirectoryInsteadOfFile", [](const fs::path& file) { fs::create_directory(file); }, {"not a regular file"}},
+        {"EmptyFile", bytes(""), {"the file is empty: no table Targets"}},
+        {"TruncatedToHalf", bytes(shipped(size / 2)),
+         {"the file is truncated", std::to_string(size / 2) + " bytes of the " + whole}},
+        {"TruncatedByOneByte", bytes(shipped(size - 1)), {"the file is truncated", "of the " + whole}},
+        {"TruncatedInTheHeader", bytes(shipped(60)), {"the file is truncated: 60 bytes, less than a header"}},
+        {"RandomBytes", bytes(RandomBytes(8192, 1)), {notDatabase, "file is not a database"}},
+        {"RandomBytesAfterTheHeader", bytes(shipped(100) + RandomBytes(size - 100, 2)), {notDatabase}},
+        {"TextFile", bytes("TargetName,ZoneCount\nKiel,2\n"), {notDatabase, "file is not a database"}},
+        // clang-format on
+    };
+    std::vector<BadDatabase> cases;
+    for (const auto& [name, write, problem] : files)
+        cases.push_back(Case(name, write, problem));
+    for (const std::string table : {"Targets", "WaveSelection", "Gunnery"})
+        cases.push_back(FromSql("No" + table + "Table", "DROP TABLE " + table + ";", {"no table " + table}));
+    // Missing, Null and of the wrong type: every column the loader reads, so that a column read
+    // from now on is damaged here too without anyone listing it.
     for (const ColumnRead& column : GameDatabase::ColumnsRead()) {
         const std::string table(column.Table), name(column.Name);
         const std::string set = "UPDATE " + table + " SET \"" + name + "\" = ",
@@ -58,9 +99,6 @@ void AddColumnCases(std::vector<BadDatabase>& cases) {
         else
             cases.push_back(FromSql("Blob" + table + name, set + "X'00FF';", {row, name + " is not a text"}));
     }
-}
-
-void AddValueCases(std::vector<BadDatabase>& cases) {
     const std::string target = "UPDATE Targets SET ", first = " WHERE rowid = 1;",
                       wave = "UPDATE WaveSelection SET ", third = " WHERE rowid = 3;",
                       roll = "INSERT INTO WaveSelection VALUES ", gunnery = "INSERT INTO Gunnery VALUES ";
@@ -101,64 +139,6 @@ void AddValueCases(std::vector<BadDatabase>& cases) {
     };
     for (const auto& [name, sql, problem] : values)
         cases.push_back(FromSql(name, sql, problem));
-}
-
-void AddFileCases(std::vector<BadDatabase>& cases) {
-    const auto shipped = [](std::size_t from, std::size_t count) {
-        return ShippedDatabaseBytes().substr(from, count);
-    };
-    const std::size_t size = ShippedDatabaseBytes().size();
-    const std::string whole = std::to_string(size);
-    cases.push_back({"MissingFile", [](const fs::path&) {}, WithFileName({"file not found"})});
-    cases.push_back({"DirectoryInsteadOfFile", [](const fs::path& file) { fs::create_directory(file); },
-                     WithFileName({"not a regular file"})});
-    cases.push_back(
-        FromBytes("EmptyFile", [] { return std::string(); }, {"the file is empty: no table Targets"}));
-    cases.push_back(
-        FromBytes("TruncatedToHalf", [=] { return shipped(0, size / 2); },
-                  {"the file is truncated", std::to_string(size / 2) + " bytes of the " + whole}));
-    cases.push_back(FromBytes("TruncatedByOneByte", [=] { return shipped(0, size - 1); },
-                              {"the file is truncated", "of the " + whole}));
-    cases.push_back(FromBytes("TruncatedInTheHeader", [=] { return shipped(0, 60); },
-                              {"the file is truncated: 60 bytes, less than a header"}));
-    cases.push_back(FromBytes("RandomBytes", [] { return RandomBytes(8192, 1); },
-                              {"cannot be read as a game database", "file is not a database"}));
-    cases.push_back(FromBytes("RandomBytesAfterTheHeader",
-                              [=] { return shipped(0, 100) + RandomBytes(size - 100, 2); },
-                              {"cannot be read as a game database"}));
-    cases.push_back(FromBytes("TextFile", [] { return std::string("TargetName,ZoneCount\nKiel,2\n"); },
-                              {"cannot be read as a game database", "file is not a database"}));
-    for (const std::string table : {"Targets", "WaveSelection", "Gunnery"})
-        cases.push_back(FromSql("No" + table + "Table", "DROP TABLE " + table + ";", {"no table " + table}));
-}
-
-} // namespace
-
-void ApplySql(const fs::path& file, const std::string& sql) {
-    SQLite::Database db(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
-    // Journal and sync only make a throw-away file slow to write.
-    db.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; BEGIN;" + sql + "COMMIT;");
-}
-
-const std::string& ValidDatabaseBytes() {
-    static const std::string bytes = ReadFile(TempDatabase(ValidSql()).Path());
-    return bytes;
-}
-
-const std::string& ShippedDatabaseBytes() {
-    static const std::string bytes = ReadFile(DataDirectory() / GameDatabase::FileName);
-    return bytes;
-}
-
-void BadDatabase::Make(const fs::path& directory) const {
-    Write(directory / GameDatabase::FileName);
-}
-
-std::vector<BadDatabase> BadDatabases() {
-    std::vector<BadDatabase> cases;
-    AddFileCases(cases);
-    AddColumnCases(cases);
-    AddValueCases(cases);
     return cases;
 }
 

@@ -13,31 +13,26 @@
 namespace halvard::test {
 
 struct BadDatabase {
-    std::string Name; // letters and digits, usable as a test name
-    // Writes the file at the path given (for the missing file: nothing).
-    std::function<void(const std::filesystem::path& file)> Write;
-    // Words the error must contain: the file's name first, then the problem.
-    std::vector<std::string> ExpectedWords;
-
-    // Makes GameDatabase::FileName in the directory as this case wants it.
-    void Make(const std::filesystem::path& directory) const;
+    std::string Name;                                             // usable as a test name
+    std::function<void(const std::filesystem::path& file)> Write; // for the missing file: nothing
+    std::vector<std::string> ExpectedWords;                       // the file's name, then the problem
+    void Make(const std::filesystem::path& directory) const;      // GameDatabase::FileName in it
 };
 
-// Every bad file: missing, empty, truncated, random bytes, a table or any column the loader
-// reads missing, Null, a wrong type or a value out of range in it, duplicate and missing
-// targets, wave rolls without fighters or with too many.
+// Missing, empty, truncated, random bytes, a table or any column the loader reads missing, Null,
+// of a wrong type or out of range, duplicate and missing targets, wave rolls without fighters or
+// with too many.
 std::vector<BadDatabase> BadDatabases();
 
-// The bytes of the tests' small valid database (ValidSql) and of the shipped one, read once.
+// The bytes of the small valid database (ValidSql) and of the shipped one, read once; and SQL
+// run on a database file in one transaction.
 const std::string& ValidDatabaseBytes();
 const std::string& ShippedDatabaseBytes();
-// Runs SQL on a database file in one transaction, without journal or sync: the files of the
-// tests are thrown away.
 void ApplySql(const std::filesystem::path& file, const std::string& sql);
 
-// A target whose name holds an apostrophe, which the player chooses by name. The database
-// holds it besides every target of the mission chart, and all its fighters are escorts ("B"),
-// which fighter cover cannot chase off: a mission flies by pressing the step button alone.
+// A target whose name holds an apostrophe, which the player chooses by name. The database holds
+// it besides every target of the mission chart, and all its fighters are escorts ("B"), which
+// cover cannot chase off: a mission flies by pressing the step button alone.
 inline constexpr std::string_view ApostropheTarget = "Lorient's Pens";
 void MakeApostropheDatabase(const std::filesystem::path& directory);
 

@@ -15,18 +15,14 @@ namespace halvard::test {
 
 Mark MarkFrom(std::string_view text) {
     if (text.empty()) return {};
-    if (text == "FC") return {Mark::Kind::ChasedOff};
-    if (text == "XXX") return {Mark::Kind::Missed};
-    const std::size_t slash = text.find('/');
-    if (slash == std::string_view::npos) throw std::invalid_argument("no mark reads " + std::string(text));
-    return Mark::Aim(std::stoi(std::string(text.substr(0, slash))),
-                     std::stoi(std::string(text.substr(slash + 1))));
+    if (text == "FC" || text == "XXX") return {text == "FC" ? Mark::Kind::ChasedOff : Mark::Kind::Missed};
+    if (text.size() != 3 || text[1] != '/') throw std::invalid_argument("no mark reads " + std::string(text));
+    return Mark::Aim(text[0] - '0', text[2] - '0'); // a row and a to-hit number: one digit each
 }
 
 std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(file, std::ios::binary).rdbuf();
     return text.str();
 }
 
@@ -49,24 +45,20 @@ CREATE TABLE Targets (TargetName TEXT, ZoneCount INTEGER, TargetType TEXT, Heavy
   "2Ter" TEXT, "3Ter" TEXT, "4Ter" TEXT, "5Ter" TEXT, "6Ter" TEXT, "7Ter" TEXT, "8Ter" TEXT);
 CREATE TABLE WaveSelection (Roll INTEGER, Type TEXT, Position INTEGER, Special TEXT);
 CREATE TABLE Gunnery (Gun INTEGER, Position INTEGER, Me109 INTEGER, Me110 INTEGER, FW190 INTEGER);
+INSERT INTO Gunnery VALUES (2, 1, 4, 3, 5);
+WITH RECURSIVE r(n) AS (SELECT 11 UNION ALL SELECT n + 1 FROM r WHERE n < 65)
+  INSERT INTO WaveSelection SELECT n, 'Me109', 1, NULL FROM r WHERE n % 10 BETWEEN 1 AND 5;
 )";
-    int index = 0;
-    for (std::string_view name : MissionChartTargets) {
-        const int zones = 2 + index++ % 7;
-        std::string mods, ters;
-        for (int z = 2; z <= 8; ++z) {
-            mods += z <= zones ? ", 0" : ", NULL";
-            ters += z <= zones ? ", 'Land'" : ", NULL";
-        }
-        std::string quoted(name);
-        sql += "INSERT INTO Targets VALUES ('" + quoted + "', " + std::to_string(zones) + ", 'Airfield', 0" +
-               mods + ters + ");\n";
+    for (std::size_t i = 0; i < MissionChartTargets.size(); ++i) {
+        const std::size_t zones = 2 + i % 7;
+        sql += "INSERT INTO Targets VALUES ('" + std::string(MissionChartTargets[i]) + "', " +
+               std::to_string(zones) + ", 'Airfield', 0";
+        for (std::size_t z = 2; z <= 8; ++z)
+            sql += z <= zones ? ", 0" : ", NULL";
+        for (std::size_t z = 2; z <= 8; ++z)
+            sql += z <= zones ? ", 'Land'" : ", NULL";
+        sql += ");\n";
     }
-    for (int tens = 1; tens <= 6; ++tens)
-        for (int units = 1; units <= 5; ++units)
-            sql += "INSERT INTO WaveSelection VALUES (" + std::to_string(tens * 10 + units) +
-                   ", 'Me109', 1, NULL);\n";
-    sql += "INSERT INTO Gunnery VALUES (2, 1, 4, 3, 5);\n";
     return sql;
 }
 
@@ -79,20 +71,12 @@ ScratchDirectory::ScratchDirectory() {
 }
 
 ScratchDirectory::~ScratchDirectory() {
-    if (!path_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
 }
 
-TempDatabase::TempDatabase(std::string_view sql) : TempDatabase() {
+TempDatabase::TempDatabase(std::string_view sql) {
     ApplySql(path_, std::string(sql));
-}
-
-TempDatabase TempDatabase::WithBytes(std::string_view bytes) {
-    TempDatabase file;
-    WriteFile(file.path_, bytes);
-    return file;
 }
 
 GameDatabase TempDatabase::Open() const {
@@ -132,27 +116,24 @@ std::unique_ptr<Game> CrewedGame(const GameDatabase& database, std::vector<int> 
 std::vector<int> FacesFor(const std::vector<Roll>& rolls) {
     std::vector<int> faces;
     for (const Roll& roll : rolls) {
-        if (roll.Die == "1d6") {
+        const int first = std::min(roll.Value - 1, 6); // of a 2d6 roll
+        if (roll.Die == "1d6")
             faces.push_back(roll.Value);
-        } else if (roll.Die == "2d6") {
-            const int first = std::min(roll.Value - 1, 6);
+        else if (roll.Die == "2d6")
             faces.insert(faces.end(), {first, roll.Value - first});
-        } else if (roll.Die == "d66") {
+        else if (roll.Die == "d66")
             faces.insert(faces.end(), {roll.Value / 10, roll.Value % 10});
-        } else {
+        else
             throw std::invalid_argument("no such die: " + std::string(roll.Die));
-        }
     }
     return faces;
 }
 
 std::vector<std::string> LinesFor(const std::vector<Roll>& rolls) {
     std::vector<std::string> lines;
-    for (const Roll& roll : rolls) {
-        std::string value = std::to_string(roll.Value);
-        value.resize(2, ' ');
-        lines.push_back(value + ":" + std::string(roll.Label));
-    }
+    for (const Roll& roll : rolls)
+        lines.push_back(std::to_string(roll.Value) + (roll.Value < 10 ? " :" : ":") +
+                        std::string(roll.Label));
     return lines;
 }
 
@@ -172,31 +153,24 @@ std::shared_ptr<Transcript> Record(Game& game) {
 }
 
 std::string Describe(const GameState& state) {
-    std::string out;
-    auto line = [&out](const std::string& text) { out += text + "\n"; };
+    std::ostringstream out;
     for (int i = 1; i <= CrewCount; ++i) {
-        const std::string n = std::to_string(i);
-        if (state.Crew[i].Wound != 0) line("Crew[" + n + "].Wound=" + std::to_string(state.Crew[i].Wound));
+        if (state.Crew[i].Wound != 0) out << "Crew[" << i << "].Wound=" << state.Crew[i].Wound << "\n";
         const CrewPosRecord& pos = state.CrewPos[i];
-        line("CrewPos[" + n + "]=" + std::to_string(pos.Occupant) + (pos.HeatOut ? " HeatOut" : "") +
-             " Oxygen " + std::to_string(pos.OxygenHits));
+        out << "CrewPos[" << i << "]=" << pos.Occupant << (pos.HeatOut ? " HeatOut" : "") << " Oxygen "
+            << pos.OxygenHits << "\n";
     }
-    for (int g = FirstGun; g <= LastGun; ++g) {
-        const GunRecord& gun = state.Guns[g];
-        line("Guns[" + std::to_string(g) + "]=" + std::string(gun.Status.View()) + " ammo " +
-             std::to_string(gun.Ammo) + " gunner " + std::to_string(gun.Gunner));
-    }
-    VisitDamageFields(state.Damage, [&line](std::string_view name, const auto& value) {
+    for (int g = FirstGun; g <= LastGun; ++g)
+        out << "Guns[" << g << "]=" << state.Guns[g].Status.View() << " ammo " << state.Guns[g].Ammo
+            << " gunner " << state.Guns[g].Gunner << "\n";
+    VisitDamageFields(state.Damage, [&out](std::string_view name, const auto& value) {
         using Value = std::decay_t<decltype(value)>;
-        if constexpr (std::is_same_v<Value, bool>) {
-            if (value) line(std::string(name));
-        } else if constexpr (std::is_same_v<Value, int>) {
-            if (value != 0) line(std::string(name) + "=" + std::to_string(value));
-        } else {
-            if (!value.empty()) line(std::string(name) + "=" + value);
-        }
+        if (value == Value{}) return;
+        out << name;
+        if constexpr (!std::is_same_v<Value, bool>) out << "=" << value;
+        out << "\n";
     });
-    return out;
+    return out.str();
 }
 
 } // namespace halvard::test

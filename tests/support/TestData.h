@@ -19,9 +19,9 @@ namespace halvard::test {
 // The mark a tag's text stands for: "FC", "XXX", "2/5" or "" (none).
 Mark MarkFrom(std::string_view text);
 
-// A small but complete game database as SQL: every target of the mission chart (ZoneCount
-// growing from 2 to 8 along the list, modifier 0 everywhere, "Land"), one Me109 at 12 High for
-// every wave roll, and one gunnery row (nose gun at 12 High: 4, 3, 5).
+// A small but complete database as SQL: every target of the mission chart (ZoneCount growing
+// from 2 to 8 along the list, modifier 0, "Land"), one Me109 at 12 High for every wave roll, and
+// one gunnery row (nose gun at 12 High: 4, 3, 5).
 std::string ValidSql();
 
 // A fresh temporary directory, removed with everything in it when the object goes.
@@ -31,7 +31,6 @@ class ScratchDirectory {
     ~ScratchDirectory();
     ScratchDirectory(ScratchDirectory&& other) noexcept : path_(std::exchange(other.path_, {})) {}
     ScratchDirectory& operator=(ScratchDirectory&&) = delete;
-
     const std::filesystem::path& Path() const { return path_; }
 
   private:
@@ -42,52 +41,41 @@ class ScratchDirectory {
 class TempDatabase {
   public:
     explicit TempDatabase(std::string_view sql);
-    // A file holding exactly these bytes, whatever they are.
-    static TempDatabase WithBytes(std::string_view bytes);
-
     const std::filesystem::path& Path() const { return path_; }
     GameDatabase Open() const;
 
   private:
-    TempDatabase() : path_(directory_.Path() / GameDatabase::FileName) {}
     ScratchDirectory directory_;
-    std::filesystem::path path_;
+    std::filesystem::path path_ = directory_.Path() / GameDatabase::FileName;
 };
 
-// A file's bytes, a file made of exactly these bytes, and a text's lines without their line ends.
 std::string ReadFile(const std::filesystem::path& file);
 void WriteFile(const std::filesystem::path& file, std::string_view bytes);
-std::vector<std::string> SplitLines(const std::string& text);
+std::vector<std::string> SplitLines(const std::string& text); // without the line ends
 
-// The database the build makes from data/corvane.sql, opened once.
+// The database the build makes from data/corvane.sql, opened once, and the directory it lies in.
 const GameDatabase& ShippedDatabase();
 std::filesystem::path DataDirectory();
 
-// A game on a database whose dice come from the given faces.
+// A game whose dice come from the given faces; CrewedGame mans it as a mission starts it.
 std::unique_ptr<Game> ScriptedGame(const GameDatabase& database, std::vector<int> faces);
-
-// A fighter of a wave, as wave generation makes one.
+std::unique_ptr<Game> CrewedGame(const GameDatabase& database, std::vector<int> faces);
 FighterRecord MakeFighter(std::string_view type, int position, int damage = 0, std::string special = " ");
 
-// A game as a mission starts it: every gun manned and "OK", every crew member at his position.
-std::unique_ptr<Game> CrewedGame(const GameDatabase& database, std::vector<int> faces);
-
-// A roll a test scripts and expects: the die ("1d6", "2d6", "d66"), its result and its label.
+// A roll a test scripts and expects: the die ("1d6", "2d6", "d66"), its result and its label;
+// the die faces that make rolls, and the roll-window lines they show.
 struct Roll {
     std::string_view Die;
     int Value;
     std::string_view Label;
 };
-// The die faces that make these rolls, and the roll-window lines they show.
 std::vector<int> FacesFor(const std::vector<Roll>& rolls);
 std::vector<std::string> LinesFor(const std::vector<Roll>& rolls);
 
 // Every line a game writes from now on, beyond what the windows' logs keep.
 struct Transcript {
-    std::vector<std::string> Rolls;
-    std::vector<std::string> Messages;
-    // The labels of the rolls, without their results.
-    std::vector<std::string> RollLabels() const;
+    std::vector<std::string> Rolls, Messages;
+    std::vector<std::string> RollLabels() const; // without the results
 };
 std::shared_ptr<Transcript> Record(Game& game);
 
