@@ -28,9 +28,7 @@ bool CanBeChasedOff(const FighterRecord& fighter) {
 }
 
 std::string_view CoverOfLeg(const Game& game) {
-    const int zone = game.Mission.CurrentZone;
-    if (zone < 1 || zone > 8) return "";
-    const ZoneRecord& record = game.Mission.Target.Zone[zone];
+    const ZoneRecord& record = game.Mission.Target.Zone[game.Mission.CurrentZone];
     return game.Mission.Target.Direction == "Out" ? record.CoverOut.View() : record.CoverBack.View();
 }
 
@@ -47,16 +45,14 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-// Within a mission wounds, ammunition and knocked-out guns only get worse, the phase moves only
-// by a step, and the marks and aims are as the clicks made them.
+// What the steps and clicks of the mission must have left: the phase moves only by a step, and
+// the marks and aims are as the clicks made them.
 struct Expected {
-    IndexedArray<int, 1, CrewCount> Wound{};
-    IndexedArray<int, FirstGun, LastGun> Ammo{}, Aim{};
-    IndexedArray<bool, FirstGun, LastGun> Out{};
-    int Phase = phase::EnterNextZone, Removals = 0;
-    std::string Caption = "Enter Next Zone";
+    std::pair<int, std::string_view> Step{phase::EnterNextZone, "Enter Next Zone"};
+    int Removals = 0;
     bool Landed = false;
-    std::array<bool, WaveRows + 1> Marked{};
+    IndexedArray<bool, 1, WaveRows> Marked{};
+    IndexedArray<int, FirstGun, LastGun> Aim{};
 };
 
 class Monkey {
@@ -106,15 +102,9 @@ class Monkey {
         const Event cell{Action::Cell, Pick(1, WaveRows)}, gun{Action::Gun, Pick(FirstGun, LastGun)};
         if (roll <= (phase == phase::LandingAtBase && expect_.Landed ? 600 : 3)) return {Action::OK};
         if (roll <= 6) return {Action::Region, Pick(0, 4)}; // the entry screen is hidden
-        if (phase == phase::RemoveEnemyFighters && still != 0 && roll > 250) {
-            // Mostly a mark the count asks for, or one taken back from too many; else any click.
-            std::vector<int> rows;
-            for (int i = 1; i <= game_.Fighters.UpperBound(); ++i)
-                if (CanBeChasedOff(game_.Fighters[i]) &&
-                    expect_.Marked[static_cast<std::size_t>(i)] == (still < 0))
-                    rows.push_back(i);
-            if (!rows.empty()) return {Action::Cell, Any(rows)};
-        }
+        // Mostly a mark while the count asks for one; else any click.
+        if (phase == phase::RemoveEnemyFighters && still != 0 && roll > 250)
+            return {Action::Cell, Pick(1, std::max(1, game_.Fighters.UpperBound()))};
         if (phase == phase::AssignGuns) return roll <= 350 ? gun : roll <= 750 ? cell : Event{Action::Step};
         return roll <= 800 ? Event{Action::Step} : roll <= 920 ? cell : gun;
     }
@@ -178,7 +168,8 @@ class Monkey {
         const bool idle = IsIdle(event);
         try {
             Dispatch(event);
-            if (meddler_) meddler_(flow_, game_, event);
+            if (meddler_ && flow_.Current() == Screen::Mission)
+                meddler_(flow_.Mission(), game_, event, before.Phase);
         } catch (const std::exception& e) {
             Require(false, "the event threw: ", e.what());
         }
@@ -191,20 +182,22 @@ class Monkey {
                     event.Index, " led to the wrong screen");
         Require(event.What != Action::OK || current == Screen::Entry,
                 "OK did not return to the entry screen");
-        if (event.What == Action::Step && before.Step.Enabled) CheckStep(before);
+        const int stepped = event.What == Action::Step && before.Step.Enabled ? before.Phase : 0;
+        if (stepped) CheckStep(before);
         if (event.What == Action::Cell || event.What == Action::Gun) {
             // A click on the screen rolls nothing, writes nothing and changes no record of the game.
             Require(game_.Rolls.Total() == before.Rolls && game_.Messages.Total() == before.Messages &&
                         static_cast<const GameState&>(game_) == before.State,
                     "a click rolled, wrote a message or changed the mission state");
             if (!idle && event.What == Action::Cell && before.Phase == phase::RemoveEnemyFighters)
-                expect_.Marked[static_cast<std::size_t>(event.Index)] ^= true;
+                expect_.Marked[event.Index] ^= true;
             else if (!idle && event.What == Action::Cell)
                 expect_.Aim[before.SelectedGun] = event.Index;
         }
         // OK flies the target chosen, or Cancel the one confirmed before, if there is one.
         if (before.Current != Screen::Mission && current == Screen::Mission) StartMission();
-        if (current == Screen::Mission) CheckMission();
+        if (current == Screen::Mission)
+            CheckMission(before.Current == Screen::Mission ? before.State : game_, stepped);
     }
 
     // A mission starts at home without a wave, every man unhurt at his post, every gun manned and full.
@@ -216,41 +209,38 @@ class Monkey {
                      game_.Mission.Target.Name == game_.SelectedTarget;
         for (int i = 1; i <= CrewCount; ++i)
             fresh = fresh && game_.Crew[i].Wound == 0 && game_.CrewPos[i].Occupant == i;
-        for (int gun = FirstGun; gun <= LastGun; ++gun) {
-            expect_.Ammo[gun] = StartingAmmo[static_cast<std::size_t>(gun)];
-            fresh = fresh && game_.Guns[gun].Status == "OK" && game_.Guns[gun].Gunner == gun &&
-                    game_.Guns[gun].Ammo == expect_.Ammo[gun];
-        }
+        for (int gun = FirstGun; gun <= LastGun; ++gun)
+            fresh =
+                fresh && game_.Guns[gun] == GunRecord{"OK", StartingAmmo[static_cast<std::size_t>(gun)], gun};
         Require(fresh, "the mission to \"", game_.SelectedTarget, "\" does not start afresh");
     }
 
-    // The phase a press of the step button leads to, and its caption, by the game's rules; and what
-    // the step must have done.
+    // The phase a press of the step button leads to, and its caption, by the game's rules; and the
+    // fighters the cover chases off.
     void CheckStep(const Snapshot& was) {
         const MissionScreen& screen = flow_.Mission();
         const MissionRecord& mission = game_.Mission;
         const int fighters = game_.Fighters.UpperBound(), wereFighters = was.State.Fighters.UpperBound();
         using T = std::pair<int, std::string_view>;
-        const T next = [&]() -> T {
+        const T assign{7, "Assign Corvane Guns"}, exitWave{11, "Exit Wave"},
+            cover{5, "Roll for Cover Results"};
+        expect_.Step = [&]() -> T {
             switch (was.Phase) {
             case 1: return mission.CurrentZone != 1 ? T{2, "Check for Waves"} : T{18, "Landing at Base"};
             case 2: return screen.nWavesAppearing < 1 ? T{19, "Leaving the Zone"} : T{3, "Incoming Wave"};
             case 3:
                 if (fighters == 0) return {11, "Wave Resolved"};
-                return CoverOfLeg(game_) == "None" ? T{7, "Assign Corvane Guns"}
-                                                   : T{4, "Roll for Fighter Cover"};
-            case 4: return {5, "Roll for Cover Results"};
-            case 5: return screen.nRemovals < 1 ? T{7, "Assign Corvane Guns"} : T{6, "Remove Enemy Fighters"};
-            case 6: return fighters != 0 ? T{7, "Assign Corvane Guns"} : T{11, "Exit Wave"};
+                return CoverOfLeg(game_) == "None" ? assign : T{4, "Roll for Fighter Cover"};
+            case 4: return cover;
+            case 5: return screen.nRemovals < 1 ? assign : T{6, "Remove Enemy Fighters"};
+            case 6: return fighters != 0 ? assign : exitWave;
             case 7: return {8, "Corvane Fire"};
-            case 8: return fighters < 1 ? T{11, "Exit Wave"} : T{9, "Enemy Fire"};
+            case 8: return fighters < 1 ? exitWave : T{9, "Enemy Fire"};
             case 9:
                 if (was.CurrentFighter + 1 <= wereFighters) return {9, "Enemy Fire"};
-                if (fighters < 1 || was.State.Mission.SuccessiveAttacks > 1) return {11, "Exit Wave"};
-                return {10, "Successive Attack"};
-            case 10:
-                return screen.sCover == "Good" || screen.sCover == "Fair" ? T{5, "Roll for Cover Results"}
-                                                                          : T{7, "Assign Corvane Guns"};
+                return fighters < 1 || was.State.Mission.SuccessiveAttacks > 1 ? exitWave
+                                                                               : T{10, "Successive Attack"};
+            case 10: return screen.sCover == "Good" || screen.sCover == "Fair" ? cover : assign;
             case 11:
                 if (mission.Target.Direction == "Out" && mission.CurrentZone == mission.TargetZone &&
                     screen.nWavesAppearing == 0)
@@ -265,10 +255,6 @@ class Monkey {
             default: return {0, ""};
             }
         }();
-        Require(screen.nPhase == next.first && screen.cmdNextStep.Caption == next.second, "from phase ",
-                was.Phase, " the rules lead to ", next.first, " \"", next.second, "\", the screen went to ",
-                screen.nPhase, " \"", screen.cmdNextStep.Caption, "\"");
-        std::tie(expect_.Phase, expect_.Caption) = next;
         if (was.Phase == phase::RollForCoverResults) {
             expect_.Removals = screen.nPhase == phase::RemoveEnemyFighters ? screen.nRemovals : 0;
             expect_.Marked = {};
@@ -276,41 +262,37 @@ class Monkey {
         if (was.Phase == phase::RemoveEnemyFighters) {
             FighterList kept;
             for (int i = 1; i <= wereFighters; ++i)
-                if (!expect_.Marked[static_cast<std::size_t>(i)]) kept.Add() = was.State.Fighters[i];
+                if (!expect_.Marked[i]) kept.Add() = was.State.Fighters[i];
             Require(game_.Fighters == kept, "the removal did not take out exactly the marked fighters");
         }
-        for (int gun = FirstGun; gun <= LastGun && was.Phase == phase::CorvaneFire; ++gun)
-            Require(game_.Guns[gun].Ammo == was.State.Guns[gun].Ammo - (expect_.Aim[gun] != 0), "gun ", gun,
-                    " went from ", was.State.Guns[gun].Ammo, " to ", game_.Guns[gun].Ammo,
-                    " bursts, aimed at ", expect_.Aim[gun]);
         if (was.Phase == phase::LandingAtBase) counts_.Landings += !std::exchange(expect_.Landed, true);
         if (screen.nPhase == phase::AssignGuns && was.Phase != phase::AssignGuns) expect_.Aim = {};
     }
 
-    void CheckMission() {
+    // Within a mission wounds, ammunition and knocked-out guns only get worse; the guns fire a burst
+    // each at what they were aimed at.
+    void CheckMission(const GameState& was, int stepped) {
         const MissionScreen& screen = flow_.Mission();
         const MissionRecord& mission = game_.Mission;
         const int phase = screen.nPhase, still = StillToRemove();
-        Require(phase == expect_.Phase && screen.cmdNextStep.Caption == expect_.Caption, "phase ", phase,
-                " \"", screen.cmdNextStep.Caption, "\" without a step from ", expect_.Phase);
+        Require(phase == expect_.Step.first && screen.cmdNextStep.Caption == expect_.Step.second,
+                "the rules lead to ", expect_.Step.first, " \"", expect_.Step.second, "\", the screen is in ",
+                phase, " \"", screen.cmdNextStep.Caption, "\"");
         const bool disabled = (phase == phase::RemoveEnemyFighters && still != 0) ||
                               (phase == phase::LandingAtBase && expect_.Landed);
         Require(screen.cmdNextStep.Enabled == !disabled, "the step button is ",
                 disabled ? "enabled" : "disabled", " in phase ", phase);
-        for (int member = 1; member <= CrewCount; ++member) {
-            const int wound = std::exchange(expect_.Wound[member], game_.Crew[member].Wound);
-            Require(wound <= expect_.Wound[member] && expect_.Wound[member] <= 4, "crew member ", member,
-                    "'s wound went from ", wound, " to ", expect_.Wound[member]);
-        }
+        for (int i = 1; i <= CrewCount; ++i)
+            Require(was.Crew[i].Wound <= game_.Crew[i].Wound && game_.Crew[i].Wound <= 4, "crew member ", i,
+                    "'s wound went from ", was.Crew[i].Wound, " to ", game_.Crew[i].Wound);
         for (int gun = FirstGun; gun <= LastGun; ++gun) {
-            const GunRecord& record = game_.Guns[gun];
-            Require(record.Ammo >= 0 && record.Ammo <= expect_.Ammo[gun] &&
-                        (record.Status == "Out" || (record.Status == "OK" && !expect_.Out[gun])) &&
-                        (record.Gunner == 0 || game_.Crew[record.Gunner].Wound < 3),
-                    "gun ", gun, "'s ammunition went from ", expect_.Ammo[gun], " to ", record.Ammo,
-                    ", its state to \"", record.Status, "\", or a badly wounded man mans it");
-            expect_.Ammo[gun] = record.Ammo;
-            expect_.Out[gun] = record.Status == "Out";
+            const GunRecord &now = game_.Guns[gun], &then = was.Guns[gun];
+            const bool ammo = stepped == phase::CorvaneFire ? now.Ammo == then.Ammo - (expect_.Aim[gun] != 0)
+                                                            : now.Ammo >= 0 && now.Ammo <= then.Ammo;
+            Require(ammo && (now.Status == "Out" || (now.Status == "OK" && then.Status == "OK")) &&
+                        (now.Gunner == 0 || game_.Crew[now.Gunner].Wound < 3),
+                    "gun ", gun, " aimed at ", expect_.Aim[gun], " went from ", then.Ammo, " to ", now.Ammo,
+                    " bursts, its state to \"", now.Status, "\", or a badly wounded man mans it");
         }
         // Only the step out of the target zone leaves the route, for a moment.
         const bool leftTarget = phase == phase::EnterNextZone && mission.Target.Direction == "Back";
@@ -319,17 +301,16 @@ class Monkey {
         Require(game_.Waves.Visible == (phase >= phase::RollForFighterCover && phase <= phase::WaveResolved),
                 "the wave panel is ", game_.Waves.Visible ? "shown" : "hidden", " in phase ", phase);
         // The cells and counters show the marks and aims of the clicks.
-        Require(phase != phase::RemoveEnemyFighters || screen.nRemovals == still, "the removal asks for ",
-                screen.nRemovals, " with ", still, " marks still wanted");
         for (int i = 1; i <= game_.Fighters.UpperBound() && phase == phase::RemoveEnemyFighters; ++i)
-            Require(screen.lblToHit[i].Tag == (expect_.Marked[static_cast<std::size_t>(i)] ? "FC" : ""),
-                    "cell ", i, " does not show its mark as the clicks left it");
+            Require(screen.lblToHit[i].Tag == (expect_.Marked[i] ? "FC" : ""), "cell ", i,
+                    " does not show its mark as the clicks left it");
         for (int gun = FirstGun; gun <= LastGun && phase == phase::AssignGuns; ++gun) {
             const int aim = expect_.Aim[gun];
-            std::string tag;
-            if (const FighterRecord* f = aim == 0 ? nullptr : &game_.Fighters[aim])
-                tag = std::to_string(aim) + "/" +
-                      std::to_string(ChartGunnery(game_, gun, f->AttackPos, f->FighterType));
+            const FighterRecord* f = aim ? &game_.Fighters[aim] : nullptr;
+            const std::string tag =
+                f ? std::to_string(aim) + "/" +
+                        std::to_string(ChartGunnery(game_, gun, f->AttackPos, f->FighterType))
+                  : "";
             Require(screen.lblGun[gun].Tag == tag, "gun ", gun, " carries the assignment \"",
                     screen.lblGun[gun].Tag, "\", not \"", tag, "\"");
         }
