@@ -27,11 +27,6 @@ bool CanBeChasedOff(const FighterRecord& fighter) {
     return !(special.empty() || special == "B" || special == "D" || special == "BD");
 }
 
-std::string_view CoverOfLeg(const Game& game) {
-    const ZoneRecord& record = game.Mission.Target.Zone[game.Mission.CurrentZone];
-    return game.Mission.Target.Direction == "Out" ? record.CoverOut.View() : record.CoverBack.View();
-}
-
 // Everything an event could change, for the events after which nothing may have changed.
 struct Snapshot {
     Screen Current = Screen::Entry;
@@ -45,14 +40,14 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-// What the steps and clicks of the mission must have left: the phase moves only by a step, and
-// the marks and aims are as the clicks made them.
+// What the steps and clicks of the mission must have left.
 struct Expected {
     std::pair<int, std::string_view> Step{phase::EnterNextZone, "Enter Next Zone"};
     int Removals = 0;
     bool Landed = false;
     IndexedArray<bool, 1, WaveRows> Marked{};
     IndexedArray<int, FirstGun, LastGun> Aim{};
+    int StillToRemove() const { return Removals - static_cast<int>(std::ranges::count(Marked, true)); }
 };
 
 class Monkey {
@@ -62,8 +57,8 @@ class Monkey {
           counts_(counts), meddler_(meddler) {}
 
     std::optional<std::string> Play(int missions) {
-        for (const long start = counts_.Missions;
-             counts_.Missions - start < missions && flow_.Current() != Screen::Ended;) {
+        for (const long end = counts_.Missions + missions;
+             counts_.Missions < end && flow_.Current() != Screen::Ended;) {
             const int phase = flow_.Current() == Screen::Mission ? flow_.Mission().nPhase : 0;
             try {
                 ++counts_.Events;
@@ -77,7 +72,7 @@ class Monkey {
     }
 
   private:
-    // A number lo..hi, or an element of a list, from the player's own generator, apart from the dice.
+    // From the player's own generator, apart from the dice.
     int Pick(int lo, int hi) { return std::uniform_int_distribution(lo, hi)(choices_); }
     template <class List> auto Any(const List& list) { return list[choices_() % list.size()]; }
 
@@ -98,7 +93,7 @@ class Monkey {
             // Mostly a name of the list, sometimes one it does not have.
             return {Action::TypeTarget, 0, roll > 800 ? "Berlin" : Any(game_.Database.TargetNames())};
         }
-        const int phase = flow_.Mission().nPhase, still = StillToRemove();
+        const int phase = flow_.Mission().nPhase, still = expect_.StillToRemove();
         const Event cell{Action::Cell, Pick(1, WaveRows)}, gun{Action::Gun, Pick(FirstGun, LastGun)};
         if (roll <= (phase == phase::LandingAtBase && expect_.Landed ? 600 : 3)) return {Action::OK};
         if (roll <= 6) return {Action::Region, Pick(0, 4)}; // the entry screen is hidden
@@ -126,10 +121,6 @@ class Monkey {
         }
     }
 
-    int StillToRemove() const {
-        return expect_.Removals - static_cast<int>(std::ranges::count(expect_.Marked, true));
-    }
-
     Snapshot Take() {
         Snapshot s{flow_.Current(), game_, game_.Waves, game_.Rolls.Total(), game_.Messages.Total()};
         if (s.Current != Screen::Mission) return s;
@@ -149,18 +140,15 @@ class Monkey {
         if (event.What == Action::Region)
             return flow_.Current() != Screen::Entry || (event.Index >= 1 && event.Index <= 3);
         if (flow_.Current() != Screen::Mission) return false;
-        const int phase = flow_.Mission().nPhase;
-        switch (event.What) {
-        case Action::Step: return !flow_.Mission().cmdNextStep.Enabled;
-        case Action::Cell:
-            if (phase == phase::RemoveEnemyFighters)
-                return event.Index > game_.Fighters.UpperBound() ||
-                       !CanBeChasedOff(game_.Fighters[event.Index]);
-            // A cell aims the gun selected at its fighter only when it shows what that gun needs.
-            return phase != phase::AssignGuns || flow_.Mission().ShownToHit(event.Index) == 0;
-        case Action::Gun: return phase != phase::AssignGuns;
-        default: return false;
-        }
+        const int phase = flow_.Mission().nPhase, i = event.Index;
+        if (event.What == Action::Step) return !flow_.Mission().cmdNextStep.Enabled;
+        if (event.What == Action::Gun) return phase != phase::AssignGuns;
+        // A cell aims the gun selected at its fighter only when it shows what that gun needs.
+        if (event.What == Action::Cell && phase == phase::AssignGuns)
+            return flow_.Mission().ShownToHit(i) == 0;
+        if (event.What == Action::Cell && phase == phase::RemoveEnemyFighters)
+            return i > game_.Fighters.UpperBound() || !CanBeChasedOff(game_.Fighters[i]);
+        return event.What == Action::Cell;
     }
 
     void Check(const Event& event) {
@@ -174,14 +162,12 @@ class Monkey {
             Require(false, "the event threw: ", e.what());
         }
         counts_.IdleEvents += idle;
-        Require(!idle || Take() == before,
-                "an event the rules give no effect changed the screen or the game");
+        Require(!idle || Take() == before, "an event the rules give no effect changed something");
         const Screen current = flow_.Current();
-        if (event.What == Action::Region && !idle)
-            Require(current == (event.Index == 4 ? Screen::Ended : Screen::TargetDialog), "region ",
-                    event.Index, " led to the wrong screen");
-        Require(event.What != Action::OK || current == Screen::Entry,
-                "OK did not return to the entry screen");
+        Require(idle || event.What != Action::Region ||
+                    current == (event.Index == 4 ? Screen::Ended : Screen::TargetDialog),
+                "region ", event.Index, " led to the wrong screen");
+        Require(event.What != Action::OK || current == Screen::Entry, "OK did not return to the entry");
         const int stepped = event.What == Action::Step && before.Step.Enabled ? before.Phase : 0;
         if (stepped) CheckStep(before);
         if (event.What == Action::Cell || event.What == Action::Gun) {
@@ -228,9 +214,13 @@ class Monkey {
             switch (was.Phase) {
             case 1: return mission.CurrentZone != 1 ? T{2, "Check for Waves"} : T{18, "Landing at Base"};
             case 2: return screen.nWavesAppearing < 1 ? T{19, "Leaving the Zone"} : T{3, "Incoming Wave"};
-            case 3:
+            case 3: {
                 if (fighters == 0) return {11, "Wave Resolved"};
-                return CoverOfLeg(game_) == "None" ? assign : T{4, "Roll for Fighter Cover"};
+                const ZoneRecord& zone = mission.Target.Zone[mission.CurrentZone];
+                const bool out = mission.Target.Direction == "Out";
+                return (out ? zone.CoverOut : zone.CoverBack) == "None" ? assign
+                                                                        : T{4, "Roll for Fighter Cover"};
+            }
             case 4: return cover;
             case 5: return screen.nRemovals < 1 ? assign : T{6, "Remove Enemy Fighters"};
             case 6: return fighters != 0 ? assign : exitWave;
@@ -274,7 +264,7 @@ class Monkey {
     void CheckMission(const GameState& was, int stepped) {
         const MissionScreen& screen = flow_.Mission();
         const MissionRecord& mission = game_.Mission;
-        const int phase = screen.nPhase, still = StillToRemove();
+        const int phase = screen.nPhase, still = expect_.StillToRemove();
         Require(phase == expect_.Step.first && screen.cmdNextStep.Caption == expect_.Step.second,
                 "the rules lead to ", expect_.Step.first, " \"", expect_.Step.second, "\", the screen is in ",
                 phase, " \"", screen.cmdNextStep.Caption, "\"");
