@@ -79,14 +79,13 @@ class Monkey {
     Event Choose() {
         const int roll = Pick(1, 1000);
         if (flow_.Current() == Screen::Entry) {
-            if (roll <= 5) return {Action::Region, 4};
-            if (roll <= 100) return {Action::Region, Pick(1, 3)};
+            if (roll <= 100) return {Action::Region, roll <= 5 ? 4 : Pick(1, 3)};
             // Missions 1-10 fly other targets, with fewer formation rolls.
             if (roll <= 150) return {Action::FixMission, Pick(0, 1) * Pick(1, 25)};
             return {Action::Region, 0};
         }
+        if (roll > 994) return {Action::Region, Pick(0, 4)}; // the entry screen is covered or hidden
         if (flow_.Current() == Screen::TargetDialog) {
-            if (roll <= 10) return {Action::Region, Pick(0, 4)}; // the entry screen is covered
             if (roll <= 400) return {Action::DialogOK};
             if (roll <= 550) return {Action::Option, Pick(0, 1)};
             if (roll > 850) return {Action::DialogCancel};
@@ -96,7 +95,6 @@ class Monkey {
         const int phase = flow_.Mission().nPhase, still = expect_.StillToRemove();
         const Event cell{Action::Cell, Pick(1, WaveRows)}, gun{Action::Gun, Pick(FirstGun, LastGun)};
         if (roll <= (phase == phase::LandingAtBase && expect_.Landed ? 600 : 3)) return {Action::OK};
-        if (roll <= 6) return {Action::Region, Pick(0, 4)}; // the entry screen is hidden
         // Mostly a mark while the count asks for one; else any click.
         if (phase == phase::RemoveEnemyFighters && still != 0 && roll > 250)
             return {Action::Cell, Pick(1, std::max(1, game_.Fighters.UpperBound()))};
@@ -180,25 +178,23 @@ class Monkey {
             else if (!idle && event.What == Action::Cell)
                 expect_.Aim[before.SelectedGun] = event.Index;
         }
-        // OK flies the target chosen, or Cancel the one confirmed before, if there is one.
-        if (before.Current != Screen::Mission && current == Screen::Mission) StartMission();
+        // OK flies the target chosen, or Cancel the one confirmed before, if there is one. It starts at
+        // home without a wave, every man unhurt at his post, every gun manned and full.
+        if (before.Current != Screen::Mission && current == Screen::Mission) {
+            ++counts_.Missions;
+            expect_ = Expected{};
+            const MissionRecord& mission = game_.Mission;
+            bool fresh = !game_.Waves.Visible && game_.Fighters.UpperBound() == 0 &&
+                         mission.CurrentZone == 1 && mission.Target.Direction == "Out" &&
+                         mission.Target.Name == game_.SelectedTarget;
+            for (int i = 1; i <= CrewCount; ++i)
+                fresh = fresh && game_.Crew[i].Wound == 0 && game_.CrewPos[i].Occupant == i;
+            for (int gun = FirstGun; gun <= LastGun; ++gun)
+                fresh = fresh && game_.Guns[gun] == GunRecord{"OK", StartingAmmo[gun], gun};
+            Require(fresh, "the mission to \"", game_.SelectedTarget, "\" does not start afresh");
+        }
         if (current == Screen::Mission)
             CheckMission(before.Current == Screen::Mission ? before.State : game_, stepped);
-    }
-
-    // A mission starts at home without a wave, every man unhurt at his post, every gun manned and full.
-    void StartMission() {
-        ++counts_.Missions;
-        expect_ = Expected{};
-        bool fresh = !game_.Waves.Visible && game_.Fighters.UpperBound() == 0 &&
-                     game_.Mission.CurrentZone == 1 && game_.Mission.Target.Direction == "Out" &&
-                     game_.Mission.Target.Name == game_.SelectedTarget;
-        for (int i = 1; i <= CrewCount; ++i)
-            fresh = fresh && game_.Crew[i].Wound == 0 && game_.CrewPos[i].Occupant == i;
-        for (int gun = FirstGun; gun <= LastGun; ++gun)
-            fresh =
-                fresh && game_.Guns[gun] == GunRecord{"OK", StartingAmmo[static_cast<std::size_t>(gun)], gun};
-        Require(fresh, "the mission to \"", game_.SelectedTarget, "\" does not start afresh");
     }
 
     // The phase a press of the step button leads to, and its caption, by the game's rules; and the
@@ -265,9 +261,9 @@ class Monkey {
         const MissionScreen& screen = flow_.Mission();
         const MissionRecord& mission = game_.Mission;
         const int phase = screen.nPhase, still = expect_.StillToRemove();
-        Require(phase == expect_.Step.first && screen.cmdNextStep.Caption == expect_.Step.second,
-                "the rules lead to ", expect_.Step.first, " \"", expect_.Step.second, "\", the screen is in ",
-                phase, " \"", screen.cmdNextStep.Caption, "\"");
+        Require(phase == expect_.Step.first && screen.cmdNextStep.Caption == expect_.Step.second, "phase ",
+                phase, " \"", screen.cmdNextStep.Caption, "\", not ", expect_.Step.first, " \"",
+                expect_.Step.second, "\"");
         const bool disabled = (phase == phase::RemoveEnemyFighters && still != 0) ||
                               (phase == phase::LandingAtBase && expect_.Landed);
         Require(screen.cmdNextStep.Enabled == !disabled, "the step button is ",
@@ -296,11 +292,9 @@ class Monkey {
                     " does not show its mark as the clicks left it");
         for (int gun = FirstGun; gun <= LastGun && phase == phase::AssignGuns; ++gun) {
             const int aim = expect_.Aim[gun];
-            const FighterRecord* f = aim ? &game_.Fighters[aim] : nullptr;
-            const std::string tag =
-                f ? std::to_string(aim) + "/" +
-                        std::to_string(ChartGunnery(game_, gun, f->AttackPos, f->FighterType))
-                  : "";
+            const FighterRecord& f = game_.Fighters[std::max(aim, 1)]; // a wave is in
+            const int toHit = ChartGunnery(game_, gun, f.AttackPos, f.FighterType);
+            const std::string tag = aim ? std::to_string(aim) + "/" + std::to_string(toHit) : "";
             Require(screen.lblGun[gun].Tag == tag, "gun ", gun, " carries the assignment \"",
                     screen.lblGun[gun].Tag, "\", not \"", tag, "\"");
         }

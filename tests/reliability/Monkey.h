@@ -13,24 +13,21 @@
 namespace halvard::test {
 
 enum class Action { Region, FixMission, Option, TypeTarget, DialogOK, DialogCancel, Step, Cell, Gun, OK };
-
 struct Event {
     Action What;
     int Index = 0;    // the region, option, cell or gun; the mission number fixed (0: drawn)
     std::string Text; // the target name typed
 };
-
 struct MonkeyCounts {
     long Missions = 0, Landings = 0, Events = 0, IdleEvents = 0;
 };
-
-// For testing the checks: runs after each event that leaves the mission screen shown, before the
-// checks, with the phase the event came in (0 off the mission screen), and may break a rule.
+// Runs after each event that leaves a mission shown, before the checks, with the phase the event came
+// in (0 off the mission screen): it may break a rule, for testing the checks.
 using Meddler = std::function<void(MissionScreen& screen, Game& game, const Event& event, int from)>;
 
-// Plays on the database with dice and choices drawn from seed until `missions` missions have been
-// loaded or the player ends the program. Returns a report of the first rule broken, naming the
-// seed, the event's number and the phase, by which it can be replayed.
+// Plays with dice and choices drawn from seed until `missions` missions have been loaded or the player
+// ends the program. Returns a report of the first rule broken, naming the seed, the event's number and
+// the phase, by which it can be replayed.
 std::optional<std::string> PlayMonkey(const GameDatabase& database, std::uint64_t seed, int missions,
                                       MonkeyCounts* counts = nullptr, const Meddler& meddler = {});
 

@@ -12,24 +12,17 @@
 namespace halvard::test {
 namespace {
 
-constexpr int Shards = 4; // test cases that CTest can run side by side
-
-using MonkeyShard = ::testing::TestWithParam<std::uint64_t>;
-
-TEST_P(MonkeyShard, EveryRuleHoldsAfterEveryRandomClick) {
-    constexpr int missions = HALVARD_MONKEY_MISSIONS / Shards;
+TEST(Monkey, EveryRuleHoldsAfterEveryRandomClick) {
     MonkeyCounts total;
-    for (std::uint64_t run = 0; total.Missions < missions; ++run) {
+    for (std::uint64_t seed = 1; total.Missions < HALVARD_MONKEY_MISSIONS; ++seed) {
         // Eight missions to a run of the program, then it starts afresh with a new seed.
-        const auto broken = PlayMonkey(ShippedDatabase(), 1'000'003 * GetParam() + run, 8, &total);
+        const auto broken = PlayMonkey(ShippedDatabase(), seed, 8, &total);
         ASSERT_FALSE(broken) << *broken;
     }
     // The player must reach what the rules are about, not only click about.
     EXPECT_GE(total.Landings, total.Missions / 4) << total.Landings << " landings";
     EXPECT_GT(total.IdleEvents, total.Events / 50) << total.IdleEvents << " of " << total.Events;
 }
-
-INSTANTIATE_TEST_SUITE_P(Shards, MonkeyShard, ::testing::Range<std::uint64_t>(0, Shards));
 
 // The checks must catch a broken screen: each case breaks one rule in the middle of random play,
 // after an event of a kind in a phase where it acts, and the report must name what broke.
@@ -43,8 +36,6 @@ struct Breakage {
 const Breakage Breakages[] = {
     {"\"Incoming Wave?\"", Action::Step, phase::CheckForWaves,
      [](auto& s, auto&, int) { return s.cmdNextStep.Caption = "Incoming Wave?", true; }},
-    {"gun 10 aimed at 0 went from", Action::Step, phase::EnterNextZone,
-     [](auto&, auto& g, int) { return ++g.Guns[10].Ammo > 0; }},
     {"the step button is enabled in phase 6", Action::Step, phase::RollForCoverResults,
      [](auto& s, auto&, int) {
          return s.nPhase == phase::RemoveEnemyFighters && (s.cmdNextStep.Enabled = true);
