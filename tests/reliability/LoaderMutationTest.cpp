@@ -1,7 +1,6 @@
-// The database loader under seeded random damage, byte by byte and through SQL: whatever the
-// file holds, opening it either gives a database on which the monkey flies a mission by the
-// rules, or raises one GameDataError naming the file. Any other exception, a crash or (under
-// the sanitizers) a memory or undefined-behaviour report is a fault.
+// The database loader under seeded random damage, byte by byte and through SQL: whatever the file
+// holds, opening it gives a database on which the monkey flies a mission by the rules, or raises one
+// GameDataError naming the file. Any other exception, a crash or a sanitizer's report is a fault.
 
 #include "BadDatabases.h"
 #include "MissionCharts.h"
@@ -33,9 +32,8 @@ void Damage(const std::function<void(const std::filesystem::path& file, int i, s
             ASSERT_FALSE(broken) << what << "\n" << *broken;
         } catch (const GameDataError& e) {
             ++refused;
-            const std::string message = e.what(), prefix = file.string() + ": ";
-            ASSERT_TRUE(message.starts_with(prefix) && message.size() > prefix.size()) << what << "\n"
-                                                                                       << message;
+            const std::string message = e.what(), named = file.string() + ": ";
+            ASSERT_TRUE(message.starts_with(named) && message.size() > named.size()) << what + "\n" + message;
         } catch (const std::exception& e) {
             FAIL() << what << "\nthrew, instead of a GameDataError: " << e.what();
         }

@@ -17,8 +17,7 @@ constexpr std::array<int, 11> StartingAmmo = {0, 0, 15, 10, 10, 10, 20, 20, 16, 
 template <class... Parts> void Require(bool condition, const Parts&... parts) {
     if (condition) return;
     std::ostringstream text;
-    (text << ... << parts);
-    throw std::runtime_error(text.str());
+    throw std::runtime_error(((text << ... << parts), text.str()));
 }
 
 // Escorts and the lead or tail bomber's extra fighter stay whatever the fighter cover does.
@@ -61,11 +60,10 @@ class Monkey {
              counts_.Missions < end && flow_.Current() != Screen::Ended;) {
             const int phase = flow_.Current() == Screen::Mission ? flow_.Mission().nPhase : 0;
             try {
-                ++counts_.Events;
                 Check(Choose());
             } catch (const std::exception& broken) {
-                return "seed " + std::to_string(seed_) + ", event " + std::to_string(counts_.Events) +
-                       " in phase " + std::to_string(phase) + ": " + broken.what();
+                return "seed " + std::to_string(seed_) + ", event " + std::to_string(events_) + " in phase " +
+                       std::to_string(phase) + ": " + broken.what();
             }
         }
         return std::nullopt;
@@ -80,8 +78,7 @@ class Monkey {
         const int roll = Pick(1, 1000);
         if (flow_.Current() == Screen::Entry) {
             if (roll <= 100) return {Action::Region, roll <= 5 ? 4 : Pick(1, 3)};
-            // Missions 1-10 fly other targets, with fewer formation rolls.
-            if (roll <= 150) return {Action::FixMission, Pick(0, 1) * Pick(1, 25)};
+            if (roll <= 150) return {Action::FixMission, Pick(0, 1) * Pick(1, 25)}; // 1-10: other targets
             return {Action::Region, 0};
         }
         if (roll > 994) return {Action::Region, Pick(0, 4)}; // the entry screen is covered or hidden
@@ -95,7 +92,6 @@ class Monkey {
         const int phase = flow_.Mission().nPhase, still = expect_.StillToRemove();
         const Event cell{Action::Cell, Pick(1, WaveRows)}, gun{Action::Gun, Pick(FirstGun, LastGun)};
         if (roll <= (phase == phase::LandingAtBase && expect_.Landed ? 600 : 3)) return {Action::OK};
-        // Mostly a mark while the count asks for one; else any click.
         if (phase == phase::RemoveEnemyFighters && still != 0 && roll > 250)
             return {Action::Cell, Pick(1, std::max(1, game_.Fighters.UpperBound()))};
         if (phase == phase::AssignGuns) return roll <= 350 ? gun : roll <= 750 ? cell : Event{Action::Step};
@@ -103,18 +99,16 @@ class Monkey {
     }
 
     void Dispatch(const Event& event) {
-        switch (event.What) {
-        case Action::Region: flow_.imgChoice_Click(event.Index); break;
-        case Action::FixMission:
-            flow_.FixMissionNumber(event.Index ? std::optional(event.Index) : std::nullopt);
-            break;
-        case Action::Option: flow_.TargetDialog().optTargetChoice_Click(event.Index); break;
+        switch (const int i = event.Index; event.What) {
+        case Action::Region: flow_.imgChoice_Click(i); break;
+        case Action::FixMission: flow_.FixMissionNumber(i ? std::optional(i) : std::nullopt); break;
+        case Action::Option: flow_.TargetDialog().optTargetChoice_Click(i); break;
         case Action::TypeTarget: flow_.TargetDialog().cboTargetList.Text = event.Text; break;
         case Action::DialogOK: flow_.TargetDialog().cmdOK_Click(); break;
         case Action::DialogCancel: flow_.TargetDialog().cmdCancel_Click(); break;
         case Action::Step: flow_.Mission().cmdNextStep_Click(); break;
-        case Action::Cell: flow_.Mission().lblToHit_Click(event.Index); break;
-        case Action::Gun: flow_.Mission().lblGun_Click(event.Index); break;
+        case Action::Cell: flow_.Mission().lblToHit_Click(i); break;
+        case Action::Gun: flow_.Mission().lblGun_Click(i); break;
         case Action::OK: flow_.Mission().cmdOK_Click(); break;
         }
     }
@@ -150,6 +144,7 @@ class Monkey {
     }
 
     void Check(const Event& event) {
+        ++events_;
         const Snapshot before = Take();
         const bool idle = IsIdle(event);
         try {
@@ -159,17 +154,15 @@ class Monkey {
         } catch (const std::exception& e) {
             Require(false, "the event threw: ", e.what());
         }
-        counts_.IdleEvents += idle;
         Require(!idle || Take() == before, "an event the rules give no effect changed something");
         const Screen current = flow_.Current();
-        Require(idle || event.What != Action::Region ||
-                    current == (event.Index == 4 ? Screen::Ended : Screen::TargetDialog),
-                "region ", event.Index, " led to the wrong screen");
+        const Screen region = event.Index == 4 ? Screen::Ended : Screen::TargetDialog;
+        Require(idle || event.What != Action::Region || current == region, "region ", event.Index,
+                " led to the wrong screen");
         Require(event.What != Action::OK || current == Screen::Entry, "OK did not return to the entry");
         const int stepped = event.What == Action::Step && before.Step.Enabled ? before.Phase : 0;
         if (stepped) CheckStep(before);
         if (event.What == Action::Cell || event.What == Action::Gun) {
-            // A click on the screen rolls nothing, writes nothing and changes no record of the game.
             Require(game_.Rolls.Total() == before.Rolls && game_.Messages.Total() == before.Messages &&
                         static_cast<const GameState&>(game_) == before.State,
                     "a click rolled, wrote a message or changed the mission state");
@@ -197,34 +190,31 @@ class Monkey {
             CheckMission(before.Current == Screen::Mission ? before.State : game_, stepped);
     }
 
-    // The phase a press of the step button leads to, and its caption, by the game's rules; and the
-    // fighters the cover chases off.
+    // The phase and caption a step leads to by the game's rules, and the fighters the cover chases off.
     void CheckStep(const Snapshot& was) {
         const MissionScreen& screen = flow_.Mission();
         const MissionRecord& mission = game_.Mission;
         const int fighters = game_.Fighters.UpperBound(), wereFighters = was.State.Fighters.UpperBound();
         using T = std::pair<int, std::string_view>;
-        const T assign{7, "Assign Corvane Guns"}, exitWave{11, "Exit Wave"},
-            cover{5, "Roll for Cover Results"};
+        const T assign{7, "Assign Corvane Guns"}, exit{11, "Exit Wave"}, cover{5, "Roll for Cover Results"};
         expect_.Step = [&]() -> T {
             switch (was.Phase) {
             case 1: return mission.CurrentZone != 1 ? T{2, "Check for Waves"} : T{18, "Landing at Base"};
             case 2: return screen.nWavesAppearing < 1 ? T{19, "Leaving the Zone"} : T{3, "Incoming Wave"};
             case 3: {
                 if (fighters == 0) return {11, "Wave Resolved"};
-                const ZoneRecord& zone = mission.Target.Zone[mission.CurrentZone];
-                const bool out = mission.Target.Direction == "Out";
-                return (out ? zone.CoverOut : zone.CoverBack) == "None" ? assign
-                                                                        : T{4, "Roll for Fighter Cover"};
+                const ZoneRecord& z = mission.Target.Zone[mission.CurrentZone];
+                const bool none = (mission.Target.Direction == "Out" ? z.CoverOut : z.CoverBack) == "None";
+                return none ? assign : T{4, "Roll for Fighter Cover"};
             }
             case 4: return cover;
             case 5: return screen.nRemovals < 1 ? assign : T{6, "Remove Enemy Fighters"};
-            case 6: return fighters != 0 ? assign : exitWave;
+            case 6: return fighters != 0 ? assign : exit;
             case 7: return {8, "Corvane Fire"};
-            case 8: return fighters < 1 ? exitWave : T{9, "Enemy Fire"};
+            case 8: return fighters < 1 ? exit : T{9, "Enemy Fire"};
             case 9:
                 if (was.CurrentFighter + 1 <= wereFighters) return {9, "Enemy Fire"};
-                return fighters < 1 || was.State.Mission.SuccessiveAttacks > 1 ? exitWave
+                return fighters < 1 || was.State.Mission.SuccessiveAttacks > 1 ? exit
                                                                                : T{10, "Successive Attack"};
             case 10: return screen.sCover == "Good" || screen.sCover == "Fair" ? cover : assign;
             case 11:
@@ -255,15 +245,13 @@ class Monkey {
         if (screen.nPhase == phase::AssignGuns && was.Phase != phase::AssignGuns) expect_.Aim = {};
     }
 
-    // Within a mission wounds, ammunition and knocked-out guns only get worse; the guns fire a burst
-    // each at what they were aimed at.
+    // Within a mission wounds, ammunition and guns only get worse; a gun fires a burst at its aim.
     void CheckMission(const GameState& was, int stepped) {
         const MissionScreen& screen = flow_.Mission();
         const MissionRecord& mission = game_.Mission;
         const int phase = screen.nPhase, still = expect_.StillToRemove();
         Require(phase == expect_.Step.first && screen.cmdNextStep.Caption == expect_.Step.second, "phase ",
-                phase, " \"", screen.cmdNextStep.Caption, "\", not ", expect_.Step.first, " \"",
-                expect_.Step.second, "\"");
+                phase, " \"", screen.cmdNextStep.Caption, "\" where the rules lead to ", expect_.Step.first);
         const bool disabled = (phase == phase::RemoveEnemyFighters && still != 0) ||
                               (phase == phase::LandingAtBase && expect_.Landed);
         Require(screen.cmdNextStep.Enabled == !disabled, "the step button is ",
@@ -286,7 +274,6 @@ class Monkey {
                 "the bomber is in zone ", mission.CurrentZone, " of a route to zone ", mission.TargetZone);
         Require(game_.Waves.Visible == (phase >= phase::RollForFighterCover && phase <= phase::WaveResolved),
                 "the wave panel is ", game_.Waves.Visible ? "shown" : "hidden", " in phase ", phase);
-        // The cells and counters show the marks and aims of the clicks.
         for (int i = 1; i <= game_.Fighters.UpperBound() && phase == phase::RemoveEnemyFighters; ++i)
             Require(screen.lblToHit[i].Tag == (expect_.Marked[i] ? "FC" : ""), "cell ", i,
                     " does not show its mark as the clicks left it");
@@ -306,6 +293,7 @@ class Monkey {
     std::mt19937_64 choices_;
     MonkeyCounts& counts_;
     const Meddler& meddler_;
+    long events_ = 0;
     Expected expect_;
 };
 

@@ -19,15 +19,14 @@ struct Event {
     std::string Text; // the target name typed
 };
 struct MonkeyCounts {
-    long Missions = 0, Landings = 0, Events = 0, IdleEvents = 0;
+    long Missions = 0, Landings = 0;
 };
-// Runs after each event that leaves a mission shown, before the checks, with the phase the event came
-// in (0 off the mission screen): it may break a rule, for testing the checks.
+// For testing the checks: may break a rule after an event that leaves a mission shown, before the
+// checks, knowing the phase the event came in (0 off the mission screen).
 using Meddler = std::function<void(MissionScreen& screen, Game& game, const Event& event, int from)>;
 
-// Plays with dice and choices drawn from seed until `missions` missions have been loaded or the player
-// ends the program. Returns a report of the first rule broken, naming the seed, the event's number and
-// the phase, by which it can be replayed.
+// Plays with dice and choices drawn from seed until `missions` missions are loaded or the player quits.
+// Reports the first rule broken with the seed, event number and phase, by which it can be replayed.
 std::optional<std::string> PlayMonkey(const GameDatabase& database, std::uint64_t seed, int missions,
                                       MonkeyCounts* counts = nullptr, const Meddler& meddler = {});
 

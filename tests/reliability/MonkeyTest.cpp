@@ -21,7 +21,6 @@ TEST(Monkey, EveryRuleHoldsAfterEveryRandomClick) {
     }
     // The player must reach what the rules are about, not only click about.
     EXPECT_GE(total.Landings, total.Missions / 4) << total.Landings << " landings";
-    EXPECT_GT(total.IdleEvents, total.Events / 50) << total.IdleEvents << " of " << total.Events;
 }
 
 // The checks must catch a broken screen: each case breaks one rule in the middle of random play,
@@ -37,12 +36,11 @@ const Breakage Breakages[] = {
     {"\"Incoming Wave?\"", Action::Step, phase::CheckForWaves,
      [](auto& s, auto&, int) { return s.cmdNextStep.Caption = "Incoming Wave?", true; }},
     {"the step button is enabled in phase 6", Action::Step, phase::RollForCoverResults,
-     [](auto& s, auto&, int) {
-         return s.nPhase == phase::RemoveEnemyFighters && (s.cmdNextStep.Enabled = true);
-     }},
+     [](auto& s, auto&, int) { return s.nPhase == 6 && (s.cmdNextStep.Enabled = true); }},
     {"does not show its mark", Action::Cell, phase::RemoveEnemyFighters,
      [](auto&, auto& g, int cell) {
-         return g.Waves.Row[cell].ToHit.Tag == "FC" && (g.Waves.Row[cell].ToHit.Tag.clear(), true);
+         auto& tag = g.Waves.Row[cell].ToHit.Tag;
+         return tag == "FC" && (tag.clear(), true);
      }},
     {"an event the rules give no effect changed", Action::Gun, phase::EnterNextZone,
      [](auto&, auto& g, int) { return g.Damage.RadioOut ^= true, true; }},
@@ -58,19 +56,16 @@ const Breakage Breakages[] = {
 
 TEST(Monkey, ReportsABrokenRuleWithItsSeed) {
     for (const Breakage& breakage : Breakages) {
-        bool broken = false;
-        const auto report = PlayMonkey(ShippedDatabase(), 7, 20, nullptr,
-                                       [&](MissionScreen& s, Game& g, const Event& e, int from) {
-                                           if (broken || e.What != breakage.On || from != breakage.From)
-                                               return;
-                                           broken = true; // also when breaking it throws
-                                           broken = breakage.Break(s, g, e.Index);
-                                       });
+        bool broken = false; // set before breaking, for a break that throws
+        const auto report =
+            PlayMonkey(ShippedDatabase(), 7, 20, nullptr, [&](auto& s, auto& g, const Event& e, int from) {
+                if (!broken && e.What == breakage.On && from == breakage.From)
+                    broken = true, broken = breakage.Break(s, g, e.Index);
+            });
         ASSERT_TRUE(broken) << "twenty missions never reached a point to break " << breakage.Reported;
-        ASSERT_TRUE(report) << "not reported: " << breakage.Reported;
-        EXPECT_TRUE(report->starts_with("seed 7, event ") &&
+        EXPECT_TRUE(report && report->starts_with("seed 7, event ") &&
                     report->find(breakage.Reported) != std::string::npos)
-            << *report;
+            << report.value_or("not reported: ") << breakage.Reported;
     }
 }
 
