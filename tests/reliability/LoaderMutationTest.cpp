@@ -1,7 +1,6 @@
-// The database loader under seeded random damage, byte by byte and through SQL: whatever the
-// file holds, opening it either gives a database on which the monkey flies a mission by the
-// rules, or raises one GameDataError naming the file. Any other exception, a crash or (under
-// the sanitizers) a memory or undefined-behaviour report is a fault.
+// The database loader under seeded random damage, byte by byte and through SQL: whatever the file
+// holds, opening it gives a database on which the monkey flies a mission by the rules, or raises one
+// GameDataError naming the file. Any other exception, a crash or a sanitizer's report is a fault.
 
 #include "BadDatabases.h"
 #include "MissionCharts.h"
@@ -19,11 +18,7 @@
 namespace halvard::test {
 namespace {
 
-std::size_t Pick(std::mt19937_64& random, std::size_t size) {
-    return static_cast<std::size_t>(random() % size);
-}
-
-// Writes each damaged file in turn and opens it as the program does, until the first fault.
+// Writes each damaged file in turn, with a note of its damage, and opens it as the program does.
 void Damage(const std::function<void(const std::filesystem::path& file, int i, std::string& what)>& write) {
     ScratchDirectory directory;
     const std::filesystem::path file = directory.Path() / GameDatabase::FileName;
@@ -37,9 +32,8 @@ void Damage(const std::function<void(const std::filesystem::path& file, int i, s
             ASSERT_FALSE(broken) << what << "\n" << *broken;
         } catch (const GameDataError& e) {
             ++refused;
-            const std::string message = e.what(), prefix = file.string() + ": ";
-            ASSERT_TRUE(message.starts_with(prefix) && message.size() > prefix.size()) << what << "\n"
-                                                                                       << message;
+            const std::string message = e.what(), named = file.string() + ": ";
+            ASSERT_TRUE(message.starts_with(named) && message.size() > named.size()) << what + "\n" + message;
         } catch (const std::exception& e) {
             FAIL() << what << "\nthrew, instead of a GameDataError: " << e.what();
         }
@@ -51,22 +45,20 @@ void Damage(const std::function<void(const std::filesystem::path& file, int i, s
 // Bit flips, cut-off files, header numbers at their extremes, chunks copied over others.
 TEST(LoaderMutation, DamagedBytes) {
     std::mt19937_64 random(20240611);
-    Damage([&random](const std::filesystem::path& file, int i, std::string& what) {
+    const auto pick = [&random](std::size_t size) { return static_cast<std::size_t>(random() % size); };
+    Damage([&](const std::filesystem::path& file, int i, std::string& what) {
         std::string bytes = i % 2 == 0 ? ShippedDatabaseBytes() : ValidDatabaseBytes();
-        for (std::size_t n = 1 + Pick(random, 4); n > 0 && !bytes.empty(); --n) {
-            const std::size_t at = Pick(random, bytes.size()), kind = Pick(random, 4);
-            const std::size_t length = std::min(bytes.size() - at, 1 + Pick(random, 512));
+        for (std::size_t n = 1 + pick(4); n > 0 && !bytes.empty(); --n) {
+            const std::size_t at = pick(bytes.size()), kind = pick(4);
+            const std::size_t length = std::min(bytes.size() - at, 1 + pick(512));
             what += " " + std::to_string(kind) + "@" + std::to_string(at);
-            switch (kind) {
-            case 0: bytes[at] = static_cast<char>(bytes[at] ^ (1 << Pick(random, 8))); break;
-            case 1: bytes.resize(at); break;
-            case 2: // a header number at its extremes
-                for (std::size_t j = 0, value = std::array{0u, 1u, 0x7FFFFFFFu, 0xFFFFFFFFu}[Pick(random, 4)];
-                     j < 4 && at % 100 + j < bytes.size(); ++j)
-                    bytes[at % 100 + j] = static_cast<char>(value >> (24 - 8 * j));
-                break;
-            case 3: bytes.replace(at, length, bytes.substr(Pick(random, bytes.size() - length + 1), length));
-            }
+            if (kind == 0) bytes[at] = static_cast<char>(bytes[at] ^ (1 << pick(8)));
+            if (kind == 1) bytes.resize(at);
+            for (std::size_t j = 0,
+                             value = kind == 2 ? std::array{0u, 1u, 0x7FFFFFFFu, 0xFFFFFFFFu}[pick(4)] : 0;
+                 kind == 2 && j < 4 && at % 100 + j < bytes.size(); ++j)
+                bytes[at % 100 + j] = static_cast<char>(value >> (24 - 8 * j));
+            if (kind == 3) bytes.replace(at, length, bytes.substr(pick(bytes.size() - length + 1), length));
         }
         std::ofstream(file, std::ios::binary) << bytes;
     });
@@ -76,6 +68,7 @@ TEST(LoaderMutation, DamagedBytes) {
 // doubled, columns dropped or added, a table dropped.
 TEST(LoaderMutation, DamagingSql) {
     std::mt19937_64 random(7031);
+    const auto pick = [&random](std::size_t size) { return static_cast<std::size_t>(random() % size); };
     std::vector<std::string> values; // of every type, and at the edges of the ranges read
     std::istringstream list("NULL|0|1|-1|2|6|7|8|9|11|16|20|21|66|-7|2147483648|-9223372036854775808|2.5|"
                             "'text'|''|X'00'|'Me109'|'B'|'Kiel'|' '|'5'");
@@ -84,11 +77,10 @@ TEST(LoaderMutation, DamagingSql) {
     const auto columns = GameDatabase::ColumnsRead();
     Damage([&](const std::filesystem::path& file, int i, std::string& what) {
         std::ofstream(file, std::ios::binary) << (i % 3 == 0 ? ShippedDatabaseBytes() : ValidDatabaseBytes());
-        for (std::size_t n = 1 + Pick(random, 3); n > 0; --n) {
-            const ColumnRead& column = columns[Pick(random, columns.size())];
+        for (std::size_t n = 1 + pick(3); n > 0; --n) {
+            const ColumnRead& column = columns[pick(columns.size())];
             const std::string table(column.Table), name = "\"" + std::string(column.Name) + "\"";
-            const std::string& value = values[Pick(random, values.size())];
-            const std::string row = std::to_string(1 + Pick(random, 60));
+            const std::string &value = values[pick(values.size())], row = std::to_string(1 + pick(60));
             const std::string sql[] = {
                 "UPDATE " + table + " SET " + name + " = " + value + " WHERE rowid = " + row,
                 "UPDATE " + table + " SET " + name + " = " + value,
@@ -98,12 +90,12 @@ TEST(LoaderMutation, DamagingSql) {
                 "ALTER TABLE " + table + " ADD COLUMN Extra TEXT DEFAULT 'x'",
                 "DELETE FROM " + table + " WHERE rowid % 7 = 3",
                 "DROP TABLE " + table};
-            const int kind = std::array{0, 0, 0, 1, 2, 3, 4, 4, 5, 6, 6, 6, 6, 7}[Pick(random, 14)];
+            const int kind = std::array{0, 0, 0, 1, 2, 3, 4, 4, 5, 6, 6, 6, 6, 7}[pick(14)];
             try {
                 ApplySql(file, sql[kind] + ";");
                 what += " " + sql[kind] + ";";
-            } catch (const std::exception&) {
-                // A statement the damaged file no longer allows (a column dropped twice): skipped.
+            } catch (
+                const std::exception&) { // one the damaged file no longer allows (a column dropped twice)
             }
         }
     });
