@@ -58,7 +58,9 @@ TEST_F(EntryFlowTest, OnlyTheFirstAndLastRegionsOfTheEntryScreenAct) {
         EXPECT_THROW(entry.Mission(), std::logic_error);
         // The entry screen is covered or gone: its regions take no further clicks.
         entry.imgChoice_Click(region == 4 ? 0 : 4);
-        if (expected[region] != Screen::Entry) EXPECT_EQ(entry.Current(), expected[region]);
+        if (expected[region] != Screen::Entry) {
+            EXPECT_EQ(entry.Current(), expected[region]);
+        }
     }
     EXPECT_TRUE(RollLines(*game).empty());
 }

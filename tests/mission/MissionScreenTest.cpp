@@ -192,9 +192,10 @@ TEST_F(MissionScreenTest, EachStepIsPerformedThenTheNextOneNamed) {
             row.ToHit.BackColour = Colour::Red;
         EXPECT_EQ(Joined(Press(c.rolls)), c.messages);
         EXPECT_EQ(State(), c.state);
-        if (screen->nPhase == AssignGuns)
+        if (screen->nPhase == AssignGuns) {
             for (const WaveRow& row : waves.Row)
                 EXPECT_EQ(row.ToHit.BackColour, Colour::Normal);
+        }
     }
 }
 
