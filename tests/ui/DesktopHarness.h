@@ -8,52 +8,22 @@
 #include "Game.h"
 #include "TestData.h"
 #include "Widgets.h"
+#include "dialogs/DialogTesting.h"
 #include "frmEntry.h"
 #include "frmGetTarget.h"
 #include "frmMain.h"
 #include "frmMission.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <QWidget>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
-#include <stdexcept>
-#include <vector>
 
 namespace halvard::test {
-
-// The control of that name under root; a missing control fails the test loudly.
-template <class T = QWidget> T* Control(const QObject* root, const QString& name) {
-    T* control = root->findChild<T*>(name);
-    if (control == nullptr) throw std::runtime_error("no control " + name.toStdString());
-    return control;
-}
-
-// The lines a list shows, first to last.
-inline std::vector<QString> Lines(const QListWidget* list) {
-    std::vector<QString> lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines.push_back(list->item(i)->text());
-    return lines;
-}
-
-inline void Click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
-}
-
-// Lets posted events (window closes, deferred deletes) run.
-inline void Settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // Selects "Choose Your Own Target" and types the name.
 inline void ChooseOwnTarget(ui::frmGetTarget* dialog, const QString& name) {

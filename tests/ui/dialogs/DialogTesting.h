@@ -1,27 +1,49 @@
 #pragma once
 
-// Helpers for the dialog tests: controls found by their names, the message box a dialog has
-// open, and dialogs that delete themselves when they close.
+// Widgets driven as a player drives them: controls found by their names, clicks, the message box
+// a window has open, and windows that delete themselves when they close.
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
+#include <stdexcept>
 #include <utility>
+#include <vector>
 
-namespace halvard::ui::test {
+namespace halvard::test {
 
-template <class Control = QWidget> Control* Find(const QWidget* dialog, const QString& name) {
-    auto* control = dialog->findChild<Control*>(name);
-    EXPECT_NE(control, nullptr) << name.toStdString();
+// The control of that name under root; a missing control fails the test loudly.
+template <class T = QWidget> T* Control(const QObject* root, const QString& name) {
+    T* control = root->findChild<T*>(name);
+    if (control == nullptr) throw std::runtime_error("no control " + name.toStdString());
     return control;
 }
 
-// The dialog's open message box, or null: the dialogs open them without waiting for the player.
-inline QMessageBox* OpenMessageBoxOf(const QWidget* dialog) {
-    for (QMessageBox* box : dialog->findChildren<QMessageBox*>())
+inline void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+// Lets posted events (window closes, deferred deletes) run.
+inline void Settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The lines a list shows, first to last.
+inline std::vector<QString> Lines(const QListWidget* list) {
+    std::vector<QString> lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines.push_back(list->item(i)->text());
+    return lines;
+}
+
+// The window's open message box, or null: the dialogs open them without waiting for the player.
+inline QMessageBox* OpenMessageBoxOf(const QWidget* window) {
+    for (QMessageBox* box : window->findChildren<QMessageBox*>())
         if (box->isVisible()) return box;
     return nullptr;
 }
@@ -41,7 +63,7 @@ template <class Dialog> class ShownDialog {
     Dialog* get() const { return dialog_.data(); }
     // True once the dialog has deleted itself (unloaded).
     bool Gone() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Settle();
         return dialog_.isNull();
     }
 
@@ -49,4 +71,4 @@ template <class Dialog> class ShownDialog {
     QPointer<Dialog> dialog_;
 };
 
-} // namespace halvard::ui::test
+} // namespace halvard::test

@@ -22,7 +22,7 @@
 namespace halvard::ui {
 namespace {
 
-using test::Find;
+using test::Control;
 using test::OpenMessageBoxOf;
 using test::ShownDialog;
 using namespace std::string_literals;
@@ -198,16 +198,16 @@ TEST(StartSysInfo, AFailingRegistryMeansUnavailableAndClosesTheKey) {
 TEST(frmAbout, ShowsTheTitleAndVersionFindsNoSystemInfoHereAndOkUnloadsIt) {
     ShownDialog<frmAbout> about;
     EXPECT_EQ(about->windowTitle(), "About Halvard");
-    EXPECT_EQ(Find<QLabel>(about.get(), "lblTitle")->text(), "Halvard");
-    EXPECT_EQ(Find<QLabel>(about.get(), "lblVersion")->text(), "Version " HALVARD_PROJECT_VERSION);
-    EXPECT_EQ(Find<QPushButton>(about.get(), "cmdSysInfo")->text(), "&System Info...");
-    EXPECT_EQ(Find<QLabel>(about.get(), "picIcon")->pixmap().size(), QSize(32, 32));
-    Find<QPushButton>(about.get(), "cmdSysInfo")->click(); // this platform has no registry
+    EXPECT_EQ(Control<QLabel>(about.get(), "lblTitle")->text(), "Halvard");
+    EXPECT_EQ(Control<QLabel>(about.get(), "lblVersion")->text(), "Version " HALVARD_PROJECT_VERSION);
+    EXPECT_EQ(Control<QPushButton>(about.get(), "cmdSysInfo")->text(), "&System Info...");
+    EXPECT_EQ(Control<QLabel>(about.get(), "picIcon")->pixmap().size(), QSize(32, 32));
+    Control<QPushButton>(about.get(), "cmdSysInfo")->click(); // this platform has no registry
     QMessageBox* box = OpenMessageBoxOf(about.get());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), "System Information Is Unavailable At This Time");
     box->button(QMessageBox::Ok)->click();
-    Find<QPushButton>(about.get(), "cmdOK")->click();
+    Control<QPushButton>(about.get(), "cmdOK")->click();
     EXPECT_TRUE(about.Gone());
 }
 
@@ -218,7 +218,7 @@ TEST(frmAbout, SystemInfoStartsTheRegistrysProgramOrSaysItIsUnavailable) {
     FakeLauncher launcher;
     ShownDialog<frmAbout> about(registry, launcher.Launcher());
     const auto press = [&about] {
-        Find<QPushButton>(about.get(), "cmdSysInfo")->click();
+        Control<QPushButton>(about.get(), "cmdSysInfo")->click();
         return OpenMessageBoxOf(about.get());
     };
     EXPECT_EQ(press(), nullptr);

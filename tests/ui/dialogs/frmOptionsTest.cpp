@@ -12,14 +12,14 @@
 namespace halvard::ui {
 namespace {
 
-using test::Find;
+using test::Control;
 using test::OpenMessageBoxOf;
 using test::ShownDialog;
 
 // Exactly one page in place (left 14 px) and enabled; the others far out of sight and disabled.
 void ExpectOnlyPageShown(const frmOptions* options, int shown) {
     for (int page = 0; page < 4; ++page) {
-        const QWidget* picture = Find(options, QStringLiteral("picOptions_%1").arg(page));
+        const QWidget* picture = Control(options, QStringLiteral("picOptions_%1").arg(page));
         EXPECT_EQ(picture->x(), page == shown ? 14 : -1333) << "page " << page;
         EXPECT_EQ(picture->isEnabled(), page == shown) << "page " << page;
     }
@@ -28,12 +28,12 @@ void ExpectOnlyPageShown(const frmOptions* options, int shown) {
 TEST(frmOptions, OpensOnTheFirstOfFourPagesAndAClickedTabShowsItsPage) {
     ShownDialog<frmOptions> options;
     EXPECT_EQ(options->windowTitle(), "Options");
-    auto* tabs = Find<QTabBar>(options.get(), "tbsOptions");
+    auto* tabs = Control<QTabBar>(options.get(), "tbsOptions");
     ASSERT_EQ(tabs->count(), 4);
     ExpectOnlyPageShown(options.get(), 0);
     for (int tab : {2, 3, 1, 0}) {
         EXPECT_EQ(tabs->tabText(tab), QStringLiteral("Group %1").arg(tab + 1));
-        EXPECT_EQ(Find<QGroupBox>(options.get(), QStringLiteral("fraSample%1").arg(tab + 1))->title(),
+        EXPECT_EQ(Control<QGroupBox>(options.get(), QStringLiteral("fraSample%1").arg(tab + 1))->title(),
                   QStringLiteral("Sample %1").arg(tab + 1));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
         EXPECT_EQ(tabs->currentIndex(), tab);
@@ -57,11 +57,11 @@ TEST(frmOptions, CtrlTabMovesBetweenTabsFromAnyControl) {
         // clang-format on
     };
     ShownDialog<frmOptions> options;
-    auto* tabs = Find<QTabBar>(options.get(), "tbsOptions");
+    auto* tabs = Control<QTabBar>(options.get(), "tbsOptions");
     for (const auto& c : cases)
         for (const char* receiver : {"cmdOK", "cmdApply", "tbsOptions"}) {
             tabs->setCurrentIndex(c.fromTab);
-            QTest::keyClick(Find(options.get(), receiver), c.key, c.modifiers);
+            QTest::keyClick(Control(options.get(), receiver), c.key, c.modifiers);
             EXPECT_EQ(tabs->currentIndex(), c.toTab) << receiver << " from " << c.fromTab << " key " << c.key;
         }
 }
@@ -74,7 +74,7 @@ TEST(frmOptions, KeyDownCountsOnlyTheShiftAndCtrlBits) {
         {9, 0, 2}, {9, 1, 2}, {9, 4, 2}, {10, 2, 2}, {0, 3, 2},
     };
     ShownDialog<frmOptions> options;
-    auto* tabs = Find<QTabBar>(options.get(), "tbsOptions");
+    auto* tabs = Control<QTabBar>(options.get(), "tbsOptions");
     for (const auto& c : cases) {
         tabs->setCurrentIndex(1);
         EXPECT_EQ(options->Form_KeyDown(c.keyCode, c.shift), c.toTab != 2) << c.keyCode << " " << c.shift;
@@ -96,7 +96,7 @@ TEST(frmOptions, OkApplyAndCancel) {
     };
     for (const auto& c : cases) {
         ShownDialog<frmOptions> options;
-        Find<QPushButton>(options.get(), c.button)->click();
+        Control<QPushButton>(options.get(), c.button)->click();
         QMessageBox* box = OpenMessageBoxOf(options.get());
         if (c.message == nullptr) {
             EXPECT_EQ(box, nullptr);
