@@ -137,17 +137,15 @@ TEST_F(CampaignStoreTest, ACampaignIsPlayedByOneHolderAtATime) {
 }
 
 TEST(CampaignStorePath, FollowsXdgDataHomeWhenItIsAbsolute) {
-    const auto env = [](const char* name) { return std::getenv(name) ? std::string(std::getenv(name)) : ""; };
+    const auto env = [](const char* name) { return std::string(std::getenv(name) ? std::getenv(name) : ""); };
     const std::string xdg = env("XDG_DATA_HOME"), home = env("HOME");
     ::setenv("HOME", "/home/pilot", 1);
-    for (const char* value : {"/tmp/xdg", "relative", ""}) {
-        ::setenv("XDG_DATA_HOME", value, 1);
+    for (const char* value : {"/tmp/xdg", "relative", "", static_cast<const char*>(nullptr)}) {
+        value ? ::setenv("XDG_DATA_HOME", value, 1) : ::unsetenv("XDG_DATA_HOME");
         EXPECT_EQ(CampaignStore::DefaultPath(),
-                  fs::path(value[0] == '/' ? "/tmp/xdg" : "/home/pilot/.local/share") / "halvard" /
+                  fs::path(value && value[0] == '/' ? "/tmp/xdg" : "/home/pilot/.local/share") / "halvard" /
                       "campaigns.db");
     }
-    ::unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(CampaignStore::DefaultPath(), fs::path("/home/pilot/.local/share/halvard/campaigns.db"));
     ::setenv("XDG_DATA_HOME", xdg.c_str(), 1);
     ::setenv("HOME", home.c_str(), 1);
 }

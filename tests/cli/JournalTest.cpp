@@ -17,42 +17,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A golden mission's commands up to its quit, then these.
-std::string CommandsThen(const std::string& golden, const std::string& more) {
-    std::string commands;
-    for (const std::string& line :
-         test::SplitLines(test::ReadFile(test::GoldenDirectory() / (golden + ".commands"))))
-        if (line != "quit") commands += line + '\n';
-    return commands + more;
-}
-
-TEST(Journal, OfAGoldenMissionIsItsTracesRollsAndMessages) {
-    for (const auto& [name, options] : {std::pair{"short_target", "--seed 7"},
-                                        {"deep_target_heavy_flak", "--seed 12"},
-                                        {"cover_removals", "--seed 4"},
-                                        {"crew_killed", "--seed 1 --dice crew_killed.dice"}}) {
-        SCOPED_TRACE(name);
-        std::vector<std::string> expected =
-            test::SplitLines(test::ReadFile(test::GoldenDirectory() / (name + std::string(".trace"))));
-        const test::Run run =
-            test::RunCliWithInput(test::GoldenOptions(options), CommandsThen(name, "journal\n"));
-        ASSERT_EQ(run.ExitStatus, 0) << run.Errors;
-        // The trace, then the journal: its roll and message lines again.
-        const std::size_t traced = expected.size();
-        for (std::size_t i = 0; i < traced; ++i)
-            if (expected[i].starts_with("R ") || expected[i].starts_with("M "))
-                expected.push_back(expected[i]);
-        EXPECT_EQ(test::SplitLines(run.Output), expected);
-    }
-}
-
-TEST(Journal, ReportsOfAGoldenMissionAreAsPinned) {
+TEST(Journal, OfAGoldenMissionRepeatsItsRollsAndMessagesAndItsReportsAreAsPinned) {
     const test::ScratchDirectory scratch;
     const fs::path md = scratch.Path() / "report.md", txt = scratch.Path() / "report.txt";
-    const test::Run run = test::RunCliWithInput(
-        test::GoldenOptions("--seed 7"),
-        CommandsThen("short_target", "export " + md.string() + "\nexport " + txt.string() + "\n"));
+    std::string commands;
+    for (const std::string& line :
+         test::SplitLines(test::ReadFile(test::GoldenDirectory() / "short_target.commands")))
+        if (line != "quit") commands += line + '\n';
+    const test::Run run =
+        test::RunCliWithInput(test::GoldenOptions("--seed 7"),
+                              commands + "journal\nexport " + md.string() + "\nexport " + txt.string());
     ASSERT_EQ(run.ExitStatus, 0) << run.Errors;
+    // The trace, then the journal: its roll and message lines again.
+    std::vector<std::string> expected =
+        test::SplitLines(test::ReadFile(test::GoldenDirectory() / "short_target.trace"));
+    for (std::size_t i = 0, traced = expected.size(); i < traced; ++i)
+        if (expected[i].starts_with("R ") || expected[i].starts_with("M ")) expected.push_back(expected[i]);
+    EXPECT_EQ(test::SplitLines(run.Output), expected);
+
     for (const fs::path& written : {md, txt}) {
         const fs::path golden =
             test::GoldenDirectory() / ("short_target.report" + written.extension().string());
@@ -63,16 +45,15 @@ TEST(Journal, ReportsOfAGoldenMissionAreAsPinned) {
     }
 }
 
-// A tour of three missions, the last in progress. Its first mission leaves the bomber damaged
-// and a crew member gone: what the second takes off with comes from replaying the first. Each
-// replay, forward and back (which rebuilds the game), shows after every action the screen the
-// live mission showed.
+// A tour of two missions, the last in progress. The first leaves the bomber damaged: what the
+// second takes off with comes from replaying the first. Each replay, forward and back (which
+// rebuilds the game), shows after every action the screen the live mission showed.
 TEST(Journal, ATourReplaysEachMissionWithTheBomberAndCrewItTookOffWith) {
     const test::ScratchDirectory scratch;
     CampaignStore store(scratch.Path() / "campaigns.db");
     Campaign campaign = NewCampaign("Replayed", 6);
     store.Create(campaign);
-    std::vector<std::vector<std::string>> screens(3);
+    std::vector<std::vector<std::string>> screens(2);
     {
         CampaignSession session(store, test::ShippedDatabase(), "Replayed");
         for (std::vector<std::string>& shown : screens) {
@@ -89,8 +70,8 @@ TEST(Journal, ATourReplaysEachMissionWithTheBomberAndCrewItTookOffWith) {
     }
     campaign = *store.Load("Replayed");
     const std::vector<JournalMission> tour = TourJournal(store, test::ShippedDatabase(), campaign);
-    ASSERT_EQ(tour.size(), 3U);
-    EXPECT_TRUE(tour[0].Concluded && tour[1].Concluded && !tour[2].Concluded);
+    ASSERT_EQ(tour.size(), 2U);
+    EXPECT_TRUE(tour[0].Concluded && !tour[1].Concluded);
     EXPECT_EQ(tour[0].Ending, campaign.Missions[0].Outcome);
     ASSERT_TRUE(tour[1].Start);
     EXPECT_NE(tour[1].Start->State.State.Damage, DamageRecord{});
@@ -114,17 +95,23 @@ TEST(Journal, ATourReplaysEachMissionWithTheBomberAndCrewItTookOffWith) {
     }
 
     // A record changed behind the program's back: the missions are listed as the tour logged
-    // them, without replay from there on.
+    // them, without replay from there on, and the campaign opens read-only.
     SQLite::Database(store.Path().string(), SQLite::OPEN_READWRITE)
         .exec("UPDATE lines SET text = 'M [ZONE #9]' WHERE text = 'M [ZONE #2]'");
     ASSERT_NE(campaign.Missions[0].Outcome, "");
     const std::vector<JournalMission> broken = TourJournal(store, test::ShippedDatabase(), campaign);
-    ASSERT_EQ(broken.size(), 3U);
+    ASSERT_EQ(broken.size(), 2U);
     EXPECT_EQ(broken[0].Target, campaign.Missions[0].Target);
     EXPECT_EQ(broken[0].Ending, campaign.Missions[0].Outcome);
     EXPECT_TRUE(broken[0].Concluded && !broken[0].Start);
     EXPECT_TRUE(broken[0].NoReplay.starts_with("mission 1 does not replay")) << broken[0].NoReplay;
-    EXPECT_EQ(broken[2].NoReplay, broken[0].NoReplay);
+    EXPECT_EQ(broken[1].NoReplay, broken[0].NoReplay);
+    const std::size_t recorded = store.LoadInProgress(campaign)->Actions.size();
+    CampaignSession session(store, test::ShippedDatabase(), "Replayed");
+    ASSERT_TRUE(session.ReadOnly());
+    EXPECT_NE(session.ReadOnly()->find("action "), std::string::npos) << *session.ReadOnly();
+    EXPECT_FALSE(session.Perform({ActionKind::Step}).Accepted);
+    EXPECT_EQ(store.LoadInProgress(campaign)->Actions.size(), recorded);
 }
 
 } // namespace

@@ -29,11 +29,12 @@ std::string GoldenOptions(const std::string& options) {
     return all;
 }
 
-Run RunCli(const std::string& options, const std::filesystem::path& input) {
+Run RunCliWithInput(const std::string& options, const std::string& input) {
     const ScratchDirectory scratch;
-    const auto errors = scratch.Path() / "stderr";
-    const std::string command = Quoted(HALVARD_CLI) + " " + options + " < " + Quoted(input.string()) +
-                                " 2> " + Quoted(errors.string());
+    const auto in = scratch.Path() / "stdin", errors = scratch.Path() / "stderr";
+    std::ofstream(in, std::ios::binary) << input;
+    const std::string command =
+        Quoted(HALVARD_CLI) + " " + options + " < " + Quoted(in.string()) + " 2> " + Quoted(errors.string());
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) throw std::runtime_error("cannot run " + command);
     Run run;
@@ -44,13 +45,6 @@ Run RunCli(const std::string& options, const std::filesystem::path& input) {
     run.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.Errors = ReadFile(errors);
     return run;
-}
-
-Run RunCliWithInput(const std::string& options, const std::string& input) {
-    const ScratchDirectory scratch;
-    const auto file = scratch.Path() / "stdin";
-    std::ofstream(file, std::ios::binary) << input;
-    return RunCli(options, file);
 }
 
 } // namespace halvard::test
