@@ -16,14 +16,11 @@ using Rolls = std::vector<test::Roll>;
 // Outbound to St. Omer (two zones: the target zone is zone 2), squadron and formation in the
 // middle, one wave over the target, met by the cover of the way out; then the rest.
 Rolls Outbound(int coverOut, int coverBack, int coverResult, const Rolls& then) {
-    Rolls all = {{"1d6", 3, "Squadron Roll"},
-                 {"2d6", 7, "Formation Roll"},
-                 {"1d6", coverOut, "Fighter Cover"},
-                 {"1d6", coverBack, "Fighter Cover"},
-                 {"2d6", 7, "Weather"},
-                 {"1d6", 1, "Waves Appearing"},
-                 {"d66", 11, "Wave Generation"},
-                 {"1d6", coverResult, "Fighter Cover"}};
+    // clang-format off
+    Rolls all = {{"1d6", 3, "Squadron Roll"}, {"2d6", 7, "Formation Roll"}, {"1d6", coverOut, "Fighter Cover"},
+                 {"1d6", coverBack, "Fighter Cover"}, {"2d6", 7, "Weather"}, {"1d6", 1, "Waves Appearing"},
+                 {"d66", 11, "Wave Generation"}, {"1d6", coverResult, "Fighter Cover"}};
+    // clang-format on
     all.insert(all.end(), then.begin(), then.end());
     return all;
 }

@@ -54,6 +54,14 @@ TEST(Journal, ATourReplaysEachMissionWithTheBomberAndCrewItTookOffWith) {
     Campaign campaign = NewCampaign("Replayed", 6);
     store.Create(campaign);
     std::vector<std::vector<std::string>> screens(2);
+    // All a player sees of a campaign session: the rolls, the screen, the state and the record.
+    const auto seen = [](const CampaignSession& s) {
+        std::vector<std::string> all = s.CurrentGame().Rolls.Lines();
+        all.insert(all.end(), {ScreenJson(s.Flow(), s.CurrentGame()).dump(),
+                               StateJson(s.CurrentGame()).dump(), std::to_string(s.ActionsRecorded())});
+        return all;
+    };
+    std::vector<std::string> left;
     {
         CampaignSession session(store, test::ShippedDatabase(), "Replayed");
         for (std::vector<std::string>& shown : screens) {
@@ -67,11 +75,15 @@ TEST(Journal, ATourReplaysEachMissionWithTheBomberAndCrewItTookOffWith) {
                 if (session.Perform(action).Accepted && session.Flow().Current() == Screen::Mission)
                     shown.push_back(ScreenJson(session.Flow(), session.CurrentGame()).dump());
         }
+        left = seen(session);
     }
+    // Reopened, the mission in progress is back as it stood.
+    EXPECT_EQ(seen(CampaignSession(store, test::ShippedDatabase(), "Replayed")), left);
     campaign = *store.Load("Replayed");
     const std::vector<JournalMission> tour = TourJournal(store, test::ShippedDatabase(), campaign);
     ASSERT_EQ(tour.size(), 2U);
     EXPECT_TRUE(tour[0].Concluded && !tour[1].Concluded);
+    EXPECT_EQ(campaign.Missions.at(0).Number, 1);
     EXPECT_EQ(tour[0].Ending, campaign.Missions[0].Outcome);
     ASSERT_TRUE(tour[1].Start);
     EXPECT_NE(tour[1].Start->State.State.Damage, DamageRecord{});
