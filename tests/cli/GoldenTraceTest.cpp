@@ -12,34 +12,30 @@
 namespace halvard {
 namespace {
 
-struct Golden {
-    const char* name;
-    const char* options; // besides --trace and --data; dice files are relative to tests/golden
-    int exitStatus;
-};
-
-class GoldenTrace : public ::testing::TestWithParam<Golden> {};
-
-TEST_P(GoldenTrace, ReplaysLineByLine) {
-    const std::filesystem::path golden = test::GoldenDirectory() / GetParam().name,
-                                trace = golden.string() + ".trace";
-    const test::Run run = test::RunCliWithInput(test::GoldenOptions(GetParam().options),
-                                                test::ReadFile(golden.string() + ".commands"));
-    EXPECT_EQ(run.ExitStatus, GetParam().exitStatus) << run.Errors;
-    if (std::getenv("HALVARD_UPDATE_GOLDEN")) std::ofstream(trace, std::ios::binary) << run.Output;
-    EXPECT_EQ(run.Output, test::ReadFile(trace)) << "the trace of " << trace;
+TEST(GoldenTrace, ReplaysLineByLine) {
+    const struct {
+        const char* name;
+        const char* options; // besides --trace and --data; dice files are relative to tests/golden
+        int exitStatus;
+    } goldens[] = {
+        // clang-format off
+        {"short_target",           "--seed 7",                            0},
+        {"deep_target_heavy_flak", "--seed 12",                           0},
+        {"cover_removals",         "--seed 4",                            0},
+        {"crew_killed",            "--seed 1 --dice crew_killed.dice",    0},
+        {"dice_exhausted",         "--seed 1 --dice dice_exhausted.dice", 3},
+        {"two_missions",           "--seed 21",                           0},
+        // clang-format on
+    };
+    for (const auto& [name, options, exitStatus] : goldens) {
+        const std::string golden = (test::GoldenDirectory() / name).string(), trace = golden + ".trace";
+        const test::Run run =
+            test::RunCliWithInput(test::GoldenOptions(options), test::ReadFile(golden + ".commands"));
+        EXPECT_EQ(run.ExitStatus, exitStatus) << name << ": " << run.Errors;
+        if (std::getenv("HALVARD_UPDATE_GOLDEN")) std::ofstream(trace, std::ios::binary) << run.Output;
+        EXPECT_EQ(run.Output, test::ReadFile(trace)) << "the trace of " << trace;
+    }
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Missions, GoldenTrace, ::testing::Values(
-    Golden{"short_target",           "--seed 7",                            0},
-    Golden{"deep_target_heavy_flak", "--seed 12",                           0},
-    Golden{"cover_removals",         "--seed 4",                            0},
-    Golden{"crew_killed",            "--seed 1 --dice crew_killed.dice",    0},
-    Golden{"dice_exhausted",         "--seed 1 --dice dice_exhausted.dice", 3},
-    Golden{"two_missions",           "--seed 21",                           0}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
 
 } // namespace
 } // namespace halvard
