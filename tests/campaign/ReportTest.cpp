@@ -1,5 +1,5 @@
-// After-action reports: the damage by compartment, the HTML read back by a real parser, and a
-// report written whole or not at all.
+// After-action reports: the damage by compartment, the HTML read back by a real parser, and
+// the format each file is written in.
 
 #include "Report.h"
 
@@ -7,13 +7,10 @@
 #include "TestData.h"
 
 #include <QXmlStreamReader>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace halvard {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A bomber that took off with its bomb bay doors out and its port flap out, on the test
 // database, for a target whose name needs escaping in HTML: one Me109 at 12 High hits it once, in
@@ -82,26 +79,6 @@ TEST(Report, ListsTheDamageAtTheEndAndHoldsTheWholeRecordOnceInWellFormedHtml) {
         << text;
     EXPECT_EQ(text.find("Crew"), std::string::npos) << text;
     EXPECT_NE(text.find("  WAIST: Armament - Port Waist gun inoperable\n"), std::string::npos) << text;
-}
-
-TEST(Report, IsWrittenWholeOrNotAtAll) {
-    const test::ScratchDirectory scratch;
-    const fs::path kept = scratch.Path() / "report.md";
-    std::ofstream(kept) << "an older report";
-    WriteReport(kept, "the new report");
-    EXPECT_EQ(test::ReadFile(kept), "the new report");
-
-    for (const fs::path& bad : {scratch.Path() / "missing" / "report.md", scratch.Path()}) {
-        SCOPED_TRACE(bad);
-        try {
-            WriteReport(bad, "text");
-            ADD_FAILURE() << "written";
-        } catch (const ReportError& e) {
-            EXPECT_TRUE(std::string(e.what()).starts_with(bad.string() + ": ")) << e.what();
-        }
-    }
-    // Nothing half-written is left beside the files.
-    EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Path()), fs::directory_iterator()), 1);
 }
 
 TEST(Report, TheFormatIsTheFileExtensions) {

@@ -41,6 +41,7 @@ TEST(CliSession, ARefusedCommandPrintsOneErrorLineAndChangesNothing) {
 
 TEST(Program, ExitsWithItsStatusAndMessages) {
     const test::ScratchDirectory files;
+    const std::filesystem::path none = files.Path() / "none.db";
     const std::string data = "--data " + Quoted(test::DataDirectory().string()),
                       sim = "simulate " + data + " --missions ";
     const auto dice = [&](const std::string& name, const std::string& text) {
@@ -64,6 +65,7 @@ TEST(Program, ExitsWithItsStatusAndMessages) {
         {sim + "5 --json --csv", "", 2, "--csv", ""},
         {data + " --trace simulate --missions 5", "", 2, "--trace", ""},
         {sim + "5 --target Atlantis", "", 2, "named \"Atlantis\"", ""},
+        {sim + "5 --campaign Tour --store " + Quoted(none.string()), "", 2, "no campaign store", ""},
         // clang-format on
     };
     for (const auto& c : cases) {

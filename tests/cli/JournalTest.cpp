@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace halvard {
@@ -18,23 +19,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Reports are written whole over older ones, or not at all.
 TEST(Journal, OfAGoldenMissionRepeatsItsRollsAndMessagesAndItsReportsAreAsPinned) {
     const test::ScratchDirectory scratch;
-    const fs::path md = scratch.Path() / "report.md", txt = scratch.Path() / "report.txt";
+    const fs::path md = scratch.Path() / "report.md", txt = scratch.Path() / "report.txt",
+                   missing = scratch.Path() / "missing" / "report.md";
+    std::ofstream(md) << "an older report";
     std::string commands;
     for (const std::string& line :
          test::SplitLines(test::ReadFile(test::GoldenDirectory() / "short_target.commands")))
         if (line != "quit") commands += line + '\n';
-    const test::Run run =
-        test::RunCliWithInput(test::GoldenOptions("--seed 7"),
-                              commands + "journal\nexport " + md.string() + "\nexport " + txt.string());
+    for (const fs::path& file : {md, txt, missing})
+        commands += "export " + file.string() + '\n';
+    const test::Run run = test::RunCliWithInput(test::GoldenOptions("--seed 7"), commands + "journal\n");
     ASSERT_EQ(run.ExitStatus, 0) << run.Errors;
     // The trace, then the journal: its roll and message lines again.
     std::vector<std::string> expected =
         test::SplitLines(test::ReadFile(test::GoldenDirectory() / "short_target.trace"));
+    expected.push_back("E export: " + missing.string() + ": No such file or directory");
     for (std::size_t i = 0, traced = expected.size(); i < traced; ++i)
         if (expected[i].starts_with("R ") || expected[i].starts_with("M ")) expected.push_back(expected[i]);
     EXPECT_EQ(test::SplitLines(run.Output), expected);
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Path()), {}), 2) << "a file left half-written";
 
     for (const fs::path& written : {md, txt}) {
         const fs::path golden =

@@ -45,9 +45,7 @@ TEST(Simulation, TheSeedAloneDecidesTheFiguresAndTheyAddUp) {
     EXPECT_TRUE(all.OnTarget > 0 && all.OnTarget <= all.BombRuns && all.BombRuns <= all.Missions);
 
     const SimulationResult bremen = Fly(60, 5, 2, "Bremen");
-    ASSERT_EQ(bremen.Targets.size(), 1u);
-    EXPECT_EQ(bremen.Targets[0].Name, "Bremen");
-    EXPECT_EQ(bremen.Targets[0].Figures, bremen.Overall);
+    EXPECT_EQ(bremen.Targets, (std::vector<TargetTally>{{"Bremen", bremen.Overall}}));
     EXPECT_EQ(bremen.Overall.Missions, 60u);
 }
 
@@ -113,9 +111,9 @@ TEST(SimulateCommand, PrintsTheRunsFiguresAsTextJsonAndCsv) {
 
 // A tour whose bomber limps on (no landing gear, no brakes, a damaged tailwheel, shot-up cables
 // and windows) takes what it has into the air on every mission flown.
-TEST(SimulateCampaign, FliesTheBomberAsTheTourLeftItAndMakesNoStore) {
+TEST(SimulateCampaign, FliesTheBomberAsTheTourLeftIt) {
     const test::ScratchDirectory scratch;
-    const fs::path store = scratch.Path() / "campaigns.db", none = scratch.Path() / "none.db";
+    const fs::path store = scratch.Path() / "campaigns.db";
     Campaign limping = NewCampaign("Limping", 3);
     limping.NextMission = 6;
     DamageRecord& damage = limping.Damage;
@@ -127,10 +125,6 @@ TEST(SimulateCampaign, FliesTheBomberAsTheTourLeftItAndMakesNoStore) {
         return nlohmann::json::parse(run.Output)["overall"]["bomber_lost_share"].get<double>();
     };
     EXPECT_GT(lost("--campaign Limping --store " + Quoted(store.string())), lost("") + 0.2);
-    const test::Run run = RunSimulate("--missions 5 --campaign Limping --store " + Quoted(none.string()));
-    EXPECT_EQ(run.ExitStatus, 2);
-    EXPECT_NE(run.Errors.find("no campaign store"), std::string::npos) << run.Errors;
-    EXPECT_FALSE(fs::exists(none)) << "reading odds made a store";
 }
 
 } // namespace
