@@ -1,5 +1,4 @@
-// After-action reports: the damage by compartment, the HTML read back by a real parser, and
-// the format each file is written in.
+// After-action reports: the damage by compartment and the HTML read back by a real parser.
 
 #include "Report.h"
 
@@ -78,16 +77,6 @@ TEST(Report, ListsTheDamageAtTheEndAndHoldsTheWholeRecordOnceInWellFormedHtml) {
         std::string::npos)
         << text;
     EXPECT_EQ(text.find("Crew"), std::string::npos) << text;
-    EXPECT_NE(text.find("  WAIST: Armament - Port Waist gun inoperable\n"), std::string::npos) << text;
-}
-
-TEST(Report, TheFormatIsTheFileExtensions) {
-    const std::optional<ReportFormat> md = ReportFormat::Markdown, txt = ReportFormat::Text,
-                                      html = ReportFormat::Html;
-    std::vector<std::optional<ReportFormat>> formats;
-    for (const char* name : {"a.md", "a.MARKDOWN", "a.txt", "a.html", "a.Htm", "a.doc", "html"})
-        formats.push_back(ReportFormatOf(name));
-    EXPECT_EQ(formats, (std::vector{md, md, txt, html, html, {}, {}}));
 }
 
 } // namespace

@@ -41,13 +41,10 @@ TEST(CliSession, ARefusedCommandPrintsOneErrorLineAndChangesNothing) {
 
 TEST(Program, ExitsWithItsStatusAndMessages) {
     const test::ScratchDirectory files;
-    const std::filesystem::path none = files.Path() / "none.db";
+    const std::filesystem::path none = files.Path() / "none.db", seven = files.Path() / "seven";
+    std::ofstream(seven) << "1, 2, 7";
     const std::string data = "--data " + Quoted(test::DataDirectory().string()),
                       sim = "simulate " + data + " --missions ";
-    const auto dice = [&](const std::string& name, const std::string& text) {
-        std::ofstream(files.Path() / name) << text;
-        return " --dice " + Quoted((files.Path() / name).string());
-    };
     const struct {
         std::string options, input;
         int exitStatus;
@@ -55,8 +52,8 @@ TEST(Program, ExitsWithItsStatusAndMessages) {
     } cases[] = {
         // clang-format off
         {"--version", "", 0, "", "halvard-cli " HALVARD_VERSION "\n"},
-        {data + " --dice " + Quoted((files.Path() / "none").string()), "", 2, "none", ""},
-        {data + dice("seven", "1, 2, 7"), "", 2, "'7'", ""},
+        {data + " --dice " + Quoted(none.string()), "", 2, "none.db", ""},
+        {data + " --dice " + Quoted(seven.string()), "", 2, "'7'", ""},
         {"--data " + Quoted(files.Path().string()), "", 1, "Corvane.db: file not found", ""},
         {data + " --seed 3", "choose Nowhere\ncancel\nscreen\n", 0, "",
          "E choose: Unknown target: Nowhere\nV {\"rolls\":0,\"window\":\"entry\"}\n"},

@@ -2,10 +2,9 @@
 
 #include "TestData.h"
 
-#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <sys/wait.h>
 
 namespace halvard::test {
@@ -31,20 +30,12 @@ std::string GoldenOptions(const std::string& options) {
 
 Run RunCliWithInput(const std::string& options, const std::string& input) {
     const ScratchDirectory scratch;
-    const auto in = scratch.Path() / "stdin", errors = scratch.Path() / "stderr";
+    const auto in = scratch.Path() / "in", out = scratch.Path() / "out", errors = scratch.Path() / "errors";
     std::ofstream(in, std::ios::binary) << input;
-    const std::string command =
-        Quoted(HALVARD_CLI) + " " + options + " < " + Quoted(in.string()) + " 2> " + Quoted(errors.string());
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) throw std::runtime_error("cannot run " + command);
-    Run run;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.Output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.Errors = ReadFile(errors);
-    return run;
+    const int status = std::system((Quoted(HALVARD_CLI) + " " + options + " < " + Quoted(in.string()) +
+                                    " > " + Quoted(out.string()) + " 2> " + Quoted(errors.string()))
+                                       .c_str());
+    return {ReadFile(out), ReadFile(errors), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
 } // namespace halvard::test

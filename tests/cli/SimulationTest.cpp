@@ -95,9 +95,7 @@ TEST(SimulateCommand, PrintsTheRunsFiguresAsTextJsonAndCsv) {
                       options = "--missions 300 --threads 1 --seed " + seed;
     const SimulationResult result = Fly(300, std::stoull(seed), 2);
     EXPECT_EQ(text, ReportText(result));
-    const nlohmann::json report = nlohmann::json::parse(RunSimulate(options + " --json").Output);
-    EXPECT_EQ(report, ReportJson(result));
-    EXPECT_EQ(report["overall"]["outcomes"]["safe"], result.Overall.Outcomes[0]);
+    EXPECT_EQ(nlohmann::json::parse(RunSimulate(options + " --json").Output), ReportJson(result));
     const std::string csv = RunSimulate(options + " --csv").Output;
     EXPECT_EQ(csv, ReportCsv(result));
     // Read by spreadsheets by the names of its columns.
