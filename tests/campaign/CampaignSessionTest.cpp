@@ -14,8 +14,8 @@ class CampaignSessionTest : public ::testing::Test {
     CampaignStore store{scratch.Path() / "campaigns.db"};
 
     void SetUp() override {
-        Campaign campaign = NewCampaign("Tour", 21);
-        store.Create(campaign);
+        Campaign tour = NewCampaign("Tour", 21);
+        store.Create(tour);
     }
     std::unique_ptr<CampaignSession> Open() {
         return std::make_unique<CampaignSession>(store, test::ShippedDatabase(), "Tour");

@@ -1,6 +1,5 @@
 // Whole missions replayed through halvard-cli in trace mode and compared with the traces under
-// tests/golden (a failure shows the differing lines). With HALVARD_UPDATE_GOLDEN=1 the traces
-// are rewritten instead, for a deliberate change of the game; review the diff before committing it.
+// tests/golden. HALVARD_UPDATE_GOLDEN=1 rewrites them, for a deliberate change: review the diff.
 
 #include "Program.h"
 #include "TestData.h"

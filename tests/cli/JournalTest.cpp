@@ -36,8 +36,8 @@ TEST(Journal, OfAGoldenMissionRepeatsItsRollsAndMessagesAndItsReportsAreAsPinned
     // The trace, then the journal: its roll and message lines again.
     std::vector<std::string> expected =
         test::SplitLines(test::ReadFile(test::GoldenDirectory() / "short_target.trace"));
-    expected.push_back("E export: " + missing.string() + ": No such file or directory");
-    expected.push_back("E export: a file ending in .md, .txt or .html");
+    expected.insert(expected.end(), {"E export: " + missing.string() + ": No such file or directory",
+                                     "E export: a file ending in .md, .txt or .html"});
     for (std::size_t i = 0, traced = expected.size(); i < traced; ++i)
         if (expected[i].starts_with("R ") || expected[i].starts_with("M ")) expected.push_back(expected[i]);
     EXPECT_EQ(test::SplitLines(run.Output), expected);
@@ -63,7 +63,6 @@ TEST(Journal, ATourReplaysEachMissionWithTheBomberAndCrewItTookOffWith) {
     Campaign campaign = NewCampaign("Replayed", 6);
     store.Create(campaign);
     std::vector<std::vector<std::string>> screens(2);
-    // All a player sees of a campaign session: the rolls, the screen, the state and the record.
     const auto seen = [](const CampaignSession& s) {
         std::vector<std::string> all = s.CurrentGame().Rolls.Lines();
         all.insert(all.end(), {ScreenJson(s.Flow(), s.CurrentGame()).dump(),

@@ -12,8 +12,7 @@ struct Run {
     int ExitStatus = -1;
 };
 
-// Runs halvard-cli with the options (already quoted for the shell) and the input as its
-// standard input.
+// Runs halvard-cli with the options (already quoted for the shell) and the input on its stdin.
 Run RunCliWithInput(const std::string& options, const std::string& input);
 
 std::string Quoted(const std::string& text);

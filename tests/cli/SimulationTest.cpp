@@ -14,7 +14,6 @@
 namespace halvard {
 namespace {
 
-namespace fs = std::filesystem;
 using test::Quoted;
 
 SimulationResult Fly(std::uint64_t missions, std::uint64_t seed, unsigned threads,
@@ -77,12 +76,9 @@ TEST(Simulation, FliesAtMostMostMissions) {
     }
 }
 
-// halvard-cli simulate -----------------------------------------------------------------------
-
-const std::string Data = "--data " + Quoted(test::DataDirectory().string());
-
 test::Run RunSimulate(const std::string& options) {
-    return test::RunCliWithInput("simulate " + Data + " " + options, "");
+    return test::RunCliWithInput("simulate --data " + Quoted(test::DataDirectory().string()) + " " + options,
+                                 "");
 }
 
 // The program prints the figures of the same run as the simulator gives them, in each format;
@@ -111,18 +107,18 @@ TEST(SimulateCommand, PrintsTheRunsFiguresAsTextJsonAndCsv) {
 // and windows) takes what it has into the air on every mission flown.
 TEST(SimulateCampaign, FliesTheBomberAsTheTourLeftIt) {
     const test::ScratchDirectory scratch;
-    const fs::path store = scratch.Path() / "campaigns.db";
     Campaign limping = NewCampaign("Limping", 3);
     limping.NextMission = 6;
     DamageRecord& damage = limping.Damage;
     damage.LandingGearOut = damage.BrakeOut = damage.TailwheelDamaged = true;
     damage.ControlCableHits = damage.WindowHits = 2;
-    CampaignStore(store).Create(limping);
+    CampaignStore(scratch.Path() / "campaigns.db").Create(limping);
     const auto lost = [](const std::string& options) {
         const test::Run run = RunSimulate("--missions 400 --seed 12 --threads 2 --json " + options);
         return nlohmann::json::parse(run.Output)["overall"]["bomber_lost_share"].get<double>();
     };
-    EXPECT_GT(lost("--campaign Limping --store " + Quoted(store.string())), lost("") + 0.2);
+    EXPECT_GT(lost("--campaign Limping --store " + Quoted((scratch.Path() / "campaigns.db").string())),
+              lost("") + 0.2);
 }
 
 } // namespace
