@@ -17,7 +17,6 @@ void Exec(const fs::path& file, const std::string& sql) {
     SQLite::Database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
 }
 
-// What the work throws, or "" when it goes through.
 template <class Work> std::string Said(Work&& work) {
     try {
         work();
