@@ -42,7 +42,8 @@ TEST(Simulation, TheSeedAloneDecidesTheFiguresAndTheyAddUp) {
     EXPECT_EQ(outcomes, all.Missions);
     EXPECT_EQ(lost, all.BombersLost);
     EXPECT_TRUE(all.OnTarget > 0 && all.OnTarget <= all.BombRuns && all.BombRuns <= all.Missions &&
-                all.EnginesLost <= 4 * all.Missions);
+                all.EnginesLost <= 4 * all.Missions &&
+                all.GunsOut <= (LastGun - FirstGun + 1) * all.Missions);
 
     const SimulationResult bremen = Fly(60, 5, 2, "Bremen");
     EXPECT_EQ(bremen.Targets, (std::vector<TargetTally>{{"Bremen", bremen.Overall}}));
