@@ -2,10 +2,9 @@
 
 #include "TestData.h"
 
-#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <sys/wait.h>
 
 namespace halvard::test {
@@ -29,28 +28,14 @@ std::string GoldenOptions(const std::string& options) {
     return all;
 }
 
-Run RunCli(const std::string& options, const std::filesystem::path& input) {
-    const ScratchDirectory scratch;
-    const auto errors = scratch.Path() / "stderr";
-    const std::string command = Quoted(HALVARD_CLI) + " " + options + " < " + Quoted(input.string()) +
-                                " 2> " + Quoted(errors.string());
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) throw std::runtime_error("cannot run " + command);
-    Run run;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.Output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.Errors = ReadFile(errors);
-    return run;
-}
-
 Run RunCliWithInput(const std::string& options, const std::string& input) {
     const ScratchDirectory scratch;
-    const auto file = scratch.Path() / "stdin";
-    std::ofstream(file, std::ios::binary) << input;
-    return RunCli(options, file);
+    const auto in = scratch.Path() / "in", out = scratch.Path() / "out", errors = scratch.Path() / "errors";
+    std::ofstream(in, std::ios::binary) << input;
+    const int status = std::system((Quoted(HALVARD_CLI) + " " + options + " < " + Quoted(in.string()) +
+                                    " > " + Quoted(out.string()) + " 2> " + Quoted(errors.string()))
+                                       .c_str());
+    return {ReadFile(out), ReadFile(errors), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
 } // namespace halvard::test

@@ -8,14 +8,11 @@
 namespace halvard::test {
 
 struct Run {
-    std::string Output; // standard output
-    std::string Errors; // standard error
+    std::string Output, Errors; // standard output and error
     int ExitStatus = -1;
 };
 
-// Runs halvard-cli with the options (already quoted for the shell), its standard input read
-// from a file, or given as text.
-Run RunCli(const std::string& options, const std::filesystem::path& input);
+// Runs halvard-cli with the options (already quoted for the shell) and the input on its stdin.
 Run RunCliWithInput(const std::string& options, const std::string& input);
 
 std::string Quoted(const std::string& text);
