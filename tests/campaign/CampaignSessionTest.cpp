@@ -1,7 +1,6 @@
 #include "CampaignSession.h"
 
 #include "TestData.h"
-#include "Views.h"
 
 #include <gtest/gtest.h>
 
