@@ -89,7 +89,7 @@ TEST_F(CampaignStoreTest, RefusesEveryKindOfBadFileWithoutTouchingIt) {
              std::string bytes = test::ReadFile(file);
              for (std::size_t i = 4096 + 100; i < bytes.size(); i += 7)
                  bytes[i] = '\x5a';
-             std::ofstream(file, std::ios::binary) << bytes;
+             test::WriteFile(file, bytes);
          },
          "damaged"},
         {[&] { fs::remove(file.parent_path()), std::ofstream(file.parent_path()) << "not a directory"; },

@@ -3,7 +3,6 @@
 #include "TestData.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -31,7 +30,7 @@ std::string GoldenOptions(const std::string& options) {
 Run RunCliWithInput(const std::string& options, const std::string& input) {
     const ScratchDirectory scratch;
     const auto in = scratch.Path() / "in", out = scratch.Path() / "out", errors = scratch.Path() / "errors";
-    std::ofstream(in, std::ios::binary) << input;
+    test::WriteFile(in, input);
     const int status = std::system((Quoted(HALVARD_CLI) + " " + options + " < " + Quoted(in.string()) +
                                     " > " + Quoted(out.string()) + " 2> " + Quoted(errors.string()))
                                        .c_str());

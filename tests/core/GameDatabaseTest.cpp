@@ -4,7 +4,6 @@
 #include "MissionCharts.h"
 #include "TestData.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -52,7 +51,7 @@ TEST(GameDatabase, RefusesEveryBadFileWithOneErrorNamingFileAndProblem) {
     std::vector<test::BadDatabase> cases = test::BadDatabases();
     cases.push_back({"HeaderLookalike",
                      [](const std::filesystem::path& file) {
-                         std::ofstream(file, std::ios::binary) << "SQLite format 3X and then some text";
+                         test::WriteFile(file, "SQLite format 3X and then some text");
                      },
                      {std::string(GameDatabase::FileName), "cannot be read as a game database"}});
     for (const test::BadDatabase& bad : cases) {

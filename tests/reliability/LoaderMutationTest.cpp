@@ -7,7 +7,6 @@
 #include "Monkey.h"
 #include "TestData.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -60,7 +59,7 @@ TEST(LoaderMutation, DamagedBytes) {
                 bytes[at % 100 + j] = static_cast<char>(value >> (24 - 8 * j));
             if (kind == 3) bytes.replace(at, length, bytes.substr(pick(bytes.size() - length + 1), length));
         }
-        std::ofstream(file, std::ios::binary) << bytes;
+        WriteFile(file, bytes);
     });
 }
 
@@ -76,7 +75,7 @@ TEST(LoaderMutation, DamagingSql) {
         values.push_back(value);
     const auto columns = GameDatabase::ColumnsRead();
     Damage([&](const std::filesystem::path& file, int i, std::string& what) {
-        std::ofstream(file, std::ios::binary) << (i % 3 == 0 ? ShippedDatabaseBytes() : ValidDatabaseBytes());
+        WriteFile(file, i % 3 == 0 ? ShippedDatabaseBytes() : ValidDatabaseBytes());
         for (std::size_t n = 1 + pick(3); n > 0; --n) {
             const ColumnRead& column = columns[pick(columns.size())];
             const std::string table(column.Table), name = "\"" + std::string(column.Name) + "\"";

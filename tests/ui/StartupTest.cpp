@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace halvard {
@@ -62,7 +61,7 @@ TEST(StartupFailure, NamesTheFileAndItsProblem) {
             if (bytes == "shipped")
                 fs::copy_file(test::DataDirectory() / file, dir.Path() / file);
             else if (!bytes.empty())
-                std::ofstream(dir.Path() / file, std::ios::binary) << bytes;
+                test::WriteFile(dir.Path() / file, bytes);
         }
         const Failure failure = RunExpectingFailure(dir.Path());
         EXPECT_NE(failure.Result, 0);
