@@ -1,7 +1,6 @@
 // The desktop program's start: where it finds its files, and the one message box that names a
 // file it cannot use.
 
-#include "BadDatabases.h"
 #include "DesktopHarness.h"
 
 #include <QApplication>
@@ -71,23 +70,6 @@ TEST(StartupFailure, NamesTheFileAndItsProblem) {
             << failure.Text.toStdString();
     }
 }
-
-class BadDatabaseFile : public ::testing::TestWithParam<test::BadDatabase> {};
-
-TEST_P(BadDatabaseFile, IsNamedWithItsProblemInTheMessageBox) {
-    const test::BadDatabase& bad = GetParam();
-    test::ScratchDirectory dir;
-    bad.Make(dir.Path());
-    fs::copy_file(test::DataDirectory() / ui::SplashFileName, dir.Path() / ui::SplashFileName);
-    const Failure failure = RunExpectingFailure(dir.Path());
-    EXPECT_NE(failure.Result, 0);
-    for (const std::string& word : bad.ExpectedWords)
-        EXPECT_TRUE(failure.Text.contains(QString::fromStdString(word)))
-            << "\"" << word << "\" not in: " << failure.Text.toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(Desktop, BadDatabaseFile, ::testing::ValuesIn(test::BadDatabases()),
-                         [](const auto& info) { return info.param.Name; });
 
 TEST(Startup, TheShippedFilesOpenTheEntryScreenAndRegionFourEndsTheRun) {
     bool entryShown = false;
