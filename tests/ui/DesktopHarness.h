@@ -14,13 +14,17 @@
 #include "frmMain.h"
 #include "frmMission.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 namespace halvard::test {
@@ -64,6 +68,69 @@ struct DesktopHarness {
     bool ended = false;
     std::unique_ptr<ui::Desktop> desktop;
 };
+
+// The engine colour a widget's palette role shows, named as the trace names them.
+inline std::string ColourName(const QWidget* widget, QPalette::ColorRole role) {
+    const QColor colour = widget->palette().color(role);
+    const QPalette standard = QApplication::palette(widget);
+    if (role == QPalette::WindowText && colour == standard.color(QPalette::WindowText)) return "default";
+    if (colour == standard.color(QPalette::Button)) return "normal";
+    if (colour == standard.color(QPalette::Highlight)) return "highlight";
+    if (colour == QColor(255, 0, 0)) return "red";
+    if (colour == QColor(0, 0, 255)) return "blue";
+    if (colour == QColor(255, 255, 0)) return "yellow";
+    if (colour == QColor(255, 128, 0)) return "orange";
+    return colour.name().toStdString();
+}
+
+inline std::string Text(const QLabel* label) {
+    return label->text().toStdString();
+}
+inline std::string Tag(const QWidget* widget) {
+    return widget->property("tag").toString().toStdString();
+}
+
+// What the mission screen's widgets show, in the form of the trace's V line.
+inline nlohmann::json WidgetsAsTrace(ui::frmMission& screen, const ui::frmMain& rolls) {
+    nlohmann::json waves = nlohmann::json::array();
+    for (int i = 1; i <= 6; ++i)
+        waves.push_back({{"type", Text(screen.lblType[i])},
+                         {"position", Text(screen.lblPosition[i])},
+                         {"skill", Text(screen.lblSkill[i])},
+                         {"toHit", Text(screen.lblToHit[i])},
+                         {"colour", ColourName(screen.lblToHit[i], QPalette::Window)},
+                         {"mark", Tag(screen.lblToHit[i])}});
+    nlohmann::json guns = nlohmann::json::array();
+    for (int g = FirstGun; g <= LastGun; ++g)
+        guns.push_back({{"text", Text(screen.lblGun[g])},
+                        {"colour", ColourName(screen.lblGun[g], QPalette::WindowText)},
+                        {"background", ColourName(screen.lblGun[g], QPalette::Window)},
+                        {"assignment", Tag(screen.lblGun[g])}});
+    nlohmann::json crew = nlohmann::json::array();
+    for (int c = 1; c <= CrewCount; ++c)
+        crew.push_back({{"wound", Text(screen.lblCrewWound[c])},
+                        {"colour", ColourName(screen.lblCrewWound[c], QPalette::WindowText)},
+                        {"bold", screen.lblCrewWound[c]->font().bold()},
+                        {"visible", screen.lblCrewWound[c]->isVisible()}});
+    return {{"window", "mission"},
+            {"step",
+             {{"caption", screen.cmdNextStep->text().toStdString()},
+              {"enabled", screen.cmdNextStep->isEnabled()}}},
+            {"waveVisible", screen.fraWaves->isVisible()},
+            {"miscWave", Text(screen.lblMiscWave)},
+            {"missionNo", Text(screen.lblMissionNo)},
+            {"target", Text(screen.lblTarget)},
+            {"targetType", Text(screen.lblTargetType)},
+            {"formation", Text(screen.lblFormationPos)},
+            {"squadron", Text(screen.lblSquadronPos)},
+            {"onTarget", Text(screen.lblOnTarget)},
+            {"bombPct", Text(screen.lblBombPct)},
+            {"waves", std::move(waves)},
+            {"guns", std::move(guns)},
+            {"crew", std::move(crew)},
+            {"rolls", rolls.lstRollDice->count()},
+            {"messages", screen.lstMessages->count()}};
+}
 
 // A test whose every store path is in a scratch directory, the player's own data untouched.
 class ScratchStoreTest : public ::testing::Test {

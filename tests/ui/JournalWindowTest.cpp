@@ -25,26 +25,19 @@ using test::DesktopHarness;
 using test::Lines;
 using test::Settle;
 
-// What a player reads off the mission screen and the roll window (not whether the step button
-// can be pressed: a replay never can).
-std::vector<std::string> Looks(const ui::frmMission* screen, const ui::frmMain* rolls) {
-    std::vector<QString> looks{screen->cmdNextStep->text(), screen->lblTarget->text(),
-                               screen->lblBombPct->text(), screen->fraWaves->isHidden() ? "hidden" : "shown",
-                               screen->lblMiscWave->text()};
-    for (int i = 1; i <= 6; ++i)
-        looks.insert(looks.end(), {screen->lblToHit[i]->text(), screen->lblType[i]->text(),
-                                   screen->lblToHit[i]->palette().color(QPalette::Window).name()});
-    for (int g = FirstGun; g <= LastGun; ++g)
-        looks.push_back(screen->lblGun[g]->text());
-    for (int c = 1; c <= CrewCount; ++c)
-        looks.push_back(screen->lblCrewWound[c]->text());
-    for (const auto* list : {screen->lstMessages, rolls->lstRollDice})
+// What a player reads off the mission screen and the roll window: what the golden traces record
+// of them, with the lists' lines in place of their lengths, and not whether the step button can
+// be pressed (a replay's never can).
+nlohmann::json Looks(ui::frmMission* screen, const ui::frmMain* rolls) {
+    nlohmann::json looks = test::WidgetsAsTrace(*screen, *rolls);
+    looks["step"].erase("enabled");
+    for (const auto& [key, list] :
+         {std::pair{"messages", screen->lstMessages}, std::pair{"rolls", rolls->lstRollDice}}) {
+        looks[key] = nlohmann::json::array();
         for (const QString& line : Lines(list))
-            looks.push_back(line);
-    std::vector<std::string> text;
-    for (const QString& look : looks)
-        text.push_back(look.toStdString());
-    return text;
+            looks[key].push_back(line.toStdString());
+    }
+    return looks;
 }
 
 TEST(JournalWindow, ReplaysASingleMissionAsTheWindowsShowedItAndExportsItsReport) {
@@ -55,7 +48,7 @@ TEST(JournalWindow, ReplaysASingleMissionAsTheWindowsShowedItAndExportsItsReport
     ui::frmMission* live = program.desktop->Mission();
     ASSERT_NE(live, nullptr);
     // The windows after each action the run recorded, the dialog's OK first.
-    std::vector<std::vector<std::string>> seen{Looks(live, program.RollWindow())};
+    std::vector<nlohmann::json> seen{Looks(live, program.RollWindow())};
     const auto& actions = program.desktop->RunRecord().Missions().back().Actions;
     for (int i = 0; i < 60 && live->cmdNextStep->isEnabled(); ++i)
         for (QWidget* control : std::initializer_list<QWidget*>{live->cmdNextStep, live->lblGun[2 + i % 9],

@@ -5,7 +5,6 @@
 
 #include "DesktopHarness.h"
 
-#include <QGroupBox>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -17,6 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 using test::Click;
+using test::WidgetsAsTrace;
 
 struct Replay {
     const char* name;
@@ -33,69 +33,6 @@ const Replay Replays[] = {
 
 std::vector<std::string> GoldenLines(const std::string& name) {
     return test::SplitLines(test::ReadFile(fs::path(HALVARD_GOLDEN_DIR) / name));
-}
-
-// The engine colour a widget's palette role shows, named as the trace names them.
-std::string ColourName(const QWidget* widget, QPalette::ColorRole role) {
-    const QColor colour = widget->palette().color(role);
-    const QPalette standard = QApplication::palette(widget);
-    if (role == QPalette::WindowText && colour == standard.color(QPalette::WindowText)) return "default";
-    if (colour == standard.color(QPalette::Button)) return "normal";
-    if (colour == standard.color(QPalette::Highlight)) return "highlight";
-    if (colour == QColor(255, 0, 0)) return "red";
-    if (colour == QColor(0, 0, 255)) return "blue";
-    if (colour == QColor(255, 255, 0)) return "yellow";
-    if (colour == QColor(255, 128, 0)) return "orange";
-    return colour.name().toStdString();
-}
-
-std::string Text(const QLabel* label) {
-    return label->text().toStdString();
-}
-std::string Tag(const QWidget* widget) {
-    return widget->property("tag").toString().toStdString();
-}
-
-// What the mission screen's widgets show, in the form of the trace's V line.
-json WidgetsAsTrace(ui::frmMission& screen, const ui::frmMain& rolls) {
-    json waves = json::array();
-    for (int i = 1; i <= 6; ++i)
-        waves.push_back({{"type", Text(screen.lblType[i])},
-                         {"position", Text(screen.lblPosition[i])},
-                         {"skill", Text(screen.lblSkill[i])},
-                         {"toHit", Text(screen.lblToHit[i])},
-                         {"colour", ColourName(screen.lblToHit[i], QPalette::Window)},
-                         {"mark", Tag(screen.lblToHit[i])}});
-    json guns = json::array();
-    for (int g = FirstGun; g <= LastGun; ++g)
-        guns.push_back({{"text", Text(screen.lblGun[g])},
-                        {"colour", ColourName(screen.lblGun[g], QPalette::WindowText)},
-                        {"background", ColourName(screen.lblGun[g], QPalette::Window)},
-                        {"assignment", Tag(screen.lblGun[g])}});
-    json crew = json::array();
-    for (int c = 1; c <= CrewCount; ++c)
-        crew.push_back({{"wound", Text(screen.lblCrewWound[c])},
-                        {"colour", ColourName(screen.lblCrewWound[c], QPalette::WindowText)},
-                        {"bold", screen.lblCrewWound[c]->font().bold()},
-                        {"visible", screen.lblCrewWound[c]->isVisible()}});
-    return {{"window", "mission"},
-            {"step",
-             {{"caption", screen.cmdNextStep->text().toStdString()},
-              {"enabled", screen.cmdNextStep->isEnabled()}}},
-            {"waveVisible", screen.fraWaves->isVisible()},
-            {"miscWave", Text(screen.lblMiscWave)},
-            {"missionNo", Text(screen.lblMissionNo)},
-            {"target", Text(screen.lblTarget)},
-            {"targetType", Text(screen.lblTargetType)},
-            {"formation", Text(screen.lblFormationPos)},
-            {"squadron", Text(screen.lblSquadronPos)},
-            {"onTarget", Text(screen.lblOnTarget)},
-            {"bombPct", Text(screen.lblBombPct)},
-            {"waves", std::move(waves)},
-            {"guns", std::move(guns)},
-            {"crew", std::move(crew)},
-            {"rolls", rolls.lstRollDice->count()},
-            {"messages", screen.lstMessages->count()}};
 }
 
 class WindowReplay : public ::testing::TestWithParam<Replay> {};
