@@ -41,29 +41,21 @@ TEST(frmOptions, OpensOnTheFirstOfFourPagesAndAClickedTabShowsItsPage) {
     }
 }
 
-// The key goes to the control with the focus, as a real key press does, and still reaches the
-// dialog, whose own handling of the keys is tested through Form_KeyDown below.
-TEST(frmOptions, CtrlTabMovesBetweenTabsFromAnyControl) {
-    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, ctrlShift = ctrl | Qt::ShiftModifier;
-    const struct {
-        int fromTab;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int toTab;
-    } cases[] = {
-        // clang-format off
-        {0, Qt::Key_Tab, ctrl, 1},          {0, Qt::Key_Backtab, ctrlShift, 3},
-        {1, Qt::Key_Tab, ctrl | Qt::AltModifier, 2},  {1, Qt::Key_A, ctrl, 1},
-        // clang-format on
-    };
+// A key goes to the control with the focus, as a real key press does, and still reaches the
+// dialog's own handling of the keys, whose cases are the table below.
+TEST(frmOptions, CtrlTabAndCtrlShiftTabMoveBetweenTabsFromAnyControl) {
     ShownDialog<frmOptions> options;
     auto* tabs = Control<QTabBar>(options.get(), "tbsOptions");
-    for (const auto& c : cases)
-        for (const char* receiver : {"cmdOK", "cmdApply", "tbsOptions"}) {
-            tabs->setCurrentIndex(c.fromTab);
-            QTest::keyClick(Control(options.get(), receiver), c.key, c.modifiers);
-            EXPECT_EQ(tabs->currentIndex(), c.toTab) << receiver << " from " << c.fromTab << " key " << c.key;
-        }
+    for (const char* receiver : {"cmdOK", "cmdApply", "tbsOptions"}) {
+        tabs->setCurrentIndex(0);
+        QTest::keyClick(Control(options.get(), receiver), Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(tabs->currentIndex(), 1) << receiver;
+        QTest::keyClick(Control(options.get(), receiver), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(Control(options.get(), receiver), Qt::Key_Backtab,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(tabs->currentIndex(), 3) << receiver;
+    }
 }
 
 TEST(frmOptions, KeyDownCountsOnlyTheShiftAndCtrlBits) {
