@@ -5,6 +5,7 @@
 #include "CampaignWindows.h"
 #include "DesktopHarness.h"
 #include "frmCampaign.h"
+#include "frmJournal.h"
 #include "frmOpenCampaign.h"
 
 #include <QInputDialog>
@@ -87,8 +88,8 @@ TEST_F(CampaignWindow, NewCampaignOpensItsWindowAndADuplicateNameIsRefused) {
     EXPECT_TRUE(failure->text().contains("Ruhr Valley")) << failure->text().toStdString();
 }
 
-// Put away by a restart in the middle of a mission, the campaign opens on that mission as it
-// stood; its OK records it and readies the next.
+// Put away by a restart in the middle of a mission, whose journal replays it so far, the campaign
+// opens on that mission as it stood; its OK records it and readies the next.
 TEST_F(CampaignWindow, AMissionInProgressComesBackAfterARestartAndItsOkRecordsIt) {
     MakeCampaign("Ruhr Valley");
     std::vector<QString> messages, rolls;
@@ -112,6 +113,18 @@ TEST_F(CampaignWindow, AMissionInProgressComesBackAfterARestartAndItsOkRecordsIt
         EXPECT_EQ(campaign.Session().ActionsRecorded(), 4);
         messages = Lines(mission->lstMessages);
         rolls = Lines(campaign.RollWindow()->lstRollDice);
+
+        // Its journal replays the mission in flight.
+        EXPECT_EQ(Control<QPushButton>(&campaign.Window(), "cmdJournal")->text(), "Journal...");
+        QTest::keyClick(mission, Qt::Key_J, Qt::ControlModifier);
+        ui::frmJournal* journal = campaign.Journal();
+        ASSERT_NE(journal, nullptr);
+        EXPECT_EQ(journal->windowTitle(), "Mission Journal - Ruhr Valley");
+        ASSERT_EQ(journal->lstMissions->count(), 1);
+        EXPECT_TRUE(journal->lstMissions->item(0)->text().endsWith(" - in flight"));
+        journal->ShowMoment(4);
+        EXPECT_EQ(test::Looks(journal->ReplayScreen(), journal->ReplayRolls()),
+                  test::Looks(mission, campaign.RollWindow()));
     }
     Settle();
 

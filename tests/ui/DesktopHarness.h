@@ -132,6 +132,21 @@ inline nlohmann::json WidgetsAsTrace(ui::frmMission& screen, const ui::frmMain& 
             {"messages", screen.lstMessages->count()}};
 }
 
+// What a player reads off the mission screen and the roll window: what the golden traces record
+// of them, with the lists' lines in place of their lengths, and not whether the step button can
+// be pressed (a replay's never can).
+inline nlohmann::json Looks(ui::frmMission* screen, const ui::frmMain* rolls) {
+    nlohmann::json looks = WidgetsAsTrace(*screen, *rolls);
+    looks["step"].erase("enabled");
+    for (const auto& [key, list] :
+         {std::pair{"messages", screen->lstMessages}, std::pair{"rolls", rolls->lstRollDice}}) {
+        looks[key] = nlohmann::json::array();
+        for (const QString& line : Lines(list))
+            looks[key].push_back(line.toStdString());
+    }
+    return looks;
+}
+
 // A test whose every store path is in a scratch directory, the player's own data untouched.
 class ScratchStoreTest : public ::testing::Test {
   protected:

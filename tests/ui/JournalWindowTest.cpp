@@ -2,14 +2,9 @@
 // windows were drawn after each action, and the window's bookmarks, search and export work on
 // that record.
 
-#include "CampaignStore.h"
-#include "CampaignWindows.h"
 #include "DesktopHarness.h"
-#include "frmCampaign.h"
 #include "frmJournal.h"
 
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <filesystem>
@@ -23,22 +18,8 @@ using test::Click;
 using test::Control;
 using test::DesktopHarness;
 using test::Lines;
+using test::Looks;
 using test::Settle;
-
-// What a player reads off the mission screen and the roll window: what the golden traces record
-// of them, with the lists' lines in place of their lengths, and not whether the step button can
-// be pressed (a replay's never can).
-nlohmann::json Looks(ui::frmMission* screen, const ui::frmMain* rolls) {
-    nlohmann::json looks = test::WidgetsAsTrace(*screen, *rolls);
-    looks["step"].erase("enabled");
-    for (const auto& [key, list] :
-         {std::pair{"messages", screen->lstMessages}, std::pair{"rolls", rolls->lstRollDice}}) {
-        looks[key] = nlohmann::json::array();
-        for (const QString& line : Lines(list))
-            looks[key].push_back(line.toStdString());
-    }
-    return looks;
-}
 
 TEST(JournalWindow, ReplaysASingleMissionAsTheWindowsShowedItAndExportsItsReport) {
     DesktopHarness program(7);
@@ -116,33 +97,6 @@ TEST(JournalWindow, ReplaysASingleMissionAsTheWindowsShowedItAndExportsItsReport
     journal->close();
     program.Entry()->mnuJournal->trigger();
     EXPECT_TRUE(journal->isVisible());
-}
-
-class CampaignJournal : public test::ScratchStoreTest {};
-
-TEST_F(CampaignJournal, ComesFromItsWindowWithTheMissionInFlight) {
-    MakeCampaign("Ruhr Valley");
-    {
-        DesktopHarness program;
-        program.desktop->OpenCampaign("Ruhr Valley");
-        ui::CampaignWindows* campaign = program.desktop->Campaign();
-        ASSERT_NE(campaign, nullptr);
-        Click(campaign->Window().cmdFlyMission);
-        Click(campaign->TargetDialog()->cmdOK);
-        Settle();
-        Click(campaign->Mission()->cmdNextStep);
-        QTest::keyClick(campaign->Mission(), Qt::Key_J, Qt::ControlModifier);
-        ui::frmJournal* journal = campaign->Journal();
-        ASSERT_NE(journal, nullptr);
-        EXPECT_EQ(journal->windowTitle(), "Mission Journal - Ruhr Valley");
-        ASSERT_EQ(journal->lstMissions->count(), 1);
-        EXPECT_TRUE(journal->lstMissions->item(0)->text().endsWith(" - in flight"));
-        journal->ShowMoment(2);
-        EXPECT_EQ(Looks(journal->ReplayScreen(), journal->ReplayRolls()),
-                  Looks(campaign->Mission(), campaign->RollWindow()));
-        EXPECT_EQ(Control<QPushButton>(&campaign->Window(), "cmdJournal")->text(), "Journal...");
-    }
-    Settle();
 }
 
 } // namespace
