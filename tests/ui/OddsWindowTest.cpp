@@ -82,30 +82,28 @@ TEST(OddsFigures, AreWrittenWithTheirIntervalAndCarryTheNumbersTheySortBy) {
         {{100, 100}, "100.0% (96.3–100.0)"},
         {{0, 20}, "0.0% (0.0–16.1)"},
         {{873, 1000}, "87.3% (85.1–89.2)"},
-        {{0, 0}, "–"},
-    };
+        {{0, 0}, "–"}};
     for (const auto& [share, text] : shares)
         EXPECT_EQ(ui::ShareText(share.first, share.second), text) << share.first << " of " << share.second;
 
     // 10 missions: safe 5, repairable 2, irreparable 1, bailed out 2; 8 bomb runs, 6 on target,
     // 200 per cent in all; 13 wounded, 4 killed, 1 engine and 2 guns lost, 3 bombers lost.
     Tally figures{10, {5, 2, 1, 0, 0, 0, 0, 0, 2, 0}, 8, 6, 200, 13, 4, 1, 2, 3};
-    std::vector<QString> texts;
-    std::vector<double> values;
-    for (const ui::OddsCell& cell : ui::OddsRow({"Kiel", figures}, 21)) {
-        texts.push_back(cell.Text);
-        values.push_back(cell.Value);
+    // clang-format off
+    const std::pair<QString, double> cells[] = {
+        {"Kiel", 21},   {"70.0% (39.7–89.2)", 0.7}, {"75.0%", 0.75}, {"25.0", 25.0}, {"0.40", 0.4},
+        {"1.30", 1.3},  {"0.20", 0.2},              {"0.10", 0.1},   {"50.0%", 0.5}, {"20.0%", 0.2},
+        {"10.0%", 0.1}, {"0.0%", 0},                {"0.0%", 0},     {"0.0%", 0},    {"0.0%", 0},
+        {"0.0%", 0},    {"20.0%", 0.2},             {"0.0%", 0}};
+    // clang-format on
+    const std::vector<ui::OddsCell> row = ui::OddsRow({"Kiel", figures}, 21);
+    ASSERT_EQ(row.size(), std::size(cells));
+    ASSERT_EQ(ui::OddsHeaders().size(), std::ssize(cells));
+    for (std::size_t column = 0; column < row.size(); ++column) {
+        EXPECT_EQ(row[column].Text, cells[column].first) << "column " << column;
+        EXPECT_NEAR(row[column].Value, cells[column].second, 1e-12) << "column " << column;
     }
-    EXPECT_EQ(texts, (std::vector<QString>{"Kiel", "70.0% (39.7–89.2)", "75.0%", "25.0", "0.40", "1.30",
-                                           "0.20", "0.10", "50.0%", "20.0%", "10.0%", "0.0%", "0.0%", "0.0%",
-                                           "0.0%", "0.0%", "20.0%", "0.0%"}));
-    const std::vector<double> numbers{21,  0.7, 0.75, 25.0, 0.4, 1.3, 0.2, 0.1, 0.5,
-                                      0.2, 0.1, 0,    0,    0,   0,   0,   0.2, 0};
-    ASSERT_EQ(values.size(), numbers.size());
-    for (std::size_t column = 0; column < numbers.size(); ++column)
-        EXPECT_NEAR(values[column], numbers[column], 1e-12) << "column " << column;
     // Each outcome's share under its own header.
-    ASSERT_EQ(ui::OddsHeaders().size(), static_cast<qsizetype>(texts.size()));
     EXPECT_EQ(ui::OddsHeaders()[16].toStdString(), NameOf(Outcome::BailedOut).Label);
 
     // Without a bomb run there is nothing on target: it sorts below any share.
