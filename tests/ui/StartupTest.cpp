@@ -15,39 +15,48 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Failure {
+struct ProgramRun {
     int Result = 0;
-    QString Caption;
-    QString Text;
+    QString Caption, Text; // of the message box, if one came up
+    bool EntryShown = false;
 };
 
-// Runs the whole program on a directory, reading and closing every modal window that comes up.
-Failure RunExpectingFailure(const fs::path& executableDirectory) {
-    Failure failure;
+// Runs the whole program on a directory, reading and closing every modal window that comes up,
+// and ending it from the entry screen's fourth region once that is shown.
+ProgramRun RunProgram(const fs::path& executableDirectory) {
+    ProgramRun run;
     QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&failure] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) return;
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            failure.Caption = box->windowTitle();
-            failure.Text = box->text();
+    QObject::connect(&watcher, &QTimer::timeout, [&run] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                run.Caption = box->windowTitle();
+                run.Text = box->text();
+            }
+            modal->close();
         }
-        modal->close();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "frmEntry" && window->isVisible()) {
+                run.EntryShown = true;
+                auto* end = window->findChild<QWidget*>("imgChoice_4");
+                QTest::mouseClick(end, Qt::LeftButton, Qt::NoModifier, end->rect().center());
+            }
     });
     watcher.start(10);
-    failure.Result = ui::RunDesktopProgram(*qApp, executableDirectory);
-    return failure;
+    run.Result = ui::RunDesktopProgram(*qApp, executableDirectory);
+    return run;
 }
 
 // Each file the program needs, missing or not what it should be, is named in one message box
-// with its problem, and the program ends with a failure.
-TEST(StartupFailure, NamesTheFileAndItsProblem) {
+// with its problem, and the program ends with a failure; with both files sound it shows the entry
+// screen, whose fourth region ends it.
+TEST(Startup, NamesAFileItCannotUseOrShowsTheEntryScreen) {
     const fs::path database = GameDatabase::FileName, splash = ui::SplashFileName;
     const struct {
         std::string databaseBytes, splashBytes; // "" for no file, "shipped" for the shipped one
         fs::path named;
-        const char* problem;
+        const char* problem; // null: it starts
     } cases[] = {
+        {"shipped", "shipped", {}, nullptr},
         {"", "", database, ": file not found"},
         {"shipped", "", splash, ": file not found"},
         {"shipped", "not a JPEG at all", splash, ": cannot be read as a JPEG picture"},
@@ -62,30 +71,19 @@ TEST(StartupFailure, NamesTheFileAndItsProblem) {
             else if (!bytes.empty())
                 test::WriteFile(dir.Path() / file, bytes);
         }
-        const Failure failure = RunExpectingFailure(dir.Path());
-        EXPECT_NE(failure.Result, 0);
-        EXPECT_EQ(failure.Caption, "Halvard");
-        EXPECT_TRUE(
-            failure.Text.startsWith(QString::fromStdString((dir.Path() / c.named).string() + c.problem)))
-            << failure.Text.toStdString();
-    }
-}
-
-TEST(Startup, TheShippedFilesOpenTheEntryScreenAndRegionFourEndsTheRun) {
-    bool entryShown = false;
-    QTimer ender;
-    QObject::connect(&ender, &QTimer::timeout, [&] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() != "frmEntry" || !window->isVisible()) continue;
-            entryShown = true;
-            auto* end = window->findChild<QWidget*>("imgChoice_4");
-            QTest::mouseClick(end, Qt::LeftButton, Qt::NoModifier, end->rect().center());
+        const ProgramRun run = RunProgram(dir.Path());
+        if (c.problem == nullptr) {
+            EXPECT_EQ(run.Result, 0);
+            EXPECT_TRUE(run.EntryShown);
+            EXPECT_EQ(run.Text, "");
+            continue;
         }
-    });
-    ender.start(10);
-    const int result = ui::RunDesktopProgram(*qApp, test::DataDirectory());
-    EXPECT_TRUE(entryShown);
-    EXPECT_EQ(result, 0);
+        EXPECT_NE(run.Result, 0);
+        EXPECT_FALSE(run.EntryShown);
+        EXPECT_EQ(run.Caption, "Halvard");
+        EXPECT_TRUE(run.Text.startsWith(QString::fromStdString((dir.Path() / c.named).string() + c.problem)))
+            << run.Text.toStdString();
+    }
 }
 
 } // namespace
