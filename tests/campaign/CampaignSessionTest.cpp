@@ -11,7 +11,6 @@ class CampaignSessionTest : public ::testing::Test {
   protected:
     test::ScratchDirectory scratch;
     CampaignStore store{scratch.Path() / "campaigns.db"};
-
     void SetUp() override {
         Campaign tour = NewCampaign("Tour", 21);
         store.Create(tour);

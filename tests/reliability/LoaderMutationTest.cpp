@@ -90,11 +90,10 @@ TEST(LoaderMutation, DamagingSql) {
                 "DELETE FROM " + table + " WHERE rowid % 7 = 3",
                 "DROP TABLE " + table};
             const int kind = std::array{0, 0, 0, 1, 2, 3, 4, 4, 5, 6, 6, 6, 6, 7}[pick(14)];
-            try {
+            try { // the damaged file may no longer allow it (a column dropped twice)
                 ApplySql(file, sql[kind] + ";");
                 what += " " + sql[kind] + ";";
-            } catch (
-                const std::exception&) { // one the damaged file no longer allows (a column dropped twice)
+            } catch (const std::exception&) {
             }
         }
     });
