@@ -35,7 +35,7 @@ class CampaignStoreTest : public ::testing::Test {
         return Said([&] { CampaignStore(file).LoadAll(); });
     }
     Campaign MakeTour(const std::string& name = "Tour") {
-        Campaign campaign = NewCampaign(name, 2);
+        Campaign campaign = NewCampaign(name, 21);
         campaign.Damage.Engine2Status = "Out";
         CampaignStore(file).Create(campaign);
         return campaign;
@@ -112,6 +112,33 @@ TEST_F(CampaignStoreTest, MigratesAStoreOfTheFirstVersion) {
     CampaignStore store(file);
     EXPECT_EQ(SQLite::Database(file.string()).execAndGet("PRAGMA user_version").getInt(), 2);
     EXPECT_EQ(store.LoadInProgress(campaign)->Actions.at(0).Caption, "");
+}
+
+TEST_F(CampaignStoreTest, TheFirstMissionsUseTheirOwnChartsAndCover) {
+    MakeTour();
+    CampaignStore store(file);
+    CampaignSession session(store, test::ShippedDatabase(), "Tour");
+    EXPECT_FALSE(session.OpenTargetDialog());
+    EXPECT_EQ(session.Flow().Current(), Screen::TargetDialog);
+    ASSERT_TRUE(session.Perform({ActionKind::Random}).Accepted);
+    const Game& game = session.CurrentGame();
+    EXPECT_EQ(game.Mission.MissionNo, 1);
+    EXPECT_EQ(game.Rolls.Line(0).substr(3), "Mission Roll: 1-5");
+    EXPECT_EQ(game.Mission.SquadronPos, "Middle"); // no squadron roll below mission 6
+    for (int zone = 2; zone <= std::min(4, game.Mission.TargetZone); ++zone)
+        EXPECT_EQ(game.Mission.Target.Zone[zone].CoverOut.View(), "Good");
+    EXPECT_EQ(session.Flow().Mission().lblCrewName[1].Caption, session.State().Crew[1].Name);
+    session.Rename(3, "Zed");
+    EXPECT_EQ(session.Flow().Mission().lblCrewName[3].Caption, "Zed");
+    EXPECT_EQ(store.Load("Tour")->Crew[3].Name, "Zed");
+}
+
+TEST_F(CampaignStoreTest, AfterTheTourNoMissionStarts) {
+    MakeTour();
+    Exec(file, "UPDATE campaigns SET next_mission = 26");
+    CampaignStore store(file);
+    EXPECT_EQ(CampaignSession(store, test::ShippedDatabase(), "Tour").Perform({ActionKind::Random}).Refusal,
+              "random: the tour of 25 missions is over");
 }
 
 TEST_F(CampaignStoreTest, ACampaignIsPlayedByOneHolderAtATime) {
