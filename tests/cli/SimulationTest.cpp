@@ -24,8 +24,7 @@ SimulationResult Fly(std::uint64_t missions, std::uint64_t seed, unsigned thread
 
 TEST(Simulation, TheSeedAloneDecidesTheFiguresAndTheyAddUp) {
     const SimulationResult result = Fly(600, 77, 2);
-    for (unsigned threads : {1u, 3u})
-        EXPECT_EQ(Fly(600, 77, threads), result) << threads << " threads";
+    EXPECT_EQ(Fly(600, 77, 3), result) << "on three threads"; // one, by the program, below
     EXPECT_NE(Fly(600, 78, 2).Overall, result.Overall) << "another seed";
     const Tally& all = result.Overall;
     ASSERT_EQ(all.Missions, 600u);

@@ -28,10 +28,8 @@ TEST(GameDatabase, ReadsTheTablesOfAValidFile) {
 
     const auto wave = db.WaveRows(43);
     ASSERT_EQ(wave.size(), 3u);
-    EXPECT_EQ(wave[1].Type, "FW190");
-    EXPECT_EQ(wave[1].Special, "B");
-    EXPECT_EQ(wave[2].Position, 20);
-    EXPECT_EQ(wave[2].Special, FighterSpecial::Unmarked);
+    EXPECT_EQ(std::tuple(wave[1].Type, wave[1].Special, wave[2].Position, wave[2].Special),
+              std::tuple("FW190", "B", 20, FighterSpecial::Unmarked));
     for (int roll : {16, 66, 0, 99, -1, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()})
         EXPECT_TRUE(db.WaveRows(roll).empty()) << roll;
 
