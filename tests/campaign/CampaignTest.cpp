@@ -117,11 +117,6 @@ class CampaignStoreTest : public ::testing::Test {
   protected:
     test::ScratchDirectory scratch;
     fs::path file = scratch.Path() / "sub" / "campaigns.db";
-
-    // Opening the store and reading every campaign in it.
-    std::string Opening() {
-        return Said([&] { CampaignStore(file).LoadAll(); });
-    }
     Campaign MakeTour(const std::string& name = "Tour") {
         Campaign campaign = NewCampaign(name, 21);
         campaign.Damage.Engine2Status = "Out";
@@ -185,7 +180,7 @@ TEST_F(CampaignStoreTest, RefusesEveryKindOfBadFileWithoutTouchingIt) {
     for (const auto& [make, problem] : cases) {
         fs::remove(file);
         make();
-        const std::string before = test::ReadFile(file), said = Opening();
+        const std::string before = test::ReadFile(file), said = Said([&] { CampaignStore(file).LoadAll(); });
         EXPECT_TRUE(said.starts_with(file.string() + ": ")) << said;
         EXPECT_NE(said.find(problem), std::string::npos) << said;
         EXPECT_EQ(test::ReadFile(file), before) << problem;
