@@ -104,15 +104,6 @@ void Exec(const fs::path& file, const std::string& sql) {
     SQLite::Database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE).exec(sql);
 }
 
-template <class Work> std::string Said(Work&& work) {
-    try {
-        work();
-        return "";
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-}
-
 class CampaignStoreTest : public ::testing::Test {
   protected:
     test::ScratchDirectory scratch;
@@ -180,7 +171,8 @@ TEST_F(CampaignStoreTest, RefusesEveryKindOfBadFileWithoutTouchingIt) {
     for (const auto& [make, problem] : cases) {
         fs::remove(file);
         make();
-        const std::string before = test::ReadFile(file), said = Said([&] { CampaignStore(file).LoadAll(); });
+        const std::string before = test::ReadFile(file),
+                          said = test::MessageOf([&] { CampaignStore(file).LoadAll(); });
         EXPECT_TRUE(said.starts_with(file.string() + ": ")) << said;
         EXPECT_NE(said.find(problem), std::string::npos) << said;
         EXPECT_EQ(test::ReadFile(file), before) << problem;
@@ -228,7 +220,7 @@ TEST_F(CampaignStoreTest, ACampaignIsPlayedByOneHolderAtATime) {
     MakeTour();
     CampaignStore store(file), second(file);
     CampaignSession first(store, test::ShippedDatabase(), "Tour");
-    EXPECT_EQ(Said([&] { CampaignSession(second, test::ShippedDatabase(), "Tour"); }),
+    EXPECT_EQ(test::MessageOf([&] { CampaignSession(second, test::ShippedDatabase(), "Tour"); }),
               "campaign \"Tour\" is open in another program");
     EXPECT_THROW(CampaignSession(second, test::ShippedDatabase(), "Nobody"), CampaignNameError);
 }

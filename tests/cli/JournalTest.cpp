@@ -21,11 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(GoldenTrace, ReplaysLineByLine) {
-    const struct {
-        const char* name;
-        const char* options; // besides --trace and --data; dice files are relative to tests/golden
-        int exitStatus;
-    } goldens[] = {
+    // Name, options besides --trace and --data (dice files relative to tests/golden), exit status.
+    const std::tuple<const char*, const char*, int> goldens[] = {
         // clang-format off
         {"short_target",           "--seed 7",                            0},
         {"deep_target_heavy_flak", "--seed 12",                           0},

@@ -28,13 +28,7 @@ using CorruptDatabase = ::testing::TestWithParam<BadDatabase>;
 TEST_P(CorruptDatabase, GivesOneErrorNamingTheFileAndTheProblem) {
     const ScratchDirectory directory;
     GetParam().Make(directory.Path());
-    std::string message;
-    try {
-        OpenGameDatabase(directory.Path());
-        ADD_FAILURE() << "the database was accepted";
-    } catch (const GameDataError& e) {
-        message = e.what();
-    }
+    const std::string message = MessageOf<GameDataError>([&] { OpenGameDatabase(directory.Path()); });
     EXPECT_EQ(message.rfind((directory.Path() / GameDatabase::FileName).string() + ": ", 0), 0u) << message;
     EXPECT_EQ(message.find('\n'), std::string::npos) << message;
     for (const std::string& word : GetParam().ExpectedWords)
