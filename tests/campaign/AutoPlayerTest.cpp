@@ -60,10 +60,10 @@ TEST(AutoPlayer, FliesTheMissionAsTheDiceSay) {
         const std::shared_ptr<test::Transcript> transcript = test::Record(*game);
         const MissionResult r = PlayMission(*game, "St. Omer");
         EXPECT_THROW(game->RollDice("1d6"), DiceExhausted) << "faces left over";
-        const std::vector<std::string>& messages = transcript->Messages;
         for (const std::string& message : said)
-            EXPECT_NE(std::find(messages.begin(), messages.end(), message), messages.end()) << message;
-        EXPECT_EQ(messages.back(), said.back());
+            EXPECT_NE(std::ranges::find(transcript->Messages, message), transcript->Messages.end())
+                << message;
+        EXPECT_EQ(transcript->Messages.back(), said.back());
         EXPECT_EQ(std::to_string(r.Target) + " " + std::string(NameOf(r.End).Key) +
                       (r.BombRun ? " run " : " ") + (r.OnTarget ? "on " : "") +
                       std::to_string(r.BombPercentage) + "% wounded " + std::to_string(r.CrewWounded) +

@@ -29,8 +29,7 @@ TEST(Report, ListsTheDamageAtTheEndAndHoldsTheWholeRecordOnceInWellFormedHtml) {
         {"1d6", 1, "Damage Waist: 3"},
     };
     const std::unique_ptr<Game> game = test::ScriptedGame(database, test::FacesFor(rolls));
-    game->Damage.BombBayDoorsOut = true;
-    game->Damage.PortFlapOut = true;
+    game->Damage.BombBayDoorsOut = game->Damage.PortFlapOut = true;
     EntryFlow flow(*game, {.FixedMissionNumber = 11});
     RunJournal journal(*game, flow);
     ASSERT_TRUE(journal.Perform({ActionKind::Choose, 0, Awkward}).Accepted);

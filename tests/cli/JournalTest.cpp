@@ -1,6 +1,7 @@
-// The journal against the golden missions: its record is the trace's roll and message lines, its
-// replay shows at every action the screen the live mission showed, and its reports are pinned
-// as golden files (HALVARD_UPDATE_GOLDEN=1 rewrites them).
+// Whole missions through halvard-cli against the golden files under tests/golden: the traces,
+// the journal's record of them (the trace's roll and message lines), its replay (at every action
+// the screen the live mission showed) and its reports. HALVARD_UPDATE_GOLDEN=1 rewrites them, for
+// a deliberate change: review the diff.
 
 #include "Journal.h"
 
@@ -18,6 +19,28 @@ namespace halvard {
 namespace {
 
 namespace fs = std::filesystem;
+
+TEST(GoldenTrace, ReplaysLineByLine) {
+    // Name, options besides --trace and --data (dice files relative to tests/golden), exit status.
+    const std::tuple<const char*, const char*, int> goldens[] = {
+        // clang-format off
+        {"short_target",           "--seed 7",                            0},
+        {"deep_target_heavy_flak", "--seed 12",                           0},
+        {"cover_removals",         "--seed 4",                            0},
+        {"crew_killed",            "--seed 1 --dice crew_killed.dice",    0},
+        {"dice_exhausted",         "--seed 1 --dice dice_exhausted.dice", 3},
+        {"two_missions",           "--seed 21",                           0},
+        // clang-format on
+    };
+    for (const auto& [name, options, exitStatus] : goldens) {
+        const std::string golden = (test::GoldenDirectory() / name).string(), trace = golden + ".trace";
+        const test::Run run =
+            test::RunCliWithInput(test::GoldenOptions(options), test::ReadFile(golden + ".commands"));
+        EXPECT_EQ(run.ExitStatus, exitStatus) << name << ": " << run.Errors;
+        if (std::getenv("HALVARD_UPDATE_GOLDEN")) std::ofstream(trace, std::ios::binary) << run.Output;
+        EXPECT_EQ(run.Output, test::ReadFile(trace)) << "the trace of " << trace;
+    }
+}
 
 // Reports are written whole over older ones, or not at all, in the format their names end in.
 TEST(Journal, OfAGoldenMissionRepeatsItsRollsAndMessagesAndItsReportsAreAsPinned) {

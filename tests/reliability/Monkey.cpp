@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
@@ -18,12 +19,6 @@ template <class... Parts> void Require(bool condition, const Parts&... parts) {
     if (condition) return;
     std::ostringstream text;
     throw std::runtime_error(((text << ... << parts), text.str()));
-}
-
-// Escorts and the lead or tail bomber's extra fighter stay whatever the fighter cover does.
-bool CanBeChasedOff(const FighterRecord& fighter) {
-    const std::string_view special = fighter.Special.View();
-    return !(special.empty() || special == "B" || special == "D" || special == "BD");
 }
 
 // Everything an event could change, for the events after which nothing may have changed.
@@ -138,8 +133,10 @@ class Monkey {
         // A cell aims the gun selected at its fighter only when it shows what that gun needs.
         if (event.What == Action::Cell && phase == phase::AssignGuns)
             return flow_.Mission().ShownToHit(i) == 0;
+        // Escorts and the lead or tail bomber's extra fighter stay whatever the fighter cover does.
         if (event.What == Action::Cell && phase == phase::RemoveEnemyFighters)
-            return i > game_.Fighters.UpperBound() || !CanBeChasedOff(game_.Fighters[i]);
+            return i > game_.Fighters.UpperBound() ||
+                   std::set<std::string_view>{"", "B", "D", "BD"}.contains(game_.Fighters[i].Special.View());
         return event.What == Action::Cell;
     }
 

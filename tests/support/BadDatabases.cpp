@@ -75,6 +75,7 @@ std::vector<BadDatabase> BadDatabases() {
         {"RandomBytes", bytes(RandomBytes(8192, 1)), {notDatabase, "file is not a database"}},
         {"RandomBytesAfterTheHeader", bytes(shipped(100) + RandomBytes(size - 100, 2)), {notDatabase}},
         {"TextFile", bytes("TargetName,ZoneCount\nKiel,2\n"), {notDatabase, "file is not a database"}},
+        {"HeaderLookalike", bytes("SQLite format 3X and then some text"), {notDatabase}},
         // clang-format on
     };
     std::vector<BadDatabase> cases;
@@ -140,18 +141,6 @@ std::vector<BadDatabase> BadDatabases() {
     for (const auto& [name, sql, problem] : values)
         cases.push_back(FromSql(name, sql, problem));
     return cases;
-}
-
-void MakeApostropheDatabase(const fs::path& directory) {
-    const fs::path file = directory / GameDatabase::FileName;
-    WriteFile(file, ValidDatabaseBytes());
-    std::string quoted;
-    for (char c : ApostropheTarget)
-        quoted += c == '\'' ? "''" : std::string(1, c);
-    ApplySql(file, "UPDATE WaveSelection SET Special = 'B';"
-                   "INSERT INTO Targets (TargetName, ZoneCount, TargetType, HeavyFlak, \"2Mod\", \"3Mod\", "
-                   "\"2Ter\", \"3Ter\") VALUES ('" +
-                       quoted + "', 3, 'U-Boat Pens', -1, 1, 2, 'Water', 'Land');");
 }
 
 } // namespace halvard::test

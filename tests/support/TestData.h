@@ -7,6 +7,7 @@
 #include "GameDatabase.h"
 #include "View.h"
 
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -48,6 +49,16 @@ class TempDatabase {
     ScratchDirectory directory_;
     std::filesystem::path path_ = directory_.Path() / GameDatabase::FileName;
 };
+
+// The message of the Error that work throws, or "" if it throws none; any other exception fails.
+template <class Error = std::exception, class Work> std::string MessageOf(Work&& work) {
+    try {
+        work();
+        return "";
+    } catch (const Error& e) {
+        return e.what();
+    }
+}
 
 std::string ReadFile(const std::filesystem::path& file);
 void WriteFile(const std::filesystem::path& file, std::string_view bytes);

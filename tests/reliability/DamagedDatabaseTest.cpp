@@ -1,10 +1,14 @@
-// The database loader under seeded random damage, byte by byte and through SQL: whatever the file
-// holds, opening it gives a database on which the monkey flies a mission by the rules, or raises one
-// GameDataError naming the file. Any other exception, a crash or a sanitizer's report is a fault.
+// Damaged game databases. Each file of the damaged databases' list gives one error naming the
+// file and the problem, in the engine and from the terminal. And the loader under seeded random
+// damage, byte by byte and through SQL: whatever the file holds, opening it gives a database on
+// which the monkey flies a mission by the rules, or raises one GameDataError naming the file. Any
+// other exception, a crash or a sanitizer's report is a fault.
 
 #include "BadDatabases.h"
 #include "MissionCharts.h"
+#include "MissionSetup.h"
 #include "Monkey.h"
+#include "Program.h"
 #include "TestData.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +20,29 @@
 
 namespace halvard::test {
 namespace {
+
+using CorruptDatabase = ::testing::TestWithParam<BadDatabase>;
+
+// The engine raises one GameDataError naming the file and the problem (any other exception fails
+// the test), and the terminal prints just that on standard error, having played nothing.
+TEST_P(CorruptDatabase, GivesOneErrorNamingTheFileAndTheProblem) {
+    const ScratchDirectory directory;
+    GetParam().Make(directory.Path());
+    const std::string message = MessageOf<GameDataError>([&] { OpenGameDatabase(directory.Path()); });
+    EXPECT_EQ(message.rfind((directory.Path() / GameDatabase::FileName).string() + ": ", 0), 0u) << message;
+    EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+    for (const std::string& word : GetParam().ExpectedWords)
+        EXPECT_NE(message.find(word), std::string::npos) << "\"" << word << "\" not in " << message;
+
+    const test::Run run = RunCliWithInput("--trace --seed 1 --data " + Quoted(directory.Path().string()),
+                                          "random\nstep\nquit\n");
+    EXPECT_EQ(run.ExitStatus, 1) << "(-1: killed by a signal)";
+    EXPECT_EQ(run.Output, "");
+    EXPECT_EQ(run.Errors, "halvard-cli: " + message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, CorruptDatabase, ::testing::ValuesIn(BadDatabases()),
+                         [](const auto& info) { return info.param.Name; });
 
 // Writes each damaged file in turn, with a note of its damage, and opens it as the program does.
 void Damage(const std::function<void(const std::filesystem::path& file, int i, std::string& what)>& write) {
@@ -90,11 +117,10 @@ TEST(LoaderMutation, DamagingSql) {
                 "DELETE FROM " + table + " WHERE rowid % 7 = 3",
                 "DROP TABLE " + table};
             const int kind = std::array{0, 0, 0, 1, 2, 3, 4, 4, 5, 6, 6, 6, 6, 7}[pick(14)];
-            try {
+            try { // the damaged file may no longer allow it (a column dropped twice)
                 ApplySql(file, sql[kind] + ";");
                 what += " " + sql[kind] + ";";
-            } catch (
-                const std::exception&) { // one the damaged file no longer allows (a column dropped twice)
+            } catch (const std::exception&) {
             }
         }
     });

@@ -1,20 +1,87 @@
-// Many missions on the shipped database: the figures depend on the seed alone, add up, and read
-// the same in the text, JSON and CSV reports of halvard-cli simulate.
+// The terminal front-end: its player refusing what does not fit, the program's exits, and many
+// missions on the shipped database, whose figures depend on the seed alone, add up, and read the
+// same in the text, JSON and CSV reports of halvard-cli simulate.
 
-#include "Simulation.h"
+#include "Program.h"
 
 #include "CampaignStore.h"
-#include "Program.h"
+#include "CliSession.h"
+#include "MissionSetup.h"
+#include "Simulation.h"
 #include "SimulationReport.h"
 #include "TestData.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 namespace halvard {
 namespace {
 
 using test::Quoted;
+
+// Waiting for the player to mark the fighters the cover chased off, a command that does not fit
+// prints one error line and changes nothing.
+TEST(CliSession, ARefusedCommandPrintsOneErrorLineAndChangesNothing) {
+    Game game(test::ShippedDatabase(), 5);
+    std::ostringstream out;
+    CliSession session(game, out, true);
+    const auto type = [&](const std::vector<std::string_view>& lines) {
+        out.str("");
+        for (std::string_view line : lines)
+            EXPECT_TRUE(session.Execute(line)) << line;
+        return out.str();
+    };
+    type({"mission 11", "choose Paris", "step", "step", "step", "step", "step", "step"});
+    ASSERT_EQ(session.Flow().Mission().nPhase, phase::RemoveEnemyFighters);
+    const std::string before = type({"state", "screen"});
+    for (std::string_view command :
+         {"step", "cell 0", "cell 7", "cell", "gun", "gun 11", "gun two", "random", "choose Bremen", "cancel",
+          "mission 26", "ok now", "fly", "step 2", "STEP"}) {
+        const std::string printed = type({command});
+        EXPECT_TRUE(printed.starts_with("E ") && std::count(printed.begin(), printed.end(), '\n') == 1)
+            << command << " printed: " << printed;
+        EXPECT_EQ(type({"state", "screen"}), before) << command;
+    }
+}
+
+TEST(Program, ExitsWithItsStatusAndMessages) {
+    const test::ScratchDirectory files;
+    const std::filesystem::path none = files.Path() / "none.db", seven = files.Path() / "seven";
+    test::WriteFile(seven, "1, 2, 7");
+    const std::string data = "--data " + Quoted(test::DataDirectory().string()),
+                      sim = "simulate " + data + " --missions ";
+    const struct {
+        std::string options, input;
+        int exitStatus;
+        const char *inErrors, *inOutput;
+    } cases[] = {
+        // clang-format off
+        {"--version", "", 0, "", "halvard-cli " HALVARD_VERSION "\n"},
+        {data + " --dice " + Quoted(none.string()), "", 2, "none.db", ""},
+        {data + " --dice " + Quoted(seven.string()), "", 2, "'7'", ""},
+        {"--data " + Quoted(files.Path().string()), "", 1, "Corvane.db: file not found", ""},
+        {data + " --seed 3", "choose Nowhere\ncancel\nscreen\n", 0, "",
+         "E choose: Unknown target: Nowhere\nV {\"rolls\":0,\"window\":\"entry\"}\n"},
+        {sim + "-4", "", 2, "not -4", ""},
+        {sim + "1000000000000001", "", 2, "1000000000000001", ""},
+        {sim + "5 --json --csv", "", 2, "--csv", ""},
+        {data + " --trace simulate --missions 5", "", 2, "--trace", ""},
+        {sim + "5 --target Atlantis", "", 2, "named \"Atlantis\"", ""},
+        {sim + "5 --campaign Tour --store " + Quoted(none.string()), "", 2, "no campaign store", ""},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        const test::Run run = test::RunCliWithInput(c.options, c.input);
+        EXPECT_EQ(run.ExitStatus, c.exitStatus) << run.Errors;
+        EXPECT_NE(run.Errors.find(c.inErrors), std::string::npos) << run.Errors;
+        EXPECT_NE(run.Output.find(c.inOutput), std::string::npos) << run.Output;
+        EXPECT_TRUE(c.exitStatus != 2 || run.Output.empty())
+            << "a refused command line played " << run.Output;
+    }
+}
 
 SimulationResult Fly(std::uint64_t missions, std::uint64_t seed, unsigned threads,
                      std::optional<std::string> target = std::nullopt) {
@@ -24,8 +91,7 @@ SimulationResult Fly(std::uint64_t missions, std::uint64_t seed, unsigned thread
 
 TEST(Simulation, TheSeedAloneDecidesTheFiguresAndTheyAddUp) {
     const SimulationResult result = Fly(600, 77, 2);
-    for (unsigned threads : {1u, 3u})
-        EXPECT_EQ(Fly(600, 77, threads), result) << threads << " threads";
+    EXPECT_EQ(Fly(600, 77, 3), result) << "on three threads"; // one, by the program, below
     EXPECT_NE(Fly(600, 78, 2).Overall, result.Overall) << "another seed";
     const Tally& all = result.Overall;
     ASSERT_EQ(all.Missions, 600u);
@@ -58,9 +124,8 @@ TEST(Simulation, AnEveryTargetRunTellsOfEachTargetOnceItIsDone) {
     EXPECT_EQ(result.Targets.size(), test::ShippedDatabase().Targets().size());
     for (const TargetTally& target : result.Targets)
         EXPECT_EQ(target.Figures.Missions, 3u) << target.Name;
-    const auto byName = [](const TargetTally& a, const TargetTally& b) { return a.Name < b.Name; };
-    std::sort(told.begin(), told.end(), byName);
-    std::sort(result.Targets.begin(), result.Targets.end(), byName);
+    std::ranges::sort(told, {}, &TargetTally::Name);
+    std::ranges::sort(result.Targets, {}, &TargetTally::Name);
     EXPECT_EQ(told, result.Targets);
 }
 
@@ -70,12 +135,8 @@ TEST(Simulation, FliesAtMostMostMissions) {
     SimulationOptions options{.Missions = MostMissions, .Target = "Bremen"};
     EXPECT_TRUE(Simulate(test::ShippedDatabase(), options, {.Stop = stopped.get_token()}).Stopped);
     ++options.Missions;
-    try {
-        Simulate(test::ShippedDatabase(), options);
-        ADD_FAILURE() << "flew more than the most";
-    } catch (const std::invalid_argument& e) {
-        EXPECT_STREQ(e.what(), "more than 1000000000000000 missions");
-    }
+    EXPECT_EQ(test::MessageOf<std::invalid_argument>([&] { Simulate(test::ShippedDatabase(), options); }),
+              "more than 1000000000000000 missions");
 }
 
 test::Run RunSimulate(const std::string& options) {
