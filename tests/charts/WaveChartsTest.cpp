@@ -51,22 +51,5 @@ TEST(ChartSuccessiveAttack, EveryFighterInTurnTakesThePositionOfItsRoll) {
     EXPECT_EQ(RollLines(*game), LinesFor(rolls));
 }
 
-// A roll of 2 reads 3 hits from 12, 1:30 and 10:30 o'clock, 4 from 3 and 9 o'clock and the
-// climb, 6 from 6 o'clock and 3 from the dive; an Me110 scores one more, an FW190 half as many more.
-TEST(ChartShellHits, ByPositionGroupThenType) {
-    // clang-format off
-    for (const auto& [type, position, total, hits] : {
-             std::tuple{"Me109", 1, 2, 3}, {"Me109", 6, 2, 3}, {"Me109", 7, 2, 4}, {"Me109", 9, 2, 4}, {"Me109", 10, 2, 6},
-             {"Me109", 12, 2, 6}, {"Me109", 13, 2, 4}, {"Me109", 15, 2, 4}, {"Me109", 16, 2, 3}, {"Me109", 18, 2, 3},
-             {"Me109", 19, 2, 4}, {"Me109", 20, 2, 3}, {"Me109", 0, 2, 0}, {"Me109", 1, 7, 1}, {"Me109", 10, 12, 7},
-             {"Me110", 10, 12, 8}, {"Me110", 0, 2, 1}, {"FW190", 10, 12, 10}, {"FW190", 1, 3, 3}, {"FW190", 1, 7, 1}}) {
-        // clang-format on
-        auto game = ScriptedGame(ShippedDatabase(), FacesFor({{"2d6", total, "Shell Hits"}}));
-        game->Fighters.Add() = MakeFighter(type, position, 0, " ");
-        EXPECT_EQ(ChartShellHits(*game, 1), hits) << type << " at " << position << ", roll " << total;
-        EXPECT_EQ(RollLines(*game), LinesFor({{"2d6", total, "Shell Hits"}}));
-    }
-}
-
 } // namespace
 } // namespace halvard
