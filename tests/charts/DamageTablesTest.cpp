@@ -31,6 +31,8 @@ struct DamageCase {
 const DamageCase Cases[] = {
     {"Nose_3_1", DamageNose, {D2(3, "Damage Nose"), D1(1, "Damage Nose: 3")}, "  NOSE: Armament - Nose gun inoperable",
      [](GameState& s) { s.Guns[2].Status = "Out"; }},
+    {"Nose_6_EmptySeat", DamageNose, {D2(6, "Damage Nose")}, "  NOSE: Crew - Bombardier: No Crew Member at Position",
+     [](GameState&) {}, [](GameState& s) { s.CrewPos[3].Occupant = 0; }},
     {"Pilot_9", DamagePilotCompartment, {D2(9, "Damage Pilot Compartment"), D2(9, "Damage Instruments")},
      "  INSTRUMENTS: Instruments - Rudder", [](GameState& s) { s.Damage.RudderHits = 3; }},
     {"Waist_4", DamageWaist, {D2(4, "Damage Waist")}, "  WAIST: Superficial Damage", [](GameState&) {}},

@@ -94,7 +94,7 @@ class MissionScreenTest : public ::testing::Test {
         screen->nWavesAppearing = s.waves;
         screen->nCurrentFighter = s.current;
         screen->nSelectedGun = 0;
-        screen->cmdNextStep.Enabled = true;
+        screen->cmdNextStep = {"", true}; // so that only the press names the next step
     }
 
     // Presses the step button, expects exactly these rolls made and returns the messages written.
