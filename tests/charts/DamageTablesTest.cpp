@@ -13,8 +13,6 @@ using Change = void (*)(GameState&);
 
 const auto D2 = [](int total, std::string_view table) { return Roll{"2d6", total, table}; };
 const auto D1 = [](int face, std::string_view label) { return Roll{"1d6", face, label}; };
-// Wound faces: 1-3 add a light wound, 4-5 a serious one, 6 kills.
-const auto Wound = [](int face) { return Roll{"1d6", face, "Wound"}; };
 void (*const PortWing)(Game&) = [](Game& game) { DamageWing(game, WingSide::Port); };
 void (*const StarboardWing)(Game&) = [](Game& game) { DamageWing(game, WingSide::Starboard); };
 
@@ -33,12 +31,10 @@ struct DamageCase {
 const DamageCase Cases[] = {
     {"Nose_3_1", DamageNose, {D2(3, "Damage Nose"), D1(1, "Damage Nose: 3")}, "  NOSE: Armament - Nose gun inoperable",
      [](GameState& s) { s.Guns[2].Status = "Out"; }},
+    {"Nose_6_EmptySeat", DamageNose, {D2(6, "Damage Nose")}, "  NOSE: Crew - Bombardier: No Crew Member at Position",
+     [](GameState&) {}, [](GameState& s) { s.CrewPos[3].Occupant = 0; }},
     {"Pilot_9", DamagePilotCompartment, {D2(9, "Damage Pilot Compartment"), D2(9, "Damage Instruments")},
      "  INSTRUMENTS: Instruments - Rudder", [](GameState& s) { s.Damage.RudderHits = 3; }},
-    {"BombBay_3_NoBombs", DamageBombBay, {D2(3, "Damage Bomb Bay")}, "  BOMB BAY: Bombs - No effect", [](GameState&) {}},
-    {"BombBay_11_5", DamageBombBay, {D2(11, "Damage Bomb Bay"), D1(5, "Damage Bomb Bay: 3,9,11")},
-     "  BOMB BAY: Bombs - BOMBS DETONATE - Corvane DESTROYED AND ENTIRE CREW KIA",
-     [](GameState& s) { s.Mission.Ending = Outcome::BombsDetonated; }, [](GameState& s) { s.Damage.BombsAboard = true; }},
     {"Waist_4", DamageWaist, {D2(4, "Damage Waist")}, "  WAIST: Superficial Damage", [](GameState&) {}},
     {"Waist_11_3", DamageWaist, {D2(11, "Damage Waist"), D1(3, "Damage Waist: 11")}, "  WAIST: Heat Out - Port Waist Gunner",
      [](GameState& s) { s.CrewPos[6].HeatOut = true; }},
@@ -83,10 +79,10 @@ TEST(DamageTables, EachHitRollsWritesOneLineAndChangesTheState) {
 TEST(DamageTables, HitsAddUpOverSeveralCalls) {
     // Two control-cable hits from different compartments share one counter, and a third
     // light wound on the same man makes him seriously wounded.
-    auto game = test::CrewedGame(
-        test::ShippedDatabase(),
-        test::FacesFor({D2(12, "Damage Pilot Compartment"), D2(12, "Damage Waist"), D2(6, "Damage Nose"),
-                        Wound(1), D2(6, "Damage Nose"), Wound(2), D2(6, "Damage Nose"), Wound(3)}));
+    auto game = test::CrewedGame(test::ShippedDatabase(),
+                                 test::FacesFor({D2(12, "Damage Pilot Compartment"), D2(12, "Damage Waist"),
+                                                 D2(6, "Damage Nose"), D1(1, "Wound"), D2(6, "Damage Nose"),
+                                                 D1(2, "Wound"), D2(6, "Damage Nose"), D1(3, "Wound")}));
     DamagePilotCompartment(*game);
     DamageWaist(*game);
     for (int i = 0; i < 3; ++i)

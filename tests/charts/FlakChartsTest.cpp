@@ -21,15 +21,6 @@ TEST(ChartFlakToHit, EachDensityHitsWithItsOwnRollsOfThree) {
                     ChartFlakToHit(*ScriptedGame(ShippedDatabase(), {first, second, 3, 3, 4, 4}), density);
         EXPECT_EQ(hitting, ways) << density;
     }
-    const std::vector<Roll> rolls = {
-        {"2d6", 2, "Flak To Hit"}, {"2d6", 7, "Flak To Hit"}, {"2d6", 12, "Flak To Hit"}};
-    for (const auto& [density, bursts] :
-         {std::pair{"None", 0}, std::pair{"Light", 2}, std::pair{"Heavy", 3}}) {
-        auto game = ScriptedGame(ShippedDatabase(), FacesFor(rolls));
-        EXPECT_EQ(ChartFlakToHit(*game, density), bursts) << density;
-        EXPECT_EQ(RollLines(*game), LinesFor(rolls)) << "three rolls whatever the density";
-        EXPECT_EQ(MessageLines(*game), Lines{"Flak Bursts Hitting Corvane: " + std::to_string(bursts)});
-    }
 }
 
 TEST(ChartAreaHitByFlak, EachTotalGivesTheHitsOfABurstAndTheCompartmentAHitStrikes) {

@@ -38,34 +38,5 @@ TEST(ChartGunnery, TableNumberThenIntercomThenSecondLightWound) {
     }
 }
 
-TEST(ChartDefensiveFire, ToHitThenDamageThenOneLine) {
-    const struct {
-        int toHit, gun;
-        const char* type;
-        int position, damageBefore;
-        std::vector<int> faces; // "To Hit", then "Damage" when it hits
-        int damageAfter;
-        const char* message;
-    } cases[] = {{5, 10, "FW190", 10, 0, {4}, 0, "Tail Guns Misses"},
-                 {0, 3, "Me109", 4, 0, {1, 1}, 1, "Port Cheek Gun Hits Me109 at 1:30 High - FCA"},
-                 {6, 9, "Me109", 12, 0, {6, 6}, 3, "Ball Turret Hits Me109 at 6 Low - KIA"},
-                 {2, 8, "Me109", 1, 0, {2, 2}, 2, "Top Turret Hits Me109 at 12 High - FBOA"},
-                 {2, 7, "Me109", 8, 0, {2, 2}, 1, "Starboard Waist Gun Hits Me109 at 3 Level - FCA"},
-                 {5, 10, "FW190", 10, 0, {5, 3}, 2, "Tail Guns Hits FW190 at 6 High - FBOA"},
-                 {1, 5, "Me110", 19, 2, {2, 5}, 5, "Radio Gun Hits Me110 at Vertical Climb - KIA"}};
-    for (const auto& c : cases) {
-        auto game = test::CrewedGame(GunneryDatabase(), c.faces);
-        game->Fighters.Add();
-        game->Fighters.Add() = test::MakeFighter(c.type, c.position, c.damageBefore);
-        ChartDefensiveFire(*game, c.toHit, c.gun, 2);
-        EXPECT_EQ(game->Fighters[2].DamageLevel, c.damageAfter) << c.message;
-        EXPECT_EQ(game->Fighters[1].DamageLevel, 0) << "only the fighter fired at is damaged";
-        EXPECT_EQ(test::MessageLines(*game), Lines{c.message});
-        Lines rolls = {std::to_string(c.faces[0]) + " :To Hit"};
-        if (c.faces.size() > 1) rolls.push_back(std::to_string(c.faces[1]) + " :Damage");
-        EXPECT_EQ(test::RollLines(*game), rolls) << c.message;
-    }
-}
-
 } // namespace
 } // namespace halvard

@@ -4,7 +4,6 @@
 #include "TestData.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace halvard {
 namespace {
@@ -12,48 +11,9 @@ namespace {
 using namespace test;
 using Lines = std::vector<std::string>;
 
-// Roll 12 brings three fighters (one of every kind of Special), the rest one Me109 each.
-const GameDatabase& WaveDatabase() {
-    static const test::TempDatabase file(test::ValidSql() + R"(
-INSERT INTO WaveSelection VALUES (12, 'FW190', 4, 'D'), (12, 'Me110', 19, 'B');)");
-    static const GameDatabase database = file.Open();
-    return database;
-}
-
-// Each fighter of the panel as "type position special | shown type | shown position".
-Lines Panel(const Game& game) {
-    Lines rows;
-    for (int i = 1; i <= game.Fighters.UpperBound(); ++i) {
-        const FighterRecord& f = game.Fighters[i];
-        std::ostringstream row;
-        row << f.FighterType << " " << f.AttackPos << " '" << f.Special << "' " << f.DamageLevel << " | "
-            << ShownType(game, i) << " | " << ShownPosition(game, i);
-        rows.push_back(row.str());
-    }
-    EXPECT_EQ(ShownType(game, game.Fighters.UpperBound() + 1), "") << "a row beyond the wave is empty";
-    return rows;
-}
-
-TEST(ChartWaveGeneration, ReadsTheRollsRowsAfterTheExtraFighter) {
-    const Lines wave = {"Me109 1 ' ' 0 | Me109 | 12 High", "FW190 4 'D' 0 | FW190 | 1:30 High (D)",
-                        "Me110 19 'B' 0 | Me110 | Vertical Climb (B)"};
-    for (const auto& [formation, extra] :
-         {std::pair{"Middle", ""}, std::pair{"Tail Bomber", "Me109 10 '' 0 | Me109 | 6 High"},
-          std::pair{"Lead Bomber", "Me109 1 '' 0 | Me109 | 12 High"}}) {
-        auto game = ScriptedGame(WaveDatabase(), {1, 2});
-        game->Mission.FormationPos = formation;
-        ChartWaveGeneration(*game);
-        Lines expected = wave;
-        if (*extra) expected.insert(expected.begin(), extra);
-        EXPECT_EQ(Panel(*game), expected) << formation;
-        EXPECT_EQ(RollLines(*game), Lines{"12:Wave Generation"});
-        EXPECT_TRUE(MessageLines(*game).empty());
-    }
-}
-
 TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsClearThePanel) {
     for (int tens = 1; tens <= 5; ++tens) {
-        auto game = ScriptedGame(WaveDatabase(), {6, 6, tens, 6});
+        auto game = ScriptedGame(ShippedDatabase(), {6, 6, tens, 6});
         game->Mission.FormationPos = "Lead Bomber"; // no extra fighter without a wave
         game->Fighters.Add() = MakeFighter("FW190", 3, 0, " ");
         game->Waves.PositionsWithoutMarkers = true;
@@ -66,7 +26,8 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsClearThePanel) 
                   (Lines{"66:Wave Generation", std::to_string(tens) + "6:Wave Generation"}));
         EXPECT_EQ(MessageLines(*game), Lines{"No Attackers"});
         EXPECT_EQ(game->Waves.lblMiscWave.Caption, "No Attackers");
-        EXPECT_EQ(Panel(*game), Lines{});
+        EXPECT_EQ(game->Fighters.UpperBound(), 0);
+        EXPECT_EQ(ShownType(*game, 1), "");
         EXPECT_EQ(game->Waves.Row[1].ToHit.BackColour, Colour::Normal);
         EXPECT_EQ(game->Waves.Row[1].ToHit.Tag, "FC") << "the redraw keeps the marks";
         EXPECT_FALSE(game->Waves.PositionsWithoutMarkers);
@@ -79,7 +40,7 @@ TEST(ChartSuccessiveAttack, EveryFighterInTurnTakesThePositionOfItsRoll) {
     std::vector<Roll> rolls;
     for (int total = 7; total <= 12; ++total)
         rolls.push_back({"2d6", total, "Successive Att. Position"});
-    auto game = ScriptedGame(WaveDatabase(), FacesFor(rolls));
+    auto game = ScriptedGame(ShippedDatabase(), FacesFor(rolls));
     for (int i = 1; i <= 6; ++i)
         game->Fighters.Add() = MakeFighter("FW190", 3, 1, "E");
 
@@ -88,23 +49,6 @@ TEST(ChartSuccessiveAttack, EveryFighterInTurnTakesThePositionOfItsRoll) {
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(game->Fighters[i], MakeFighter("FW190", newPosition[i - 1], 1, "E")) << "roll " << i + 6;
     EXPECT_EQ(RollLines(*game), LinesFor(rolls));
-}
-
-// A roll of 2 reads 3 hits from 12, 1:30 and 10:30 o'clock, 4 from 3 and 9 o'clock and the
-// climb, 6 from 6 o'clock and 3 from the dive; an Me110 scores one more, an FW190 half as many more.
-TEST(ChartShellHits, ByPositionGroupThenType) {
-    // clang-format off
-    for (const auto& [type, position, total, hits] : {
-             std::tuple{"Me109", 1, 2, 3}, {"Me109", 6, 2, 3}, {"Me109", 7, 2, 4}, {"Me109", 9, 2, 4}, {"Me109", 10, 2, 6},
-             {"Me109", 12, 2, 6}, {"Me109", 13, 2, 4}, {"Me109", 15, 2, 4}, {"Me109", 16, 2, 3}, {"Me109", 18, 2, 3},
-             {"Me109", 19, 2, 4}, {"Me109", 20, 2, 3}, {"Me109", 0, 2, 0}, {"Me109", 1, 7, 1}, {"Me109", 10, 12, 7},
-             {"Me110", 10, 12, 8}, {"Me110", 0, 2, 1}, {"FW190", 10, 12, 10}, {"FW190", 1, 3, 3}, {"FW190", 1, 7, 1}}) {
-        // clang-format on
-        auto game = ScriptedGame(WaveDatabase(), FacesFor({{"2d6", total, "Shell Hits"}}));
-        game->Fighters.Add() = MakeFighter(type, position, 0, " ");
-        EXPECT_EQ(ChartShellHits(*game, 1), hits) << type << " at " << position << ", roll " << total;
-        EXPECT_EQ(RollLines(*game), LinesFor({{"2d6", total, "Shell Hits"}}));
-    }
 }
 
 } // namespace

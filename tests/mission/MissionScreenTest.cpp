@@ -94,7 +94,7 @@ class MissionScreenTest : public ::testing::Test {
         screen->nWavesAppearing = s.waves;
         screen->nCurrentFighter = s.current;
         screen->nSelectedGun = 0;
-        screen->cmdNextStep.Enabled = true;
+        screen->cmdNextStep = {"", true}; // so that only the press names the next step
     }
 
     // Presses the step button, expects exactly these rolls made and returns the messages written.
@@ -160,12 +160,8 @@ TEST_F(MissionScreenTest, EachStepIsPerformedThenTheNextOneNamed) {
          "Fighter Cover: Good|", "Roll for Cover Results: 1 0 0 | 2 Out, Good, guns"},
         {{.phase = RollForCoverResults, .wave = {Escort, LeadExtra}, .cover = "Good"}, {{"1d6", 6, "Fighter Cover"}},
          "Fighter cover chased off 0 enemy fighters|", "Assign Corvane Guns: 2 0 0 | 2 Out, Good, guns 2 8"},
-        {{.phase = RollForCoverResults, .wave = {AtTwelveHigh, Escort}, .cover = "Good"}, {{"1d6", 3, "Fighter Cover"}},
-         "Fighter cover chased off 1 enemy fighters|", "Remove Enemy Fighters (off): 2 0 0 | 2 Out, Good, guns"},
         {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", "FC"}}, {},
          "", "Exit Wave: 0 0 0 | 2 Out, None, guns"},
-        {{.phase = RemoveEnemyFighters, .wave = {AtTwelveHigh, AtSixHigh}, .marks = {"FC", ""}}, {},
-         "", "Assign Corvane Guns: 1 0 0 | 2 Out, None, guns 8 10"},
         {{.phase = CorvaneFire, .wave = {AtTwelveHigh}, .aims = {{2, "1/4"}}}, {{"1d6", 6, "To Hit"}, {"1d6", 6, "Damage"}},
          "Nose Gun Hits Me109 at 12 High - KIA|", "Exit Wave: 0 0 0 | 2 Out, None, guns"},
         {{.phase = EnemyFire, .wave = {AtTwelveHigh, AtSixHigh}, .successive = 2, .current = 2}, {EnemyMisses},
@@ -222,21 +218,16 @@ TEST_F(MissionScreenTest, AMissionToZoneFiveFliesOutAndBackAndLandsOnce) {
 }
 
 TEST_F(MissionScreenTest, TheBombRunEmptiesTheBayUnlessItsDoorsAreOut) {
-    struct Case {
-        bool doorsOut;
-        int onTargetRoll, percentageRoll;
-        const char *onTarget, *percentage;
-    };
-    for (const Case& c :
-         {Case{false, 6, 11, "On", "50%"}, Case{false, 2, 12, "Off", "10%"}, Case{true, 6, 7, "On", "40%"}}) {
-        SCOPED_TRACE(c.onTarget + std::string(c.doorsOut ? " with the doors out" : ""));
+    // The doors out, the rolls for the run and the percentage, and the two labels after them.
+    const std::tuple<bool, int, int, const char*> cases[] = {
+        {false, 6, 11, "On 50%"}, {false, 2, 12, "Off 10%"}, {true, 6, 7, "On 40%"}};
+    for (const auto& [doorsOut, onTarget, percentage, labels] : cases) {
         Enter({.phase = phase::BombRun, .zone = 5});
         game->Damage.BombsAboard = true;
-        game->Damage.BombBayDoorsOut = c.doorsOut;
-        Press({{"1d6", c.onTargetRoll, "Bomb Run"}, {"2d6", c.percentageRoll, "Bomb Percentage"}});
-        EXPECT_EQ(screen->lblOnTarget.Caption, c.onTarget);
-        EXPECT_EQ(screen->lblBombPct.Caption, c.percentage);
-        EXPECT_EQ(game->Damage.BombsAboard, c.doorsOut);
+        game->Damage.BombBayDoorsOut = doorsOut;
+        Press({{"1d6", onTarget, "Bomb Run"}, {"2d6", percentage, "Bomb Percentage"}});
+        EXPECT_EQ(screen->lblOnTarget.Caption.Text() + " " + screen->lblBombPct.Caption.Text(), labels);
+        EXPECT_EQ(game->Damage.BombsAboard, doorsOut) << labels;
     }
 }
 
@@ -256,19 +247,18 @@ TEST_F(MissionScreenTest, AFlakWoundShowsOnTheCrewPanelRightAfterThePress) {
 }
 
 TEST_F(MissionScreenTest, APressThatLeavesNoOneAliveEndsTheMissionUnlessALossCameFirst) {
-    for (const std::optional<Outcome> ending :
-         {std::optional<Outcome>{}, std::optional{Outcome::BailedOut}}) {
+    using Ending = std::optional<Outcome>;
+    // The ending before, the tail gunner's wound (the others are dead), the ending after the press.
+    const std::tuple<Ending, int, Ending> cases[] = {{Ending{}, 3, Ending{}},
+                                                     {Ending{}, Killed, Outcome::CrewKilled},
+                                                     {Outcome::BailedOut, Killed, Outcome::BailedOut}};
+    for (const auto& [before, tail, after] : cases) {
         Enter({.phase = phase::LeavingTheZone, .zone = 3});
-        game->Mission.Ending = ending;
+        game->Mission.Ending = before;
         for (int member = 1; member <= CrewCount; ++member)
-            game->Crew[member].Wound = member == CrewCount && !ending ? 3 : Killed;
-        if (!ending) {
-            Press();
-            EXPECT_EQ(game->Mission.Ending, std::nullopt) << "the tail gunner lives";
-            game->Crew[CrewCount].Wound = Killed;
-        }
+            game->Crew[member].Wound = member == CrewCount ? tail : Killed;
         Press();
-        EXPECT_EQ(game->Mission.Ending, ending.value_or(Outcome::CrewKilled));
+        EXPECT_EQ(game->Mission.Ending, after) << "tail gunner's wound " << tail;
     }
 }
 
