@@ -1,5 +1,9 @@
-#include "DamageTables.h"
+// The charts of the guns' fire and of the hits the bomber takes: gunnery, where a hit lands, and
+// what it damages.
 
+#include "DamageTables.h"
+#include "Gunnery.h"
+#include "HitLocation.h"
 #include "TestData.h"
 
 #include <gtest/gtest.h>
@@ -7,9 +11,75 @@
 namespace halvard {
 namespace {
 
-using test::Roll;
 using Lines = std::vector<std::string>;
+using test::Roll;
 using Change = void (*)(GameState&);
+
+// Rows this test relies on, beyond the nose gun at 12 High (4, 3, 5) of the test database.
+const GameDatabase& GunneryDatabase() {
+    static const test::TempDatabase file(test::ValidSql() + R"(
+INSERT INTO Gunnery VALUES (10, 10, 6, 4, 3), (5, 7, 3, 0, 2), (6, 13, 2, 2, 2), (6, 13, 5, 4, 3);)");
+    static const GameDatabase database = file.Open();
+    return database;
+}
+
+// The table's number, then six (five for the tail guns) with the intercom out, then six for a
+// gunner with a second light wound; a gun without a row for the position cannot fire.
+TEST(ChartGunnery, TableNumberThenIntercomThenSecondLightWound) {
+    // A wound of -1: nobody at the gun's own position.
+    // clang-format off
+    for (const auto& [gun, position, type, intercomOut, wound, toHit] : {
+             std::tuple{2, 1, "Me109", false, 0, 4}, {2, 1, "Me110", false, 0, 3}, {2, 1, "FW190", false, 0, 5},
+             {6, 13, "Me109", false, 0, 5}, {2, 1, "Me262", false, 0, 0}, {2, 10, "Me109", true, 0, 0},
+             {9, 1, "Me109", false, 2, 0}, {10, 10, "Me109", true, 0, 5}, {2, 1, "Me110", true, 0, 6},
+             {2, 1, "Me262", true, 0, 6}, {5, 7, "Me109", false, 2, 6}, {10, 10, "Me110", true, 2, 6},
+             {5, 7, "Me109", false, 1, 3}, {5, 7, "FW190", false, 3, 2}, {5, 7, "Me109", false, -1, 3}}) {
+        // clang-format on
+        auto game = test::CrewedGame(GunneryDatabase(), {});
+        game->Damage.IntercomOut = intercomOut;
+        game->Crew[gun].Wound = wound < 0 ? 2 : wound;
+        if (wound < 0) game->CrewPos[gun].Occupant = 0;
+        const FighterType fighter = FighterType::Find(type).value_or(FighterType::None);
+        EXPECT_EQ(ChartGunnery(*game, gun, position, fighter), toHit) << gun << position << type << wound;
+    }
+}
+
+// The area roll, then 7s (3 + 4) on every table the hit reaches: a 7 has no sub-roll and no
+// wound on any damage table. Each case lists the rolls after "Area Damage" and the messages.
+TEST(ChartAreaDamage, EachKindOfCellResolvesItsHit) {
+    const struct {
+        int position, total;
+        int wingLocation; // the "Wing Location" face, when the cell rolls one
+        Lines labelsThenMessages;
+    } cases[] = {
+        // clang-format off
+        {1, 2, 0, {"  Superficial Damage"}}, {1, 6, 0, {"Damage Nose", "  NOSE: Superficial Damage"}},
+        {6, 10, 0, {"Damage Tail", "  TAIL: Rudder - Hit #1"}},
+        {2, 2, 0, {"Damage Port Wing", "  PORT WING: Superficial Damage"}},
+        {17, 12, 0, {"Damage Starboard Wing", "  STARBOARD WING: Superficial Damage"}},
+        {1, 8, 3, {"Wing Location", "Damage Port Wing", "  PORT WING: Superficial Damage"}},
+        {18, 8, 4, {"Wing Location", "Damage Starboard Wing", "  STARBOARD WING: Superficial Damage"}},
+        {0, 7, 0, {}}, {21, 12, 0, {}},
+        // Walking hits of the second kind: two in each wing (the first kind goes nose to tail).
+        {15, 2, 0, {"Walking Hits", "Damage Port Wing", "  PORT WING: Superficial Damage", "Damage Port Wing",
+                    "  PORT WING: Superficial Damage", "Damage Starboard Wing", "  STARBOARD WING: Superficial Damage",
+                    "Damage Starboard Wing", "  STARBOARD WING: Superficial Damage"}}};
+    // clang-format on
+    for (const auto& c : cases) {
+        std::vector<int> faces = test::FacesFor({{"2d6", c.total, ""}});
+        if (c.wingLocation != 0) faces.push_back(c.wingLocation);
+        for (int i = 0; i < 6; ++i)
+            faces.insert(faces.end(), {3, 4});
+        auto game = test::CrewedGame(test::ShippedDatabase(), faces);
+        Lines seen;
+        game->Rolls.SetListener([&seen](std::string_view line) { seen.emplace_back(line.substr(3)); });
+        game->Messages.SetListener([&seen](std::string_view line) { seen.emplace_back(line); });
+        ChartAreaDamage(*game, c.position);
+        Lines expected = c.labelsThenMessages;
+        expected.insert(expected.begin(), "Area Damage");
+        EXPECT_EQ(seen, expected) << "position " << c.position << ", roll " << c.total;
+    }
+}
 
 const auto D2 = [](int total, std::string_view table) { return Roll{"2d6", total, table}; };
 const auto D1 = [](int face, std::string_view label) { return Roll{"1d6", face, label}; };
