@@ -4,6 +4,7 @@
 #include "MissionSetup.h"
 #include "TestData.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 #include <stdexcept>
@@ -193,6 +194,19 @@ TEST_F(EntryFlowTest, ASecondMissionStartsCleanButKeepsTheRollsAndTheDamage) {
     EXPECT_TRUE(second.lblCrewPos[3].Visible);
     EXPECT_EQ(second.lblCrewWound[5], Label{});
     EXPECT_EQ(second.lblTargetType.Caption, "Airfield");
+}
+
+TEST(FindDataDirectory, BesideTheExecutableOrInstalled) {
+    test::ScratchDirectory root;
+    const std::filesystem::path bin = root.Path() / "bin", share = root.Path() / "share" / "halvard";
+    std::filesystem::create_directories(bin);
+    // Neither: the executable's own directory, so a message names the file there.
+    EXPECT_EQ(FindDataDirectory(bin), bin);
+    std::filesystem::create_directories(share);
+    EXPECT_EQ(FindDataDirectory(bin), share);
+    // A build tree has the database beside the program, and that wins.
+    test::WriteFile(bin / GameDatabase::FileName, "x");
+    EXPECT_EQ(FindDataDirectory(bin), bin);
 }
 
 } // namespace
