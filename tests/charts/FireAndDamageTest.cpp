@@ -138,8 +138,8 @@ TEST(DamageTables, EachHitRollsWritesOneLineAndChangesTheState) {
 
         c.Hit(*game);
 
-        EXPECT_EQ(test::RollLines(*game), test::LinesFor(c.Rolls));
-        EXPECT_EQ(test::MessageLines(*game), Lines{c.Message});
+        EXPECT_EQ(game->Rolls.Lines(), test::LinesFor(c.Rolls));
+        EXPECT_EQ(game->Messages.Lines(), Lines{c.Message});
         EXPECT_EQ(test::Describe(*game), test::Describe(expected));
         EXPECT_TRUE(static_cast<const GameState&>(*game) == expected)
             << "a field outside crew and damage changed";
@@ -157,7 +157,7 @@ TEST(DamageTables, HitsAddUpOverSeveralCalls) {
     DamageWaist(*game);
     for (int i = 0; i < 3; ++i)
         DamageNose(*game);
-    EXPECT_EQ(test::MessageLines(*game),
+    EXPECT_EQ(game->Messages.Lines(),
               (Lines{"  PILOT COMPARTMENT: Control Cables - Hit #1", "  WAIST: Control Cables - Hit #2",
                      "  NOSE: Crew - Bombardier: LW", "  NOSE: Crew - Bombardier: LW2",
                      "  NOSE: Crew - Bombardier: SW"}));

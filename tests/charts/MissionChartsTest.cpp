@@ -23,7 +23,7 @@ std::string TargetFor(int missionNo, std::vector<int> faces, Lines* rolls) {
     auto game = ScriptedGame(ShippedDatabase(), std::move(faces));
     game->Mission.MissionNo = missionNo;
     std::string target(ChartMissionTarget(*game));
-    *rolls = RollLines(*game);
+    *rolls = game->Rolls.Lines();
     return target;
 }
 
@@ -79,7 +79,7 @@ TEST(ChartFormation, FormationRollGivesLeadTailOrMiddleAndTheSquadronRollHighMid
         auto game = ScriptedGame(ShippedDatabase(), faces);
         game->Mission.MissionNo = missionNo;
         EXPECT_EQ(ChartFormation(*game, kind), position) << missionNo << kind << faces.size();
-        EXPECT_EQ(RollLines(*game), roll);
+        EXPECT_EQ(game->Rolls.Lines(), roll);
     }
 }
 
@@ -99,7 +99,7 @@ TEST(ChartFighterCoverResult, ReadsTheRollLessCoverAndRepeatsCappedByTheWave) {
         game->Mission.CurrentZone = badWeatherAtTarget ? 4 : 2;
         game->Mission.Target.WeatherTarget = "Bad";
         EXPECT_EQ(ChartFighterCoverResult(*game, cover), chasedOff) << cover << face << fighters;
-        EXPECT_EQ(RollLines(*game), Lines{std::to_string(face) + " :Fighter Cover"});
+        EXPECT_EQ(game->Rolls.Lines(), Lines{std::to_string(face) + " :Fighter Cover"});
     }
 }
 
@@ -129,10 +129,10 @@ TEST(ChartLanding, ModifiedRollGivesOneOutcome) {
         game->Mission.Target.WeatherBase = "Good";
         prepare(*game);
         ChartLanding(*game);
-        EXPECT_EQ(MessageLines(*game), Lines{outcome}) << faces[0] << faces[1];
+        EXPECT_EQ(game->Messages.Lines(), Lines{outcome}) << faces[0] << faces[1];
         Lines rolls = LinesFor({{"2d6", faces[0] + faces[1], "Landing on Land"}});
         if (faces.size() == 3) rolls.push_back(std::to_string(faces[2]) + " :");
-        EXPECT_EQ(RollLines(*game), rolls) << "the explosion die has no label";
+        EXPECT_EQ(game->Rolls.Lines(), rolls) << "the explosion die has no label";
     }
 }
 
@@ -165,7 +165,7 @@ TEST(ChartLanding, EachModifierShiftsTheTotalByExactlyItsAmount) {
         game->Mission.Target.WeatherBase = "Good";
         prepare(*game);
         ChartLanding(*game);
-        EXPECT_EQ(MessageLines(*game), Lines{modifier == 0 ? Safe : Repairable}) << "case " << &c - cases;
+        EXPECT_EQ(game->Messages.Lines(), Lines{modifier == 0 ? Safe : Repairable}) << "case " << &c - cases;
     }
 }
 
@@ -180,9 +180,9 @@ TEST(ChartWaveGeneration, SixtySixRollsAgainAndTheNoAttackerRollsClearThePanel) 
 
         ChartWaveGeneration(*game);
 
-        EXPECT_EQ(RollLines(*game),
+        EXPECT_EQ(game->Rolls.Lines(),
                   (Lines{"66:Wave Generation", std::to_string(tens) + "6:Wave Generation"}));
-        EXPECT_EQ(MessageLines(*game), Lines{"No Attackers"});
+        EXPECT_EQ(game->Messages.Lines(), Lines{"No Attackers"});
         EXPECT_EQ(game->Waves.lblMiscWave.Caption, "No Attackers");
         EXPECT_EQ(game->Fighters.UpperBound(), 0);
         EXPECT_EQ(ShownType(*game, 1), "");
@@ -206,7 +206,7 @@ TEST(ChartSuccessiveAttack, EveryFighterInTurnTakesThePositionOfItsRoll) {
 
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(game->Fighters[i], MakeFighter("FW190", newPosition[i - 1], 1, "E")) << "roll " << i + 6;
-    EXPECT_EQ(RollLines(*game), LinesFor(rolls));
+    EXPECT_EQ(game->Rolls.Lines(), LinesFor(rolls));
 }
 
 TEST(ChartFlakToHit, EachDensityHitsWithItsOwnRollsOfThree) {
@@ -268,9 +268,9 @@ TEST(ChartBombRun, ModifiedRollOfThreeOrMoreIsOnTarget) {
 
         EXPECT_EQ(ChartBombRun(*game, penalty), result)
             << missions << wound << penalty << weather << out << face;
-        EXPECT_EQ(RollLines(*game), face == 0 ? Lines{} : Lines{std::to_string(face) + " :Bomb Run"});
-        EXPECT_EQ(MessageLines(*game), Lines{std::string("Bomb Run was ") +
-                                             (face == 0 ? "automatically " : "") + result + " Target"});
+        EXPECT_EQ(game->Rolls.Lines(), face == 0 ? Lines{} : Lines{std::to_string(face) + " :Bomb Run"});
+        EXPECT_EQ(game->Messages.Lines(), Lines{std::string("Bomb Run was ") +
+                                                (face == 0 ? "automatically " : "") + result + " Target"});
     }
 }
 
@@ -285,8 +285,8 @@ TEST(ChartBombPercentage, OnTargetOffTargetAndTheBonus) {
         if (bonus != 0) rolls.push_back({"2d6", bonus, "Bom Pct Bonus"});
         auto game = CrewedGame(ShippedDatabase(), FacesFor(rolls));
         EXPECT_EQ(ChartBombPercentage(*game, bombRun), percentage) << bombRun << " " << total;
-        EXPECT_EQ(RollLines(*game), LinesFor(rolls));
-        EXPECT_EQ(MessageLines(*game), Lines{"Bomb Percentage: " + std::to_string(percentage)});
+        EXPECT_EQ(game->Rolls.Lines(), LinesFor(rolls));
+        EXPECT_EQ(game->Messages.Lines(), Lines{"Bomb Percentage: " + std::to_string(percentage)});
     }
 }
 

@@ -65,7 +65,7 @@ TEST(RollDice, ReturnsTheTotalAndLogsOneLineUsingEveryFaceGiven) {
     for (const auto& [die, faces, result, line] : cases) {
         auto game = ScriptedGame(ShippedDatabase(), faces);
         EXPECT_EQ(game->RollDice(die, "Label"), result) << line;
-        EXPECT_EQ(RollLines(*game), std::vector<std::string>{line});
+        EXPECT_EQ(game->Rolls.Lines(), std::vector<std::string>{line});
         EXPECT_THROW(game->RollDice("1d6"), DiceExhausted) << line;
     }
 }
@@ -85,7 +85,7 @@ TEST(ResolveWound, AddsTheRolledLevelsAndUnmansOnSeriousWounds) {
         if (after == 4) expected.CrewPos[10].Occupant = 0;
         EXPECT_EQ(ResolveWound(*game, 10), text);
         EXPECT_EQ(Describe(*game), Describe(expected)) << before << " then " << face;
-        EXPECT_EQ(RollLines(*game), std::vector<std::string>{std::to_string(face) + " :Wound"});
+        EXPECT_EQ(game->Rolls.Lines(), std::vector<std::string>{std::to_string(face) + " :Wound"});
     }
 }
 
@@ -100,7 +100,7 @@ TEST(ResolveWound, WoundsTheOccupantWithHisGunsAndNobodyAtAnEmptyPosition) {
     EXPECT_EQ(ResolveWound(*game, 3), "No Crew Member at Position");
     EXPECT_EQ(ResolveWound(*game, 8), "SW");
     EXPECT_EQ(Describe(*game), Describe(expected));
-    EXPECT_EQ(RollLines(*game), std::vector<std::string>{"4 :Wound"}) << "no roll for the empty position";
+    EXPECT_EQ(game->Rolls.Lines(), std::vector<std::string>{"4 :Wound"}) << "no roll for the empty position";
 }
 
 TEST(GameDatabase, ReadsTheTablesOfAValidFile) {

@@ -16,7 +16,6 @@ namespace {
 
 using test::LinesFor;
 using test::Roll;
-using test::RollLines;
 using Lines = std::vector<std::string>;
 
 // Every target of the mission chart in chart order (not sorted): Kiel lies two zones out,
@@ -63,7 +62,7 @@ TEST_F(EntryFlowTest, OnlyTheFirstAndLastRegionsOfTheEntryScreenAct) {
             EXPECT_EQ(entry.Current(), expected[region]);
         }
     }
-    EXPECT_TRUE(RollLines(*game).empty());
+    EXPECT_TRUE(game->Rolls.Lines().empty());
 }
 
 TEST_F(EntryFlowTest, TheDialogOpensAnewWithTheRandomChoiceAndTheTargetsInTableOrder) {
@@ -120,7 +119,7 @@ TEST_F(EntryFlowTest, TheRandomChoiceRollsTheTargetOfTheMissionNumberAndIgnoresT
         ASSERT_EQ(entry.Current(), Screen::Mission);
         const int missionNo = run->Mission.MissionNo;
         EXPECT_TRUE(missionNo >= lowest && missionNo <= highest) << missionNo;
-        EXPECT_EQ(RollLines(*run), LinesFor(rolls));
+        EXPECT_EQ(run->Rolls.Lines(), LinesFor(rolls));
         const MissionScreen& screen = entry.Mission();
         EXPECT_EQ(screen.lblTarget.Caption.Text() + " " + screen.lblMissionNo.Caption.Text(),
                   target + (" " + std::to_string(missionNo)));
@@ -145,13 +144,13 @@ TEST_F(EntryFlowTest, ASecondMissionStartsCleanButKeepsTheRollsAndTheDamage) {
     // A name the database does not know (it is case-sensitive) keeps the dialog open and rolls nothing.
     OwnChoice(3, "rotterdam").cmdOK_Click();
     EXPECT_EQ(flow.TargetDialog().Refusal, "Unknown target: rotterdam");
-    EXPECT_TRUE(RollLines(*game).empty());
+    EXPECT_TRUE(game->Rolls.Lines().empty());
     Dice({Formation, {"1d6", 1, "Waves Appearing"}});
     OwnChoice(3, "Rotterdam").cmdOK_Click();
     MissionScreen& first = flow.Mission();
     first.cmdNextStep_Click();
     first.cmdNextStep_Click();
-    ASSERT_EQ(test::MessageLines(*game), (Lines{"", "[ZONE #2]", "Enemy Waves Appearing: 0"}));
+    ASSERT_EQ(game->Messages.Lines(), (Lines{"", "[ZONE #2]", "Enemy Waves Appearing: 0"}));
 
     // The player ends it with OK in the middle of a wave, the bomber hurt.
     game->Fighters.Add() = test::MakeFighter("Me109", 1);
@@ -172,13 +171,13 @@ TEST_F(EntryFlowTest, ASecondMissionStartsCleanButKeepsTheRollsAndTheDamage) {
     EXPECT_EQ(first.lblCrewWound[5], (Label{"LW2", Colour::Blue, Colour::Normal, true}));
     first.cmdOK_Click();
     ASSERT_EQ(flow.Current(), Screen::Entry);
-    Lines rolls = RollLines(*game);
+    Lines rolls = game->Rolls.Lines();
 
     Dice({Formation});
     OwnChoice(2, "Cherbourg").cmdOK_Click();
     rolls.push_back("7 :Formation Roll");
-    EXPECT_EQ(RollLines(*game), rolls) << "the roll window keeps the first mission's lines";
-    EXPECT_TRUE(test::MessageLines(*game).empty());
+    EXPECT_EQ(game->Rolls.Lines(), rolls) << "the roll window keeps the first mission's lines";
+    EXPECT_TRUE(game->Messages.Lines().empty());
     EXPECT_EQ(game->Fighters.UpperBound() + game->Mission.SuccessiveAttacks, 0);
     EXPECT_EQ(game->Mission.Ending, std::nullopt);
     EXPECT_EQ(game->Waves, WavePanel{});

@@ -94,12 +94,4 @@ std::shared_ptr<Transcript> Record(Game& game);
 // failed comparison shows what changed.
 std::string Describe(const GameState& state);
 
-// The roll window's lines and the message list's, oldest first.
-inline std::vector<std::string> RollLines(const Game& game) {
-    return game.Rolls.Lines();
-}
-inline std::vector<std::string> MessageLines(const Game& game) {
-    return game.Messages.Lines();
-}
-
 } // namespace halvard::test
