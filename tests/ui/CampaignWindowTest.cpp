@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTableWidget>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace halvard {

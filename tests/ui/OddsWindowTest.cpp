@@ -20,7 +20,6 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 
