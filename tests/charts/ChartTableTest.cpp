@@ -43,5 +43,11 @@ constexpr damage::Row WithDeepShortSub[] = {{"2", "A", "", {}, &Deep}, {"3-12", 
 static_assert(damage::EachResultOnce({"Damage Test", "  TEST: ", WithWholeSub}));
 static_assert(!damage::EachResultOnce({"Damage Test", "  TEST: ", WithDeepShortSub}));
 
+// The resolver's room for an outcome is sized from this: the row's text and each effect's.
+TEST(DamageFrame, TheLongestOutcomeCountsEachEffectsText) {
+    constexpr damage::Row rows[] = {{"1-6", "", "Engine: ", {damage::EngineStatus("Fire")}}};
+    EXPECT_EQ(damage::LongestOutcome(rows), 12u);
+}
+
 } // namespace
 } // namespace halvard

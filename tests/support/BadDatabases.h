@@ -1,7 +1,7 @@
 #pragma once
 
-// Game database files that every front-end must refuse with one clear error. The terminal's and
-// the desktop program's tests walk the same list, so a case added here is tried everywhere.
+// Game database files that every front-end must refuse with one clear error. The reliability
+// tests walk the list through the engine and the terminal, so a case added here is tried in both.
 
 #include <filesystem>
 #include <functional>

@@ -100,7 +100,8 @@ std::unique_ptr<Game> ScriptedGame(const GameDatabase& database, std::vector<int
 
 FighterRecord MakeFighter(std::string_view type, int position, int damage, std::string special) {
     FighterRecord fighter{.AttackPos = position, .DamageLevel = damage};
-    fighter.FighterType = type, fighter.Special = special;
+    fighter.FighterType = type;
+    fighter.Special = special;
     return fighter;
 }
 
