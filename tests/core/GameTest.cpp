@@ -15,7 +15,6 @@ namespace {
 
 using namespace test;
 
-// The game's state, its dice and the wounds they deal.
 TEST(GameState, TextsKeepTheirWidthsAndNumbersTheirRanges) {
     FixedText<5> type; // NULs until assigned, then padded or cut to its width
     EXPECT_EQ(type.View(), std::string_view("\0\0\0\0\0", 5));
