@@ -9,7 +9,6 @@
 
 #include <SQLiteCpp/Database.h>
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -153,9 +152,9 @@ TEST_F(CampaignStoreTest, KeepsACampaignAndItsMissionsWhole) {
 TEST_F(CampaignStoreTest, RefusesEveryKindOfBadFileWithoutTouchingIt) {
     fs::create_directories(file.parent_path());
     const std::pair<std::function<void()>, const char*> cases[] = {
-        {[&] { std::ofstream(file) << "ten names, one a line\n"; },
+        {[&] { test::WriteFile(file, "ten names, one a line\n"); },
          "not a campaign store (not an SQLite database)"},
-        {[&] { std::ofstream{file}; }, "is empty: not a campaign store"},
+        {[&] { test::WriteFile(file, ""); }, "is empty: not a campaign store"},
         {[&] { Exec(file, "CREATE TABLE t(x)"); }, "not a campaign store of Halvard"},
         {[&] { MakeTour(), Exec(file, "PRAGMA user_version = 99"); },
          "made by a newer version of Halvard (store version 99; this version reads up to 2)"},
@@ -170,7 +169,7 @@ TEST_F(CampaignStoreTest, RefusesEveryKindOfBadFileWithoutTouchingIt) {
              test::WriteFile(file, bytes);
          },
          "damaged"},
-        {[&] { fs::remove(file.parent_path()), std::ofstream(file.parent_path()) << "not a directory"; },
+        {[&] { fs::remove(file.parent_path()), test::WriteFile(file.parent_path(), "not a directory"); },
          "its directory cannot be made"},
     };
     for (const auto& [make, problem] : cases) {

@@ -21,7 +21,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -214,7 +213,7 @@ TEST(GoldenTrace, ReplaysLineByLine) {
         const test::Run run =
             test::RunCliWithInput(test::GoldenOptions(options), test::ReadFile(golden + ".commands"));
         EXPECT_EQ(run.ExitStatus, exitStatus) << name << ": " << run.Errors;
-        if (std::getenv("HALVARD_UPDATE_GOLDEN")) std::ofstream(trace, std::ios::binary) << run.Output;
+        if (std::getenv("HALVARD_UPDATE_GOLDEN")) test::WriteFile(trace, run.Output);
         EXPECT_EQ(run.Output, test::ReadFile(trace)) << "the trace of " << trace;
     }
 }
@@ -224,7 +223,7 @@ TEST(Journal, OfAGoldenMissionRepeatsItsRollsAndMessagesAndItsReportsAreAsPinned
     const test::ScratchDirectory scratch;
     const fs::path md = scratch.Path() / "report.md", txt = scratch.Path() / "report.txt",
                    html = scratch.Path() / "report.Htm", missing = scratch.Path() / "missing" / "report.md";
-    std::ofstream(md) << "an older report";
+    test::WriteFile(md, "an older report");
     std::string commands;
     for (const std::string& line :
          test::SplitLines(test::ReadFile(test::GoldenDirectory() / "short_target.commands")))

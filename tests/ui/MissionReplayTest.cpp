@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -193,10 +192,7 @@ TEST(JournalWindow, ReplaysASingleMissionAsTheWindowsShowedItAndExportsItsReport
     test::ScratchDirectory scratch;
     const std::filesystem::path report = scratch.Path() / "report.md";
     journal->ExportTo(QString::fromStdString(report.string()));
-    std::ifstream in(report);
-    std::string heading;
-    std::getline(in, heading);
-    EXPECT_EQ(heading, "# After-action report");
+    EXPECT_EQ(test::SplitLines(test::ReadFile(report)).at(0), "# After-action report");
     journal->ExportTo(QString::fromStdString((scratch.Path() / "missing" / "report.md").string()));
     EXPECT_NE(journal->findChild<QMessageBox*>("exportFailure"), nullptr);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()),
